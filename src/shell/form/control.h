@@ -1,0 +1,216 @@
+#pragma once
+// One named control of a window, with exactly the toolkit rules the handlers
+// rely on:
+//  - setText() on an edit with a different text runs onChange before it returns;
+//    the same text runs nothing;
+//  - setItemIndex() on a radio group to a different item runs onClick at once;
+//    clearItems() on a radio group leaves no item selected and runs nothing;
+//  - setChecked(true) on an unchecked radio button runs onClick at once (and
+//    unchecks the other radio buttons of the same parent);
+//  - setChecked() on a check box to a different state runs onClick;
+//  - setItemIndex() on a list box, combo box or tab control runs nothing;
+//  - setChecked() on a menu item runs nothing; menu radio items of one group
+//    uncheck each other; click() runs onClick only when the item is enabled.
+// User actions (typing, picking, clicking) go through the Form, which keeps the
+// focus and runs key filter, change, click, enter and exit in order.
+// Every property change notifies the observers (the Qt binders listen).
+
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <vector>
+
+namespace pc::form {
+
+enum class Kind {
+    Window,
+    PageControl,
+    Page,
+    GroupBox,
+    Label,
+    Edit,
+    ListBox,
+    ComboBox,
+    RadioGroup,
+    RadioButton,
+    CheckBox,
+    Button,
+    Grid,
+    TabControl,
+    StatusBar,
+    MenuItem,
+    Chart,
+    Image,
+};
+
+// Font colours as the driver prints them.
+inline const QString clWindowText = QStringLiteral("clWindowText");
+inline const QString clRed = QStringLiteral("#FF0000");
+inline const QString clBlue = QStringLiteral("#0000FF");
+inline const QString clBlack = QStringLiteral("#000000");
+inline const QString clMaroon = QStringLiteral("#800000");
+inline const QString clGreen = QStringLiteral("#008000");
+inline const QString clNavy = QStringLiteral("#000080");
+
+enum class Property {
+    Text, Caption, Hint, ShowHint, Enabled, Visible, Checked, Items, ItemIndex, Columns,
+    ItemEnabled, FontColor, FontBold, Panels, PanelWidths, Cells, ColCount, RowCount,
+    TabVisible, ActivePageIndex, TabIndex, MaxHeight, Top, Height, Width, MaxLength,
+};
+
+class Control
+{
+public:
+    Control(QString name, Kind kind);
+    Control(const Control &) = delete;
+    Control &operator=(const Control &) = delete;
+
+    const QString &name() const { return name_; }
+    Kind kind() const { return kind_; }
+
+    // Caption of labels, group boxes, buttons, check boxes, radio buttons,
+    // radio groups, pages, menu items and windows.
+    const QString &caption() const { return caption_; }
+    void setCaption(const QString &c);
+
+    // Text of edits (runs onChange when it differs). For a combo box the
+    // text of the selected item ("" when none).
+    QString text() const;
+    void setText(const QString &t);
+
+    const QString &hint() const { return hint_; }
+    void setHint(const QString &h);
+    bool showHint() const { return showHint_; }
+    void setShowHint(bool on);
+    bool visible() const { return visible_; }
+    void setVisible(bool on);
+    bool enabled() const { return enabled_; }
+    void setEnabled(bool on);
+    const QString &fontColor() const { return fontColor_; }
+    void setFontColor(const QString &c);
+    bool fontBold() const { return fontBold_; }
+    void setFontBold(bool on);
+    int maxLength() const { return maxLength_; }
+    void setMaxLength(int n);
+
+    // Items of list boxes, combo boxes, radio groups and tab controls.
+    const QStringList &items() const { return items_; }
+    int itemCount() const { return static_cast<int>(items_.size()); }
+    void clearItems();            // selection becomes -1, runs nothing
+    void addItem(const QString &item);
+    void setItems(const QStringList &items); // replaces; selection -1, runs nothing
+    void setItem(int index, const QString &item);
+    void deleteItem(int index);
+    int itemIndex() const { return itemIndex_; }
+    void setItemIndex(int index); // radio group: runs onClick when it changes
+    int columns() const { return columns_; }
+    void setColumns(int n);
+    std::vector<bool> itemEnabled() const { return itemEnabled_; }
+    void setItemEnabled(int index, bool on);
+
+    // Check boxes, radio buttons, menu items.
+    bool checked() const { return checked_; }
+    void setChecked(bool on);
+    // Menu radio items with the same group uncheck each other (0 = no group).
+    int radioGroup() const { return radioGroup_; }
+    void setRadioGroup(int g) { radioGroup_ = g; }
+    // Click by program: a menu item runs onClick only when enabled; a button
+    // or check box runs it as the toolkit does.
+    void click();
+
+    // Grids.
+    int colCount() const { return colCount_; }
+    int rowCount() const { return rowCount_; }
+    void setColCount(int n);
+    void setRowCount(int n);
+    QString cell(int col, int row) const;
+    void setCell(int col, int row, const QString &text);
+    const std::vector<std::vector<QString>> &cells() const { return cells_; } // [row][col]
+
+    // Status bar panels.
+    const QStringList &panels() const { return panels_; }
+    QString panel(int i) const { return i < panels_.size() ? panels_[i] : QString(); }
+    void setPanel(int i, const QString &text);
+    const std::vector<int> &panelWidths() const { return panelWidths_; }
+    void setPanelWidth(int i, int width);
+
+    // Pages and the page control.
+    bool tabVisible() const { return tabVisible_; }
+    void setTabVisible(bool on);
+    int activePageIndex() const { return activePageIndex_; }
+    void setActivePageIndex(int i); // by program: runs nothing
+    int tabIndex() const { return tabIndex_; }
+    void setTabIndex(int i);        // by program: runs nothing
+
+    // Geometry the program sets.
+    int top() const { return top_; }
+    void setTop(int v);
+    int height() const { return height_; }
+    void setHeight(int v);
+    int width() const { return width_; }
+    void setWidth(int v);
+    int maxHeight() const { return maxHeight_; }
+    void setMaxHeight(int v);
+
+    // Structure: the control this one lies on (group box, page, window).
+    Control *parent() const { return parent_; }
+    void setParent(Control *p);
+    const std::vector<Control *> &children() const { return children_; }
+
+    // Event handlers, bound by the wiring table; empty = the event does nothing.
+    std::function<void()> onChange;
+    std::function<void()> onClick;
+    std::function<void()> onEnter;
+    std::function<void()> onExit;
+    std::function<void()> onDropDown;
+    std::function<void()> onShow;
+    std::function<void(QChar &key)> onKeyPress; // set key to QChar() to drop it
+    std::function<void(int x, int y)> onMouseMove;
+    std::function<void()> onMouseEnter;
+    std::function<void()> onMouseLeave;
+
+    using Observer = std::function<void(Control &, Property)>;
+    void addObserver(Observer o) { observers_.push_back(std::move(o)); }
+
+    // Properties the driver prints for this kind of control.
+    std::vector<Property> dumpedProperties() const;
+
+private:
+    void notify(Property p);
+
+    QString name_;
+    Kind kind_;
+    QString caption_;
+    QString text_;
+    QString hint_;
+    bool showHint_ = false;
+    bool visible_ = true;
+    bool enabled_ = true;
+    QString fontColor_ = clWindowText;
+    bool fontBold_ = false;
+    int maxLength_ = 0;
+    QStringList items_;
+    int itemIndex_ = -1;
+    int columns_ = 1;
+    std::vector<bool> itemEnabled_;
+    bool checked_ = false;
+    int radioGroup_ = 0;
+    int colCount_ = 0;
+    int rowCount_ = 0;
+    std::vector<std::vector<QString>> cells_;
+    QStringList panels_;
+    std::vector<int> panelWidths_;
+    bool tabVisible_ = true;
+    int activePageIndex_ = 0;
+    int tabIndex_ = 0;
+    int top_ = 0;
+    int height_ = 0;
+    int width_ = 0;
+    int maxHeight_ = 0;
+    Control *parent_ = nullptr;
+    std::vector<Control *> children_;
+    std::vector<Observer> observers_;
+};
+
+} // namespace pc::form

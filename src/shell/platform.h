@@ -1,0 +1,90 @@
+#pragma once
+// Everything the handlers ask of the outside world. The Qt program implements
+// it with real dialogs; the command line and the tests use ScriptedPlatform,
+// which answers from a queue and records what was asked.
+
+#include <QChar>
+#include <QDateTime>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+namespace pc {
+
+enum class MessageButton { Ok, Cancel, Yes, No };
+
+enum class MessageKind {
+    Plain,      // message with OK
+    Error,      // error box with Yes and No
+    Question,   // question without icon, Yes and No, No is the default
+};
+
+struct OpenFileRequest
+{
+    QString title;
+    QString initialDir;
+    QString fileName;
+    QString filter;            // "Data files only (*.pkd)|*.pkd"
+    bool readOnlyShown = false;
+    bool readOnlyChecked = false;
+    bool mustExist = true;
+};
+
+struct SaveFileRequest
+{
+    QString title;
+    QString fileName;
+    QString filter;
+    QString defaultExt;
+    bool confirmOverwrite = true;
+};
+
+struct FontSpec
+{
+    QString family = QStringLiteral("Segoe UI");
+    double pointSize = 9;
+    bool bold = false;
+};
+
+class Platform
+{
+public:
+    virtual ~Platform() = default;
+
+    // Message boxes; `caption` is the window title.
+    virtual MessageButton message(MessageKind kind, const QString &caption, const QString &text) = 0;
+
+    // File dialogs: the chosen path, or nothing when cancelled.
+    virtual std::optional<QString> openFile(const OpenFileRequest &req) = 0;
+    virtual std::optional<QString> saveFile(const SaveFileRequest &req) = 0;
+
+    virtual void beep() = 0;            // default system beep
+    virtual void exclamationBeep() = 0; // for a rejected keystroke
+
+    // Number formats: the user's current decimal separator and the system
+    // default locale's.
+    virtual QChar decimalSeparator() const = 0;
+    virtual QChar systemDecimalSeparator() const = 0;
+
+    virtual int pixelsPerInch() const = 0;
+    virtual int osMajorVersion() const = 0;
+
+    // Text metrics in pixels of the given font.
+    virtual int textWidth(const QString &text, const FontSpec &font) const = 0;
+    virtual int textHeight(const QString &text, const FontSpec &font) const = 0;
+
+    // Files and the clock.
+    virtual QString currentDirectory() const = 0;
+    virtual bool fileExists(const QString &path) const = 0;
+    virtual QDateTime now() const = 0;
+
+    // A random whole number in [low, high].
+    virtual int randomInt(int low, int high) = 0;
+
+    // Clipboard and shell.
+    virtual void setClipboardDescription(const QString &jsonDescription) = 0;
+    virtual void openUrl(const QString &url) = 0;
+};
+
+} // namespace pc

@@ -1,0 +1,227 @@
+#include "units/format.h"
+
+#include <cctype>
+#include <cmath>
+#include <cstdlib>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace pc {
+
+namespace {
+
+struct Spec
+{
+    std::string flags;
+    int width = -1;
+    int precision = -1;
+    char conv = 0;
+};
+
+QString replaceDecimal(const std::string &s, QChar decimal)
+{
+    QString out = QString::fromLatin1(s.c_str());
+    if (decimal != QLatin1Char('.'))
+        out.replace(QLatin1Char('.'), decimal);
+    return out;
+}
+
+QString formatFloat(const Spec &sp, long double v, QChar decimal)
+{
+    std::string f = "%" + sp.flags;
+    if (sp.width >= 0)
+        f += std::to_string(sp.width);
+    if (sp.precision >= 0)
+        f += "." + std::to_string(sp.precision);
+    f += 'L';
+    f += sp.conv;
+    char buf[512];
+    std::snprintf(buf, sizeof buf, f.c_str(), v);
+    return replaceDecimal(buf, decimal);
+}
+
+QString formatInt(const Spec &sp, long long v)
+{
+    std::string f = "%" + sp.flags;
+    if (sp.width >= 0)
+        f += std::to_string(sp.width);
+    // "%.0d" of 0 prints nothing in C; the program always wants the digit.
+    if (sp.precision > 0)
+        f += "." + std::to_string(sp.precision);
+    f += "ll";
+    f += sp.conv;
+    char buf[128];
+    std::snprintf(buf, sizeof buf, f.c_str(), v);
+    return QString::fromLatin1(buf);
+}
+
+QString formatText(const Spec &sp, const QString &s)
+{
+    QString t = s;
+    if (sp.precision >= 0 && t.size() > sp.precision)
+        t.truncate(sp.precision);
+    if (sp.width > t.size()) {
+        const QString pad(sp.width - t.size(), QLatin1Char(' '));
+        t = sp.flags.find('-') != std::string::npos ? t + pad : pad + t;
+    }
+    return t;
+}
+
+} // namespace
+
+QString format(QChar decimal, const char *fmt, std::initializer_list<FormatArg> args)
+{
+    QString out;
+    auto arg = args.begin();
+    const std::string f(fmt);
+    std::size_t i = 0;
+    while (i < f.size()) {
+        const char c = f[i];
+        if (c != '%') {
+            // Collect a literal run (UTF-8 in the source).
+            std::size_t j = f.find('%', i);
+            if (j == std::string::npos)
+                j = f.size();
+            out += QString::fromUtf8(f.data() + i, static_cast<int>(j - i));
+            i = j;
+            continue;
+        }
+        ++i;
+        if (i < f.size() && f[i] == '%') {
+            out += QLatin1Char('%');
+            ++i;
+            continue;
+        }
+        Spec sp;
+        while (i < f.size() && std::string("-+ #0").find(f[i]) != std::string::npos)
+            sp.flags += f[i++];
+        if (i < f.size() && std::isdigit(static_cast<unsigned char>(f[i]))) {
+            sp.width = 0;
+            while (i < f.size() && std::isdigit(static_cast<unsigned char>(f[i])))
+                sp.width = sp.width * 10 + (f[i++] - '0');
+        }
+        if (i < f.size() && f[i] == '.') {
+            ++i;
+            sp.precision = 0;
+            while (i < f.size() && std::isdigit(static_cast<unsigned char>(f[i])))
+                sp.precision = sp.precision * 10 + (f[i++] - '0');
+        }
+        if (i >= f.size())
+            break;
+        sp.conv = f[i++];
+        if (arg == args.end()) {
+            out += QStringLiteral("<missing>");
+            continue;
+        }
+        const FormatArg &a = *arg++;
+        switch (sp.conv) {
+        case 'd':
+        case 'i':
+        case 'u':
+        case 'x':
+        case 'X':
+            if (sp.conv == 'i')
+                sp.conv = 'd';
+            out += formatInt(sp, a.toInt());
+            break;
+        case 'f':
+        case 'F':
+        case 'e':
+        case 'E':
+        case 'g':
+        case 'G':
+            out += formatFloat(sp, a.toFloat(), decimal);
+            break;
+        case 's':
+            out += formatText(sp, a.kind() == FormatArg::Text ? a.text()
+                                                              : format(decimal, "%g", {a}));
+            break;
+        default:
+            out += QStringLiteral("<bad format>");
+            break;
+        }
+    }
+    return out;
+}
+
+QString formatFixed(QChar decimal, long double value, int precision, int decimals)
+{
+    if (!std::isfinite(value))
+        return replaceDecimal(std::to_string(static_cast<double>(value)), decimal);
+    const long double a = std::fabs(value);
+    if (a >= 1.0L) {
+        const int intDigits = static_cast<int>(std::floor(std::log10(a))) + 1;
+        if (intDigits > precision) {
+            char buf[128];
+            std::snprintf(buf, sizeof buf, "%.*LE", precision - 1, value);
+            return replaceDecimal(buf, decimal);
+        }
+    }
+    // Round to `precision` significant digits first, as the printed digits
+    // beyond them are not kept.
+    char sig[128];
+    std::snprintf(sig, sizeof sig, "%.*Le", precision - 1, value);
+    const long double rounded = std::strtold(sig, nullptr);
+    char buf[128];
+    std::snprintf(buf, sizeof buf, "%.*Lf", decimals, rounded);
+    return replaceDecimal(buf, decimal);
+}
+
+std::optional<long double> parseNumber(const QString &text, QChar decimal)
+{
+    const QString t = text.trimmed();
+    if (t.isEmpty())
+        return std::nullopt;
+    std::string s;
+    int i = 0;
+    const int n = t.size();
+    if (t[i] == QLatin1Char('+') || t[i] == QLatin1Char('-'))
+        s += static_cast<char>(t[i++].unicode());
+    int digits = 0;
+    bool sep = false;
+    for (; i < n; ++i) {
+        const QChar c = t[i];
+        if (c >= QLatin1Char('0') && c <= QLatin1Char('9')) {
+            s += static_cast<char>(c.unicode());
+            ++digits;
+        } else if (c == decimal && !sep) {
+            s += '.';
+            sep = true;
+        } else {
+            break;
+        }
+    }
+    if (digits == 0)
+        return std::nullopt;
+    if (i < n && (t[i] == QLatin1Char('e') || t[i] == QLatin1Char('E'))) {
+        s += 'e';
+        ++i;
+        if (i < n && (t[i] == QLatin1Char('+') || t[i] == QLatin1Char('-')))
+            s += static_cast<char>(t[i++].unicode());
+        int expDigits = 0;
+        for (; i < n && t[i] >= QLatin1Char('0') && t[i] <= QLatin1Char('9'); ++i) {
+            s += static_cast<char>(t[i].unicode());
+            ++expDigits;
+        }
+        if (expDigits == 0)
+            return std::nullopt;
+    }
+    if (i != n)
+        return std::nullopt;
+    const long double v = std::strtold(s.c_str(), nullptr);
+    if (!std::isfinite(v))
+        return std::nullopt;
+    return v;
+}
+
+std::optional<long long> parseInteger(const QString &text)
+{
+    bool ok = false;
+    const long long v = text.trimmed().toLongLong(&ok);
+    if (!ok)
+        return std::nullopt;
+    return v;
+}
+
+} // namespace pc

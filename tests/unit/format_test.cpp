@@ -1,0 +1,73 @@
+#include "units/format.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using pc::format;
+
+TEST(Format, PrintfStyleWithDecimalSeparator)
+{
+    struct Case
+    {
+        QChar dec;
+        const char *fmt;
+        std::initializer_list<pc::FormatArg> args;
+        const char *expected;
+    };
+    const Case cases[] = {
+        {'.', "%1.2f", {1.5}, "1.50"},
+        {',', "%1.2f", {1.5}, "1,50"},
+        {'.', "%8.0f", {355.0}, "     355"},
+        {'.', "%5.0d", {0}, "    0"},
+        {'.', "%8.0d", {12}, "      12"},
+        {'.', "%2d  |", {7}, " 7  |"},
+        {'.', " %-20s %-11.0f", {"S 355 GP", 355.0}, " S 355 GP             355        "},
+        {'.', "%-10.0f", {1234.4}, "1234      "},
+        {'.', " %-0s", {"AZ"}, " AZ"},
+        {'.', "%10s", {"abc"}, "       abc"},
+        {'.', "%%", {}, "%"},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(format(c.dec, c.fmt, c.args), QString::fromUtf8(c.expected)) << c.fmt;
+}
+
+TEST(Format, TextWidthCountsCharactersNotBytes)
+{
+    EXPECT_EQ(format('.', "%-6s|", {QStringLiteral("cm³")}), QStringLiteral("cm³   |"));
+}
+
+TEST(Format, FixedNotationRoundsToSignificantDigitsFirst)
+{
+    EXPECT_EQ(pc::formatFixed('.', 100.119L, 8, 0), QStringLiteral("100"));
+    EXPECT_EQ(pc::formatFixed('.', 22.4733L, 8, 1), QStringLiteral("22.5"));
+    EXPECT_EQ(pc::formatFixed(',', 12.6L, 15, 1), QStringLiteral("12,6"));
+    EXPECT_EQ(pc::formatFixed('.', 0.0L, 8, 2), QStringLiteral("0.00"));
+}
+
+TEST(Format, ParseNumberHonoursTheUserSeparator)
+{
+    struct Case
+    {
+        const char *text;
+        QChar dec;
+        bool ok;
+        double value;
+    };
+    const Case cases[] = {
+        {"12.5", '.', true, 12.5}, {"12,5", ',', true, 12.5}, {"12.5", ',', false, 0},
+        {"", '.', false, 0},       {" ", '.', false, 0},      {".", '.', false, 0},
+        {"5.", '.', true, 5},      {".5", '.', true, 0.5},    {"1e3", '.', true, 1000},
+        {"-2", '.', true, -2},     {"1.2.3", '.', false, 0},  {"abc", '.', false, 0},
+        {" 7 ", '.', true, 7},     {"1e", '.', false, 0},
+    };
+    for (const auto &c : cases) {
+        const auto v = pc::parseNumber(QString::fromUtf8(c.text), c.dec);
+        EXPECT_EQ(v.has_value(), c.ok) << c.text;
+        if (v && c.ok) {
+            EXPECT_DOUBLE_EQ(static_cast<double>(*v), c.value) << c.text;
+        }
+    }
+}
+
+} // namespace
