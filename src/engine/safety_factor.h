@@ -1,0 +1,85 @@
+#pragma once
+// Safety factor of a section by the method of allowable steel stresses, the
+// texts that show it, the Sfmin-mode search test and the bending moment
+// capacity. All arithmetic in extended precision, in the order the stress
+// formula is written.
+
+#include "units/rounding.h"
+
+#include <QChar>
+#include <QString>
+
+namespace pc {
+
+inline const QString SfAboveTwentyText = QStringLiteral(">20");
+inline const QString SfNotAvailableText = QStringLiteral("N/A");
+inline const QString SfAtLeastText = QStringLiteral(" ≥ ");
+inline const QString SfIniCaption = QStringLiteral("Sf,ini=");
+inline const QString SfRedCaption = QStringLiteral("Sf,red=");
+inline const QString SfStressHint = QStringLiteral(" Sf = (M/Wel) + (N*e)/Wel + N/A ");
+inline const QString BmcCaption = QStringLiteral("BMC = Wel,ini * fy  = ");
+inline const QString BmcHint = QStringLiteral("  Bending Moment Capacity = Wel,ini * fy  ");
+
+// The largest factor shown as a number; above it the result reads ">20".
+constexpr long double SfShownMax = 20.0L;
+
+// x rounded to 0.01 with ties to even, returned as the extended value nearest
+// to that two-decimal number. Dividing the whole number of hundredths by 100
+// (instead of multiplying by an inexact 0.01) makes the result equal to the
+// value read from the same digits typed by the user, so a factor that shows
+// exactly the required bound compares equal to it.
+Extended roundToHundredths(Extended x);
+
+// Sf = fy / stress, stress = ((e / 100) x N + M) / W x 1000 + N / A x 10 in
+// N/mm2, rounded to 0.01. M in kNm/m, N in kN/m, e in cm, W in cm3/m, A in
+// cm2/m, fy in N/mm2. Returns 0 ("not available") when W is not above 0, when
+// N > 0 acts on an area that is not above 0, or when there is no stress.
+Extended safetyFactor(double moment, double load, double deflection, double modulus, double area,
+                      double fy);
+
+struct SafetyFactors
+{
+    Extended sfIni = 0;
+    Extended sfRed = 0;
+};
+
+struct SafetyFactorInput
+{
+    double moment = 0;      // kNm/m
+    double load = 0;        // kN/m
+    double deflection = 0;  // cm
+    double fy = 0;          // N/mm2
+    double welIni = 0, aIni = 0;
+    double welRed = 0, aRed = 0;
+};
+
+// Both factors of the section computed last: 0 without a load (M and N not
+// above 0) or without an initial modulus; Sf,red 0 without a reduced modulus.
+SafetyFactors computeSafetyFactors(const SafetyFactorInput &in);
+
+// Result text of one factor: ">20" above 20, the factor with 2 decimals when
+// above 0 (followed by " ≥ " and Sfmin with 2 decimals when atLeastSfmin),
+// "N/A" otherwise.
+QString sfResultText(QChar decimal, Extended sf, bool atLeastSfmin, Extended sfMinRequired);
+
+// Text of the initial factor: the " ≥ " suffix only without loss.
+QString sfIniResultText(QChar decimal, Extended sfIni, double lossTotal, Extended sfMinRequired);
+
+// Text of the reduced factor: the suffix whenever Sf,red reaches Sfmin.
+QString sfRedResultText(QChar decimal, Extended sfRed, Extended sfMinRequired);
+
+// The caption of the reduced-factor box title: "Sf,ini=" without loss in
+// Sfmin mode; back to "Sf,red=" only from "Sf,ini="; any other caption stays.
+QString sfRedLabelCaption(const QString &current, double lossTotal, bool sfminMode);
+
+// Sfmin-mode search test: Sf,red rounded to 0.01 within [Sfmin, Sfmax], both
+// bounds inclusive. A factor that is not available never passes.
+bool passesSearch(Extended sfRed, Extended sfMinRequired, Extended sfMaxRequired);
+
+// Bending moment capacity Wel,ini x fy / 1000 in kNm/m.
+Extended bendingMomentCapacity(double welIni, double fy);
+
+// "%8.0f" of the capacity in kNm/m, or "%8.1f" of it in kips*ft/ft.
+QString bendingMomentCapacityText(QChar decimal, bool metric, Extended bmc);
+
+} // namespace pc
