@@ -1,6 +1,5 @@
 #include "engine/reduced_properties.h"
 
-#include "catalogue/section_list.h"
 #include "units/format.h"
 #include "units/rounding.h"
 
@@ -40,9 +39,7 @@ ReducedProperties computeReducedProperties(const Catalogue &cat, int s, double l
     ReducedProperties r;
     const bool hasSection = s >= 0 && s < cat.SectionCount();
     if (hasSection) {
-        InitialProperties ini;
-        ini.name = cat.SectionName[s].left(18);
-        ini.label = sectionLabel(ini.name);
+        InitialProperties &ini = r.initial;
         ini.a = at(cat.RedA, 0, s);
         ini.i = at(cat.RedI, 0, s);
         ini.wel = at(cat.RedWel, 0, s);
@@ -52,7 +49,7 @@ ReducedProperties computeReducedProperties(const Catalogue &cat, int s, double l
         ini.tw = at(cat.SectionTw, s);
         r.tfRed = ini.tf;
         r.twRed = ini.tw;
-        r.initial = ini;
+        r.hasSection = true;
     }
 
     const int steps = cat.LossStepCount();
@@ -67,9 +64,9 @@ ReducedProperties computeReducedProperties(const Catalogue &cat, int s, double l
 
     if (!(lossTotal > 0)) {
         r.status = ReducedStatus::NoLoss;
-        r.aRed = r.initial->a;
-        r.iRed = r.initial->i;
-        r.welRed = r.initial->wel;
+        r.aRed = r.initial.a;
+        r.iRed = r.initial.i;
+        r.welRed = r.initial.wel;
         return r;
     }
 
@@ -97,8 +94,8 @@ ReducedProperties computeReducedProperties(const Catalogue &cat, int s, double l
     r.aRed = static_cast<double>(interpolate(cat.RedA, k, s, t));
     const Extended iWhole = roundEven(interpolate(cat.RedI, k, s, t));
     const Extended welWhole = roundEven(interpolate(cat.RedWel, k, s, t));
-    r.twRed = static_cast<double>(static_cast<Extended>(r.initial->tw) - lossTotal);
-    r.tfRed = static_cast<double>(static_cast<Extended>(r.initial->tf) - lossTotal);
+    r.twRed = static_cast<double>(static_cast<Extended>(r.initial.tw) - lossTotal);
+    r.tfRed = static_cast<double>(static_cast<Extended>(r.initial.tf) - lossTotal);
     r.iRed = static_cast<double>(roundToPow10(iWhole, 1));
     r.welRed = static_cast<double>(roundToNearest5(welWhole));
     return r;

@@ -30,11 +30,11 @@ enum class ReducedStatus {
     NoReducedSection, // the tables hold no reduced section for this loss
 };
 
-// Properties of the section as stored in the catalogue.
+// Properties of the section as stored in the catalogue (its name and label
+// come from sectionLabel(), kept out of here so that a search over thousands
+// of candidates builds no text).
 struct InitialProperties
 {
-    QString name;  // at most 18 characters, markers included
-    QString label; // name with its markers spelt out
     double wel = 0, i = 0, a = 0; // cm3/m, cm4/m, cm2/m
     double tf = 0, tw = 0;        // mm
     double width = 0;             // m
@@ -46,9 +46,10 @@ struct ReducedProperties
     ReducedStatus status = ReducedStatus::NoSection;
     // Set only with a section; a call without one leaves the caller's initial
     // values and thicknesses as they were.
-    std::optional<InitialProperties> initial;
+    bool hasSection = false;
+    InitialProperties initial;
     double welRed = 0, iRed = 0, aRed = 0; // 0 = not available
-    double tfRed = 0, twRed = 0;           // meaningful only with `initial`
+    double tfRed = 0, twRed = 0;           // meaningful only with a section
     int lossMax = 0;                       // largest tabulated total loss, mm
     bool lossBeyondTables = false;         // report lossMax in the status bar
     bool beep = false;

@@ -41,10 +41,10 @@ TEST(ReducedProperties, InterpolatesOnLossSteps)
         EXPECT_NEAR(r.tfRed, c.tf, 1e-9);
         EXPECT_NEAR(r.twRed, c.tw, 1e-9);
         EXPECT_FALSE(r.beep);
-        ASSERT_TRUE(r.initial.has_value());
-        EXPECT_EQ(r.initial->wel, cat.RedWel[0][c.s]);
-        EXPECT_EQ(r.initial->width, cat.SectionWidth[c.s]);
-        EXPECT_EQ(r.initial->mass, cat.SectionMass[c.s]);
+        ASSERT_TRUE(r.hasSection);
+        EXPECT_EQ(r.initial.wel, cat.RedWel[0][c.s]);
+        EXPECT_EQ(r.initial.width, cat.SectionWidth[c.s]);
+        EXPECT_EQ(r.initial.mass, cat.SectionMass[c.s]);
     }
 }
 
@@ -118,7 +118,7 @@ TEST(ReducedProperties, UnavailableReducedSections)
         EXPECT_TRUE(r.beep);
         EXPECT_EQ(r.lossBeyondTables, c.beyond);
         EXPECT_EQ(r.lossMax, 4);
-        EXPECT_EQ(r.initial.has_value(), c.hasInitial);
+        EXPECT_EQ(r.hasSection, c.hasInitial);
         EXPECT_TRUE(r.reducedSfEnabled(false));
     }
     // Still within the table at 2 mm: the reduced section of row 2 exists.
