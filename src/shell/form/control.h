@@ -174,8 +174,9 @@ public:
     void setMinWidth(int v) { minWidth_ = v; }
     int maxWidth() const { return maxWidth_; }
     void setMaxWidth(int v) { maxWidth_ = v; }
-    // Whether the program has set the geometry property p (Top, Height,
-    // Width, MaxHeight) since start-up: only those are dumped.
+    // Whether the geometry property p (Top, Height, Width, MaxHeight) has
+    // been given a value, at design time or by the program: the driver dumps
+    // only those.
     bool geometrySet(Property p) const;
 
     // Structure: the control this one lies on (group box, page, window).
