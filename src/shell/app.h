@@ -78,6 +78,9 @@ public:
     std::optional<Catalogue> catalogue;
     Catalogue &cat() { return catalogue ? *catalogue : emptyCatalogue_; }
     const Catalogue &cat() const { return catalogue ? *catalogue : emptyCatalogue_; }
+    // Reads the catalogue file (locating it, asking to browse, showing the
+    // failure messages); nothing when it cannot be read. Tests replace it.
+    std::function<std::optional<Catalogue>(Platform &)> catalogueLoader;
     // False while the catalogue is being loaded and the family list is first
     // selected: the grade fields (names, strengths, availability) are read
     // after that selection, so its handlers find no grade data yet.
