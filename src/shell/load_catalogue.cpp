@@ -2,10 +2,7 @@
 
 #include "shell/app.h"
 
-#if __has_include("catalogue/catalogue_locator.h")
 #include "catalogue/catalogue_locator.h"
-#define PILECORR_HAVE_CATALOGUE_LOCATOR 1
-#endif
 
 namespace pc {
 
@@ -54,12 +51,7 @@ void putBackFamiliesAndSections(Catalogue &head, Catalogue &into)
 
 std::optional<Catalogue> defaultCatalogueLoader(Platform &platform)
 {
-#ifdef PILECORR_HAVE_CATALOGUE_LOCATOR
     return loadCatalogue(platform);
-#else
-    (void)platform;
-    return std::nullopt;
-#endif
 }
 
 bool App::LoadCatalogue()

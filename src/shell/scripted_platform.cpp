@@ -48,7 +48,7 @@ std::optional<QString> ScriptedPlatform::takeDialogAnswer()
     if (answers_.empty())
         return std::nullopt;
     if (const QString *path = std::get_if<QString>(&answers_.front())) {
-        const QString chosen = QDir(cwd_).absoluteFilePath(*path);
+        const QString chosen = QDir::cleanPath(QDir(cwd_).absoluteFilePath(*path));
         answers_.pop_front();
         return chosen;
     }

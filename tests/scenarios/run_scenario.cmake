@@ -2,6 +2,8 @@
 # Called by ctest with -DCLI -DSCRIPT -DEXPECTED -DARGS_FILE -DFIXTURES
 # -DSCENARIO_DATA -DWORK_DIR.
 
+cmake_minimum_required(VERSION 3.22)
+
 file(REMOVE_RECURSE ${WORK_DIR})
 file(MAKE_DIRECTORY ${WORK_DIR})
 

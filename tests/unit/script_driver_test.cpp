@@ -1,10 +1,15 @@
 // The headless driver: output format, script errors, and any bytes at all.
 
+#include "catalogue/catalogue_locator.h"
 #include "shell/app.h"
+#include "shell/scripted_platform.h"
 #include "shell/driver/script_runner.h"
 #include "shell/form/main_form.h"
 #include "shell/form/table_window_form.h"
 #include "small_catalogue.h"
+
+#include <QFile>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -191,4 +196,30 @@ TEST(ScriptDriver, AnyBytesEndInAStatusNeverInACrash)
             EXPECT_NE(r.err.find("line "), std::string::npos) << n;
         }
     }
+}
+
+TEST(ScriptDriver, ADamagedCatalogueShowsTheCorruptionMessageAndEndsTheRun)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    QFile file(dir.filePath(QStringLiteral("SSP Pilecorr.pkd")));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("This text stands where a catalogue file should be.\n");
+    file.close();
+
+    ScriptOptions o;
+    o.workingDirectory = dir.path();
+    QStringList shown;
+    std::ostringstream out, err;
+    const int status = runScript("get $Ended\n", o, out, err, [&shown](App &a) {
+        a.catalogueLoader = [&shown](Platform &p) {
+            auto result = loadCatalogue(p);
+            shown = dynamic_cast<ScriptedPlatform &>(p).messageTexts();
+            return result;
+        };
+    });
+    EXPECT_EQ(status, 0);
+    EXPECT_EQ(out.str(), "ended 0\n");
+    EXPECT_EQ(shown, QStringList{QStringLiteral(
+                         "\"SSP Pilecorr.pkd\" file seems to be corrupted. Reinstall original file.")});
 }
