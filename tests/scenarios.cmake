@@ -1,0 +1,29 @@
+# Scenario tests: each tests/scenarios/NAME.script runs through
+# `pilecorr-cli script` and its standard output plus a last line
+# "exit STATUS" must equal tests/scenarios/NAME.expected. An optional
+# NAME.args holds more arguments, one option (with its value) a line; in it
+# @FIXTURES@ stands for the built test catalogues (build/fixtures) and
+# @SCENARIO_DATA@ for the scenario folders made below. Every run gets a fresh
+# settings file of its own, so that no run depends on another.
+
+set(PILECORR_SCENARIO_DATA ${CMAKE_BINARY_DIR}/scenario-data)
+# A folder without any catalogue, and one whose catalogue is not a catalogue.
+file(MAKE_DIRECTORY ${PILECORR_SCENARIO_DATA}/empty)
+file(WRITE "${PILECORR_SCENARIO_DATA}/damaged/SSP Pilecorr.pkd"
+     "This text stands where a catalogue file should be.\n")
+
+file(GLOB PILECORR_SCENARIOS CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/scenarios/*.script)
+foreach(script ${PILECORR_SCENARIOS})
+  get_filename_component(name ${script} NAME_WE)
+  get_filename_component(dir ${script} DIRECTORY)
+  add_test(NAME scenario.${name}
+           COMMAND ${CMAKE_COMMAND}
+                   -DCLI=$<TARGET_FILE:pilecorr-cli>
+                   -DSCRIPT=${script}
+                   -DEXPECTED=${dir}/${name}.expected
+                   -DARGS_FILE=${dir}/${name}.args
+                   -DFIXTURES=${CMAKE_BINARY_DIR}/fixtures
+                   -DSCENARIO_DATA=${PILECORR_SCENARIO_DATA}
+                   -DWORK_DIR=${CMAKE_BINARY_DIR}/scenario-runs/${name}
+                   -P ${CMAKE_CURRENT_SOURCE_DIR}/scenarios/run_scenario.cmake)
+endforeach()
