@@ -85,7 +85,7 @@ void App::FormCreate()
     if (ended_)
         return;
 
-    // Section list: RefreshGradeList(false) goes here.
+    RefreshGradeList(false);
     f.CB_SteelGrades.setItemIndex(0);
     // Corrosion: FitDropDownWidth(CB_EC3NAD) goes here.
 
@@ -111,7 +111,7 @@ void App::FormCreate()
 
     f.showPage(form::MainForm::PageInput);
 
-    // Section list: ShowBendingMomentCapacity() goes here.
+    ShowBendingMomentCapacity();
 
     f.TabSheetSFTable.setTabVisible(false);
 }

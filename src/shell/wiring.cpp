@@ -14,6 +14,9 @@ void wireShell(App &a)
 void App::wireEvents()
 {
     wireShell(*this);
+    wireSectionList(*this);
+    wireDesignInput(*this);
+    wireSteelQuantities(*this);
     // Subsystems add their wire functions below, one line each (declared in
     // shell/wiring.h), e.g. wireSectionList(*this);
 }

@@ -10,5 +10,8 @@ namespace pc {
 class App;
 
 void wireShell(App &a); // start-up, close, help and font quality (shell/wiring.cpp)
+void wireSectionList(App &a);     // catalogue/section_list_handlers.cpp
+void wireDesignInput(App &a);     // engine/design_input_handlers.cpp
+void wireSteelQuantities(App &a); // engine/steel_quantities_handlers.cpp
 
 } // namespace pc

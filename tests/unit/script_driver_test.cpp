@@ -62,7 +62,7 @@ TEST(ScriptDriver, GetPrintsJsonValues)
                      "Edit1.Text=\" Beta version 2.5.0. Double-check the results  \"\n"
                      "SB1.PanelWidths=[300,50]\n"
                      "TabSheetSFTable.TabVisible=false\n"
-                     "GB_SSP.Caption=\" SSP section            Wx,ini (cm³/m)  \"\n"
+                     "GB_SSP.Caption=\"  SSP:     3           Wel,ini (cm³/m)  \"\n"
                      "$UnitsMetric=true\n"
                      "$DesignMoment=0\n"
                      "$Messages=[]\n"
@@ -80,10 +80,10 @@ TEST(ScriptDriver, TextEscapesAndJsonEscapes)
                          "replace Edit_Load \\sa\\tb\\nc\n"
                          "get Edit_Load.Text\n");
     EXPECT_EQ(r.status, 0) << r.err;
-    // Typed after the design text "0": blank, 1, a tab (a control key, not
-    // inserted), quote, backslash, then a backspace removes the backslash,
-    // then 2 and a blank. A paste keeps control characters.
-    EXPECT_EQ(r.out, "Edit_Moment.Text=\"0 1\\\"2 \"\n"
+    // Typed after the design text "0": the numeric key filter drops the
+    // blank, the tab, the quote and the backslash; 1 goes in, the backspace
+    // removes it, then 2 goes in. A paste keeps control characters.
+    EXPECT_EQ(r.out, "Edit_Moment.Text=\"02\"\n"
                      "Edit_Load.Text=\" a\\tb\\nc\"\n");
 }
 

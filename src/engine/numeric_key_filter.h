@@ -1,0 +1,18 @@
+#pragma once
+// The key filter shared by every numeric field of the main window.
+
+#include <QChar>
+
+namespace pc {
+
+class App;
+namespace form {
+class Control;
+}
+
+// Lets backspace, digits and one decimal separator through; drops any other
+// key with " Enter only values > 0. Wrong input:  " + the key in panel 1 of
+// SB1 and the exclamation beep.
+void FilterNumericKey(App &a, form::Control &field, QChar &key);
+
+} // namespace pc
