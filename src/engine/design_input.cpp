@@ -149,6 +149,16 @@ SfBoundChange evaluateSfmaxChange(const QString &text, QChar decimal, long doubl
     return {SfBoundOutcome::Valid, *number};
 }
 
+QString sfmaxUpperText(QChar decimal)
+{
+    return format(decimal, "%1.2f", {SfmaxHighest});
+}
+
+QString sfminDefaultText(QChar decimal)
+{
+    return format(decimal, "%1.2f", {1.5L});
+}
+
 bool sfmaxBelowBand(long double sfMinRequired, long double sfMaxRequired)
 {
     return roundToPow10(sfMaxRequired, -4) < roundToPow10(1.1L * sfMinRequired, -4);
@@ -167,10 +177,10 @@ QString sfmaxRangeText(QChar decimal, long double sfMinRequired)
 QString sfminExitText(const QString &text, QChar decimal)
 {
     if (text.isEmpty() || text == QLatin1String("0"))
-        return SfminDefaultText;
+        return sfminDefaultText(decimal);
     const auto number = parseNumber(text, decimal);
     if (!number)
-        return SfminDefaultText;
+        return sfminDefaultText(decimal);
     return format(decimal, "%1.2f", {*number});
 }
 
@@ -179,7 +189,7 @@ SfmaxExit sfmaxExit(const QString &text, QChar decimal, long double sfMinRequire
     const auto number = text.isEmpty() ? std::nullopt : parseNumber(text, decimal);
     if (number && !sfmaxBelowBand(sfMinRequired, *number))
         return {true, format(decimal, "%1.2f", {*number})};
-    return {false, SfmaxUpperText};
+    return {false, sfmaxUpperText(decimal)};
 }
 
 } // namespace pc

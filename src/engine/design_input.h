@@ -22,8 +22,6 @@ inline const QString SfmaxAutoResetText = QStringLiteral(" SfMax out of range!! 
 inline const QString SfmaxCompleteText = QStringLiteral(" Please complete: SfMax >= 1.1*SfMin");
 inline const QString SfmaxResetOnExitText =
     QStringLiteral(" Sfmax out of range!! SfMax has been reset!");
-inline const QString SfmaxUpperText = QStringLiteral("20.00");
-inline const QString SfminDefaultText = QStringLiteral("1.50");
 inline const QString SfminModeCaption = QStringLiteral("  Required Sf,red  ");
 inline const QString SectionModeCaption = QStringLiteral("  Safety factors Sf  ");
 inline const QString SfBandText = QStringLiteral("=< Sf,red =<");
@@ -109,6 +107,11 @@ struct SfBoundChange
 SfBoundChange evaluateSfminChange(const QString &text, QChar decimal);
 SfBoundChange evaluateSfmaxChange(const QString &text, QChar decimal, long double sfMinRequired);
 
+// The texts the band fields are reset to, 20 and 1.5 with 2 decimals in the
+// user's notation ("20.00" and "1.50" with a decimal point).
+QString sfmaxUpperText(QChar decimal);
+QString sfminDefaultText(QChar decimal);
+
 // 1.1 x Sfmin and Sfmax compared after rounding both to 0.0001: Sfmax is
 // below the band it must reach.
 bool sfmaxBelowBand(long double sfMinRequired, long double sfMaxRequired);
@@ -119,13 +122,13 @@ QString sfmaxResetText(QChar decimal, long double sfMinRequired);
 // Range hint of Sfmax: 1.1 x Sfmin with 2 decimals + " =< Sfmax =<  20.00".
 QString sfmaxRangeText(QChar decimal, long double sfMinRequired);
 
-// The text Sfmin takes when left: "1.50" for an empty field, "0" or a text
+// The text Sfmin takes when left: 1.50 for an empty field, "0" or a text
 // that is not a number, else the number with 2 decimals.
 QString sfminExitText(const QString &text, QChar decimal);
 
 struct SfmaxExit
 {
-    bool valid = false; // invalid: "20.00", the reset message, a beep, red
+    bool valid = false; // invalid: 20.00, the reset message, a beep, red
     QString text;
 };
 

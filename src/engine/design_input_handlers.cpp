@@ -185,7 +185,7 @@ void App::Edit_SfMaxChange()
     case SfBoundOutcome::AboveTwenty:
         s.SfMaxRequired = r.value;
         f.SB1.setPanel(1, QString());
-        f.Edit_SfMax.setText(SfmaxUpperText); // stores 20 through this handler
+        f.Edit_SfMax.setText(sfmaxUpperText(decimal)); // stores 20 through this handler
         p.beep();
         f.Edit_SfMax.setFontColor(form::clRed);
         report0 = sfmaxRangeText(decimal, s.SfMinRequired);

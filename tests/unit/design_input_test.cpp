@@ -200,6 +200,9 @@ TEST(DesignInput, BandExitTexts)
         bool valid;
         const char *expected;
     };
+    EXPECT_EQ(pc::sfminExitText(QString(), ','), QStringLiteral("1,50"));
+    EXPECT_EQ(pc::sfmaxExit(QStringLiteral("1"), ',', 1.5L).text, QStringLiteral("20,00"));
+
     const SfmaxCase sfmax[] = {
         {"2.2", 2.0L, true, "2.20"}, {"2.1", 2.0L, false, "20.00"}, {"", 1.5L, false, "20.00"},
         {"1.65", 1.5L, true, "1.65"}, {".", 1.5L, false, "20.00"},
