@@ -60,7 +60,9 @@ std::vector<double> column(const json &obj, const char *key, size_t rows, const 
     return out;
 }
 
-PairGeometry geometryOf(const json &g, const std::string &where)
+} // namespace
+
+PairGeometry pairGeometryFromJson(const json &g, const std::string &where)
 {
     if (!g.is_object())
         fail(where, "\"Geometry\" must be an object");
@@ -88,6 +90,8 @@ PairGeometry geometryOf(const json &g, const std::string &where)
         fail(where, "geometry refused: " + problem.toStdString());
     return p;
 }
+
+namespace {
 
 std::vector<int> availabilityOf(const json &sec, const std::vector<std::string> &grades,
                                 const std::string &where)
@@ -245,7 +249,7 @@ nlohmann::json expandSectionGeometry(const nlohmann::json &source)
             for (const char *key : {"RedA", "RedI", "RedWel", "Width", "Mass", "Tf", "Tw"})
                 if (sec.contains(key))
                     fail(where, std::string("\"") + key + "\" cannot be given beside \"Geometry\"");
-            const PairGeometry g = geometryOf(sec["Geometry"], where);
+            const PairGeometry g = pairGeometryFromJson(sec["Geometry"], where);
             widths.push_back(g.width);
             masses.push_back(roundTo(pairMass(g), -1));
             tfs.push_back(g.tf);

@@ -7,7 +7,9 @@
 
 #include <nlohmann/json.hpp>
 
-#include <QString>
+#include "catalogue/section_geometry.h"
+
+#include <string>
 
 namespace pc {
 
@@ -18,5 +20,9 @@ namespace pc {
 // (rows per section), FamilyName and FamilyRange, and every other key kept.
 // Throws CatalogueSourceError naming the section and the field at fault.
 nlohmann::json expandSectionGeometry(const nlohmann::json &source);
+
+// The pair described by one section's "Geometry" object. Throws
+// CatalogueSourceError, prefixed with `where`, for a missing or refused value.
+PairGeometry pairGeometryFromJson(const nlohmann::json &geometry, const std::string &where);
 
 } // namespace pc
