@@ -34,8 +34,8 @@ int runSketchCommand(const QStringList &args)
 
     std::vector<pc::SketchFile> files;
     try {
-        files = pc::sectionSketches(nlohmann::json::parse(text.constData(),
-                                                          text.constData() + text.size()));
+        files = pc::sectionSketches(
+            nlohmann::json::parse(text.constData(), text.constData() + text.size()));
     } catch (const std::exception &e) {
         complain(args[0] + QStringLiteral(": ") + QString::fromUtf8(e.what()));
         return 1;

@@ -169,7 +169,7 @@ std::string shortName(const json &v, const std::string &where, const char *what)
 }
 
 const char *const PlainSectionKeys[] = {
-    "SectionName", "SectionWidth", "SectionMass", "SectionTf", "SectionTw",  "SectionMaxLength",
+    "SectionName", "SectionWidth", "SectionMass", "SectionTf",    "SectionTw",   "SectionMaxLength",
     "RedA",        "RedI",         "RedWel",      "Availability", "FamilyRange",
 };
 
@@ -201,9 +201,8 @@ nlohmann::json expandSectionGeometry(const nlohmann::json &source)
     }
     std::map<std::string, std::pair<int, int>> range;
 
-    json names = json::array(), widths = json::array(), masses = json::array(),
-         tfs = json::array(), tws = json::array(), lengths = json::array(),
-         availability = json::array();
+    json names = json::array(), widths = json::array(), masses = json::array(), tfs = json::array(),
+         tws = json::array(), lengths = json::array(), availability = json::array();
     std::vector<json> redA(rows, json::array()), redI(rows, json::array()),
         redWel(rows, json::array());
     std::string lastFamily;
@@ -213,16 +212,15 @@ nlohmann::json expandSectionGeometry(const nlohmann::json &source)
         std::string where = "section " + std::to_string(s + 1);
         if (!sec.is_object())
             fail(where, "must be an object");
-        const std::string name = shortName(sec.contains("Name") ? sec["Name"] : json(), where,
-                                           "\"Name\"");
+        const std::string name =
+            shortName(sec.contains("Name") ? sec["Name"] : json(), where, "\"Name\"");
         where += " \"" + name + "\"";
 
         if (sec.contains("Family")) {
             const std::string family = shortName(sec["Family"], where, "\"Family\"");
             auto known = range.find(family);
             if (known != range.end() && lastFamily != family)
-                fail(where, "the sections of family \"" + family +
-                                "\" must follow one another");
+                fail(where, "the sections of family \"" + family + "\" must follow one another");
             if (known == range.end()) {
                 bool listed = false;
                 for (const std::string &f : families)

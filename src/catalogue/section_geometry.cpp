@@ -9,10 +9,16 @@ namespace {
 
 constexpr double Pi = 3.14159265358979323846;
 
-bool finite(double x) { return std::isfinite(x); }
+bool finite(double x)
+{
+    return std::isfinite(x);
+}
 
 // Distance between the centre lines of the two flanges, mm.
-double centreHeight(const PairGeometry &g) { return g.height - g.tf; }
+double centreHeight(const PairGeometry &g)
+{
+    return g.height - g.tf;
+}
 
 // Horizontal projection of one web, mm.
 double webProjection(const PairGeometry &g)

@@ -70,8 +70,8 @@ struct WallProperties
     bool exists() const { return area > 0; }
 };
 
-constexpr double SteelDensity = 7850.0;       // kg/m3
-constexpr double MinPlateThickness = 1.0;     // mm; a thinner plate leaves no section
+constexpr double SteelDensity = 7850.0;   // kg/m3
+constexpr double MinPlateThickness = 1.0; // mm; a thinner plate leaves no section
 
 // Empty when the geometry describes a pair, else the reason it does not.
 QString checkPairGeometry(const PairGeometry &g);

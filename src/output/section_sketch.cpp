@@ -20,7 +20,10 @@ const QString OnRequestText = QStringLiteral(" - on request");
 const QString OldText = QStringLiteral(" - old");
 const QString NoGeometryText = QStringLiteral("No sketch: properties given as tables");
 
-QString num(const char *fmt, double v) { return format(QChar('.'), fmt, {v}); }
+QString num(const char *fmt, double v)
+{
+    return format(QChar('.'), fmt, {v});
+}
 
 QString length(double mm, bool imperial, bool thickness)
 {
@@ -94,8 +97,8 @@ struct Svg
                    ".ext{stroke:#808080;stroke-width:%8}</style></defs>\n"
                    "<rect x=\"%3\" y=\"%4\" width=\"%5\" height=\"%6\" fill=\"white\"/>\n")
                    .arg(num("%.0f", PixelWidth), num("%.0f", pxHeight), num("%.2f", x),
-                        num("%.2f", y), num("%.2f", w), num("%.2f", h),
-                        num("%.2f", font / 8), num("%.2f", font / 14)) +
+                        num("%.2f", y), num("%.2f", w), num("%.2f", h), num("%.2f", font / 8),
+                        num("%.2f", font / 14)) +
                body + QStringLiteral("</svg>\n");
     }
 };
@@ -203,8 +206,8 @@ QString placeholderSketchSvg(const QString &label, bool imperial)
     svg.font = 20;
     svg.text(20, 40, label.trimmed(), "start", 1.4);
     svg.text(20, 80, NoGeometryText, "start");
-    svg.text(20, 110, imperial ? QStringLiteral("(imperial)") : QStringLiteral("(metric)"),
-             "start", 0.8);
+    svg.text(20, 110, imperial ? QStringLiteral("(imperial)") : QStringLiteral("(metric)"), "start",
+             0.8);
     return svg.document(0, 0, 480, 140);
 }
 

@@ -89,7 +89,7 @@ TEST(CatalogueSourceGeometry, RefusesFaultySources)
     struct Fault
     {
         const char *what;
-        const char *section; // JSON patch applied to the second section
+        const char *section;  // JSON patch applied to the second section
         const char *expected; // part of the message
     };
     const Fault faults[] = {

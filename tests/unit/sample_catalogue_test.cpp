@@ -31,7 +31,10 @@ json sampleSource()
 }
 
 // SAMPLE_LOADER_BEGIN
-template <typename T> std::vector<T> vec(const json &j) { return j.get<std::vector<T>>(); }
+template <typename T> std::vector<T> vec(const json &j)
+{
+    return j.get<std::vector<T>>();
+}
 
 std::vector<QString> texts(const json &j)
 {
@@ -178,10 +181,10 @@ TEST_F(SampleCatalogue, GradesAndAvailability)
         double mpa, ksi; // the one the grade is defined by; 0 for the other
     };
     const Grade grades[] = {
-        {"S 240 GP", 240, 0},        {"S 270 GP", 270, 0},        {"S 320 GP", 320, 0},
-        {"S 355 GP", 355, 0},        {"S 390 GP", 390, 0},        {"S 430 GP", 430, 0},
-        {"S 460 AP", 460, 0},        {"ASTM A572 Gr 50", 0, 50},  {"ASTM A572 Gr 60", 0, 60},
-        {"ASTM A690", 0, 50},        {"NVMarin 320", 320, 0},     {"NVMarin 355", 355, 0},
+        {"S 240 GP", 240, 0},    {"S 270 GP", 270, 0},       {"S 320 GP", 320, 0},
+        {"S 355 GP", 355, 0},    {"S 390 GP", 390, 0},       {"S 430 GP", 430, 0},
+        {"S 460 AP", 460, 0},    {"ASTM A572 Gr 50", 0, 50}, {"ASTM A572 Gr 60", 0, 60},
+        {"ASTM A690", 0, 50},    {"NVMarin 320", 320, 0},    {"NVMarin 355", 355, 0},
         {"NVMarin 390", 390, 0},
     };
     ASSERT_EQ(c.GradeCount(), 13);
@@ -238,21 +241,22 @@ TEST_F(SampleCatalogue, EurocodeAnnexHoldsTheRecommendedLosses)
     const pc::Annex &a = cat->Annexes[0];
     EXPECT_EQ(a.AnnexName, QStringLiteral("EN 1993-5:2007"));
     EXPECT_EQ(a.AnnexYear, (std::vector<int16_t>{0, 5, 25, 50, 75, 100}));
-    expectTable(a.AtmosColName, a.AtmosLoss,
-                {{"Normal atmosphere (0.01 mm/year)", {0, 0.05, 0.25, 0.50, 0.75, 1.00}},
-                 {"Marine atmosphere near the sea (0.02 mm/year)", {0, 0.10, 0.50, 1.00, 1.50, 2.00}}},
-                "atmosphere");
-    expectTable(a.SoilColName, a.SoilLoss,
-                {{"Undisturbed natural soils (sand, silt, clay, schist, ...)",
-                  {0, 0.00, 0.30, 0.60, 0.90, 1.20}},
-                 {"Polluted natural soils and industrial sites", {0, 0.15, 0.75, 1.50, 2.25, 3.00}},
-                 {"Aggressive natural soils (swamp, marsh, peat, ...)",
-                  {0, 0.20, 1.00, 1.75, 2.50, 3.25}},
-                 {"Non-compacted and non-aggressive fills (clay, schist, sand, silt, ...)",
-                  {0, 0.18, 0.70, 1.20, 1.70, 2.20}},
-                 {"Non-compacted and aggressive fills (ashes, slag, ...)",
-                  {0, 0.50, 2.00, 3.25, 4.50, 5.75}}},
-                "soil");
+    expectTable(
+        a.AtmosColName, a.AtmosLoss,
+        {{"Normal atmosphere (0.01 mm/year)", {0, 0.05, 0.25, 0.50, 0.75, 1.00}},
+         {"Marine atmosphere near the sea (0.02 mm/year)", {0, 0.10, 0.50, 1.00, 1.50, 2.00}}},
+        "atmosphere");
+    expectTable(
+        a.SoilColName, a.SoilLoss,
+        {{"Undisturbed natural soils (sand, silt, clay, schist, ...)",
+          {0, 0.00, 0.30, 0.60, 0.90, 1.20}},
+         {"Polluted natural soils and industrial sites", {0, 0.15, 0.75, 1.50, 2.25, 3.00}},
+         {"Aggressive natural soils (swamp, marsh, peat, ...)", {0, 0.20, 1.00, 1.75, 2.50, 3.25}},
+         {"Non-compacted and non-aggressive fills (clay, schist, sand, silt, ...)",
+          {0, 0.18, 0.70, 1.20, 1.70, 2.20}},
+         {"Non-compacted and aggressive fills (ashes, slag, ...)",
+          {0, 0.50, 2.00, 3.25, 4.50, 5.75}}},
+        "soil");
     expectTable(a.WaterColName, a.WaterLoss,
                 {{"Common fresh water (river, ship canal, ...) in the zone of high attack (water "
                   "line)",

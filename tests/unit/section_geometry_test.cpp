@@ -88,8 +88,8 @@ TEST(SectionGeometry, PlateBelowOneMillimetreLeavesNoSection)
         double loss;
         bool exists;
     };
-    const Row rows[] = {{0, true}, {4.9, true}, {5.0, true}, {5.01, false}, {6, false},
-                        {10, false}, {20, false}};
+    const Row rows[] = {{0, true},  {4.9, true}, {5.0, true}, {5.01, false},
+                        {6, false}, {10, false}, {20, false}};
     for (const Row &r : rows) {
         const pc::WallProperties w = pc::pairProperties(thinWeb, r.loss);
         EXPECT_EQ(w.exists(), r.exists) << r.loss;

@@ -76,8 +76,10 @@ ParsedSvg parse(const QString &svg)
             out.texts << xml.readElementText();
         } else if (name == QLatin1String("polygon")) {
             ++out.polygons;
-            const auto pts = a.value(QLatin1String("points")).toString().split(
-                QRegularExpression(QStringLiteral("[ ,]")), Qt::SkipEmptyParts);
+            const auto pts =
+                a.value(QLatin1String("points"))
+                    .toString()
+                    .split(QRegularExpression(QStringLiteral("[ ,]")), Qt::SkipEmptyParts);
             for (int i = 0; i + 1 < pts.size(); i += 2)
                 out.allInside &= inside(pts[i].toDouble(), pts[i + 1].toDouble());
         } else if (name == QLatin1String("line")) {
@@ -102,8 +104,10 @@ TEST(SectionSketch, DrawsThePairWithItsMainDimensions)
     };
     // 1400 mm = 55.12 in, 380 mm = 14.96 in, 10 mm = 0.394 in, 8.5 mm = 0.335 in.
     const Case cases[] = {
-        {z, false, {"1400 mm", "h = 380 mm", "tf = 10.0 mm", "tw = 8.5 mm", "55.0\u00b0",
-                    "pair of Z piles", "A&B <1>"}},
+        {z,
+         false,
+         {"1400 mm", "h = 380 mm", "tf = 10.0 mm", "tw = 8.5 mm", "55.0\u00b0", "pair of Z piles",
+          "A&B <1>"}},
         {z, true, {"55.12 in", "h = 14.96 in", "tf = 0.394 in", "tw = 0.335 in"}},
         {u, false, {"1600 mm", "h = 460 mm", "tf = 16.0 mm", "tw = 13.0 mm", "pair of U piles"}},
     };
@@ -114,8 +118,8 @@ TEST(SectionSketch, DrawsThePairWithItsMainDimensions)
         EXPECT_TRUE(p.allInside) << svg.toStdString();
         EXPECT_GE(p.polygons, 5); // five plates, then the arrowheads
         for (const QString &t : c.expected)
-            EXPECT_TRUE(p.texts.contains(t)) << t.toStdString() << " in "
-                                             << p.texts.join('|').toStdString();
+            EXPECT_TRUE(p.texts.contains(t))
+                << t.toStdString() << " in " << p.texts.join('|').toStdString();
         for (const QString &t : p.texts)
             EXPECT_FALSE(t.endsWith(c.imperial ? QStringLiteral(" mm") : QStringLiteral(" in")))
                 << t.toStdString();
@@ -144,8 +148,9 @@ TEST(SectionSketch, EverySectionOfASourceGetsBothDrawings)
     EXPECT_EQ(paths, expected);
     // The section given by tables has no geometry to draw: it says so.
     for (const pc::SketchFile &f : files)
-        EXPECT_EQ(f.path.startsWith(QStringLiteral("data/Tab")),
-                  parse(f.svg).texts.contains(QStringLiteral("No sketch: properties given as tables")))
+        EXPECT_EQ(
+            f.path.startsWith(QStringLiteral("data/Tab")),
+            parse(f.svg).texts.contains(QStringLiteral("No sketch: properties given as tables")))
             << f.path.toStdString();
 }
 
