@@ -42,6 +42,7 @@ enum class Kind {
     MenuItem,
     Chart,
     Image,
+    Menu,       // a main menu or a context menu: holds menu items, no events of its own
 };
 
 // Font colours as the driver prints them.
@@ -143,6 +144,22 @@ public:
     int tabIndex() const { return tabIndex_; }
     void setTabIndex(int i);        // by program: runs nothing
 
+    // Whether a person can put the focus on it by clicking or tabbing (the
+    // program can still focus it).
+    bool focusable() const { return focusable_; }
+    void setFocusable(bool on) { focusable_ = on; }
+
+    // Drop-down lists: number of rows shown when opened; width of the opened
+    // list in pixels (0 = as wide as the box).
+    int dropDownCount() const { return dropDownCount_; }
+    void setDropDownCount(int n) { dropDownCount_ = n; }
+    int droppedWidth() const { return droppedWidth_; }
+    void setDroppedWidth(int w) { droppedWidth_ = w; }
+
+    // Menu items: the shortcut as shown in the menu ("Ctrl+P"), empty when none.
+    const QString &shortcut() const { return shortcut_; }
+    void setShortcut(const QString &s) { shortcut_ = s; }
+
     // Geometry the program sets.
     int top() const { return top_; }
     void setTop(int v);
@@ -152,6 +169,15 @@ public:
     void setWidth(int v);
     int maxHeight() const { return maxHeight_; }
     void setMaxHeight(int v);
+    // Width limits (labels that wrap); not printed by the driver.
+    int minWidth() const { return minWidth_; }
+    void setMinWidth(int v) { minWidth_ = v; }
+    int maxWidth() const { return maxWidth_; }
+    void setMaxWidth(int v) { maxWidth_ = v; }
+    // Whether the geometry property p (Top, Height, Width, MaxHeight) has
+    // been given a value, at design time or by the program: the driver dumps
+    // only those.
+    bool geometrySet(Property p) const;
 
     // Structure: the control this one lies on (group box, page, window).
     Control *parent() const { return parent_; }
@@ -208,6 +234,13 @@ private:
     int height_ = 0;
     int width_ = 0;
     int maxHeight_ = 0;
+    int minWidth_ = 0;
+    int maxWidth_ = 0;
+    unsigned geometrySet_ = 0; // one bit per geometry property
+    bool focusable_ = true;
+    int dropDownCount_ = 8;
+    int droppedWidth_ = 0;
+    QString shortcut_;
     Control *parent_ = nullptr;
     std::vector<Control *> children_;
     std::vector<Observer> observers_;

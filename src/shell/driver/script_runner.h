@@ -1,0 +1,39 @@
+#pragma once
+// The headless driver: runs the program with the scripted platform and no
+// window, reads user actions from a script, prints what `get` and `dump`
+// ask for. The script syntax and the output are a stable contract.
+
+#include <QByteArray>
+#include <QChar>
+#include <QString>
+
+#include <functional>
+#include <ostream>
+
+namespace pc {
+class App;
+} // namespace pc
+
+namespace pc::driver {
+
+struct ScriptOptions
+{
+    QString workingDirectory;          // absolute; where the catalogue is looked for
+    QString settingsPath;              // empty = the program's normal location
+    QChar decimalSeparator = QLatin1Char('.');
+    QChar systemDecimalSeparator = QLatin1Char('.');
+    int pixelsPerInch = 96;
+    bool askDisclaimer = false;
+};
+
+// Exit statuses of a run.
+constexpr int ScriptOk = 0;
+constexpr int ScriptError = 2;
+
+// Runs `script` (any bytes; read as UTF-8). Output lines go to `out`, a script
+// error to `err` as one line naming the script line. `prepare`, when given,
+// is called with the program before it starts (tests replace the catalogue).
+int runScript(const QByteArray &script, const ScriptOptions &options, std::ostream &out,
+              std::ostream &err, const std::function<void(App &)> &prepare = {});
+
+} // namespace pc::driver

@@ -1,0 +1,21 @@
+#include "shell/wiring.h"
+
+#include "shell/app.h"
+
+namespace pc {
+
+void wireShell(App &a)
+{
+    a.f.MenuClose.onClick = [&a] { a.MenuCloseClick(); };
+    a.f.MenuHelp.onClick = [&a] { a.MenuHelpClick(); };
+    a.f.MenuToggleFontQuality.onClick = [&a] { a.MenuToggleFontQualityClick(); };
+}
+
+void App::wireEvents()
+{
+    wireShell(*this);
+    // Subsystems add their wire functions below, one line each (declared in
+    // shell/wiring.h), e.g. wireSectionList(*this);
+}
+
+} // namespace pc

@@ -1,0 +1,14 @@
+#pragma once
+// The event wiring of the windows, one function per subsystem. Each binds the
+// events of its controls to the App methods it defines, for example
+//     a.f.RG_SSP.onClick = [&a] { a.RG_SSPClick(); };
+// App::wireEvents() (shell/wiring.cpp) calls them all. A subsystem that adds
+// its handlers adds its function here and one call there.
+
+namespace pc {
+
+class App;
+
+void wireShell(App &a); // start-up, close, help and font quality (shell/wiring.cpp)
+
+} // namespace pc

@@ -1,0 +1,194 @@
+// The headless driver: output format, script errors, and any bytes at all.
+
+#include "shell/app.h"
+#include "shell/driver/script_runner.h"
+#include "shell/form/main_form.h"
+#include "shell/form/table_window_form.h"
+#include "small_catalogue.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+#include <set>
+#include <sstream>
+
+using namespace pc;
+using pc::driver::runScript;
+using pc::driver::ScriptOptions;
+
+namespace {
+
+struct Result
+{
+    int status;
+    std::string out;
+    std::string err;
+};
+
+Result run(const std::string &script, std::optional<Catalogue> cat = test_support::smallCatalogue(1),
+           ScriptOptions o = {})
+{
+    std::ostringstream out, err;
+    const int status =
+        runScript(QByteArray::fromStdString(script), o, out, err, [cat](App &a) {
+            a.catalogueLoader = [cat](Platform &) { return cat; };
+        });
+    return {status, out.str(), err.str()};
+}
+
+} // namespace
+
+TEST(ScriptDriver, GetPrintsJsonValues)
+{
+    const Result r = run("get RG_SSP.Items\n"
+                         "get RG_SSP.ItemIndex\n"
+                         "get Edit1.Text\n"
+                         "get SB1.PanelWidths\n"
+                         "get TabSheetSFTable.TabVisible\n"
+                         "get GB_SSP.Caption\n"
+                         "get $UnitsMetric\n"
+                         "get $DesignMoment\n"
+                         "get $Messages\n"
+                         "get $Clipboard\n"
+                         "get TableWindow.TForm2.Visible\n");
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, "RG_SSP.Items=[\" ALL\",\"FAM-A\",\"FAM-B\"]\n"
+                     "RG_SSP.ItemIndex=0\n"
+                     "Edit1.Text=\" Beta version 2.5.0. Double-check the results  \"\n"
+                     "SB1.PanelWidths=[300,50]\n"
+                     "TabSheetSFTable.TabVisible=false\n"
+                     "GB_SSP.Caption=\" SSP section            Wx,ini (cm³/m)  \"\n"
+                     "$UnitsMetric=true\n"
+                     "$DesignMoment=0\n"
+                     "$Messages=[]\n"
+                     "$Clipboard=null\n"
+                     "TableWindow.TForm2.Visible=false\n");
+}
+
+TEST(ScriptDriver, TextEscapesAndJsonEscapes)
+{
+    const Result r = run("page 2\n"
+                         "answer-file x\n"
+                         "page 0\n"
+                         "type Edit_Moment \\s1\\t\"\\\\\\b2\\s \n"
+                         "get Edit_Moment.Text\n"
+                         "replace Edit_Load \\sa\\tb\\nc\n"
+                         "get Edit_Load.Text\n");
+    EXPECT_EQ(r.status, 0) << r.err;
+    // Typed after the design text "0": blank, 1, a tab (a control key, not
+    // inserted), quote, backslash, then a backspace removes the backslash,
+    // then 2 and a blank. A paste keeps control characters.
+    EXPECT_EQ(r.out, "Edit_Moment.Text=\"0 1\\\"2 \"\n"
+                     "Edit_Load.Text=\" a\\tb\\nc\"\n");
+}
+
+TEST(ScriptDriver, ScriptErrorsStopWithStatusTwoAndNameTheLine)
+{
+    struct Case
+    {
+        const char *line;
+        const char *errorPart;
+    };
+    const Case cases[] = {
+        {"frobnicate", "unknown command 'frobnicate'"},
+        {"click NoSuchButton", "unknown control 'NoSuchButton'"},
+        {"get Edit_Moment.Colour", "unknown property 'Colour'"},
+        {"get Edit_Moment.Cells", "Edit_Moment has no property Cells"},
+        {"get Edit_Moment", "get needs NAME.PROP"},
+        {"get $NoSuchVariable", "unknown variable '$NoSuchVariable'"},
+        {"select RG_SSP one", "item index 'one' is not a whole number"},
+        {"select RG_SSP 7", "RG_SSP has no item 7"},
+        {"select RG_SSP 99999999999", "is not a whole number"},
+        {"page 9", "PageControl1 has no item 9"},
+        {"type SFList 1", "type does not apply to SFList"},
+        {"type Edit_Front 1", "Edit_Front lies on a page that is not the active page"},
+        {"click CB_EC3NAD", "click does not apply to CB_EC3NAD"},
+        {"key Edit_Moment 12", "key takes exactly one character"},
+        {"type Edit_Moment a\\q", "unknown escape \\q"},
+        {"type Edit_Moment a\\", "a backslash ends the text"},
+        {"answer maybe", "answer takes yes, no, ok or cancel"},
+        {"dump now", "dump takes no more"},
+        {"mouse TC_Chart 1", "y is missing"},
+    };
+    for (const Case &c : cases) {
+        const Result r = run(std::string("get $Ended\n# comment\n\n") + c.line + "\nget $Ended\n");
+        EXPECT_EQ(r.status, 2) << c.line;
+        EXPECT_EQ(r.out, "$Ended=false\n") << c.line;
+        EXPECT_NE(r.err.find("line 4: "), std::string::npos) << c.line << ": " << r.err;
+        EXPECT_NE(r.err.find(c.errorPart), std::string::npos) << c.line << ": " << r.err;
+    }
+}
+
+TEST(ScriptDriver, ActionsOnDisabledOrHiddenControlsDoNothing)
+{
+    const Result r = run("type Edit_Sfmin 3\n"    // hidden
+                         "click MenuEC3Rates\n"  // disabled menu entry
+                         "select RG_A690 0\n"    // disabled group
+                         "get Edit_Sfmin.Text\n");
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, "Edit_Sfmin.Text=\"1.50\"\n");
+}
+
+TEST(ScriptDriver, AMissingCatalogueAnsweredNoEndsAtOnce)
+{
+    const Result r = run("answer no\nget $Ended\nfrobnicate\n", std::nullopt);
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out, "ended 0\n");
+}
+
+TEST(ScriptDriver, TopAnswersReachTheDisclaimerAndCloseEndsTheRun)
+{
+    ScriptOptions o;
+    o.askDisclaimer = true;
+    Result declined = run("answer no\nget $Ended\n", test_support::smallCatalogue(1), o);
+    EXPECT_EQ(declined.out, "ended 0\n");
+    Result accepted = run("answer yes\nget $Ended\nclose\nthis is never read\n",
+                          test_support::smallCatalogue(1), o);
+    EXPECT_EQ(accepted.status, 0) << accepted.err;
+    EXPECT_EQ(accepted.out, "$Ended=false\nended 0\n");
+}
+
+TEST(ScriptDriver, DumpIsSortedAndCoversEveryControl)
+{
+    const Result r = run("dump\n");
+    ASSERT_EQ(r.status, 0) << r.err;
+    std::istringstream lines(r.out);
+    std::string line, previous;
+    std::set<std::string> controls;
+    while (std::getline(lines, line)) {
+        const std::string key = line.substr(0, line.find('='));
+        EXPECT_LT(previous, key);
+        previous = key;
+        controls.insert(key.substr(0, key.rfind('.')));
+    }
+    form::MainForm main;
+    form::TableWindowForm table;
+    EXPECT_EQ(controls.size(), main.controls().size() + table.controls().size());
+    EXPECT_EQ(controls.count("Edit_Moment"), 1u);
+    EXPECT_EQ(controls.count("TableWindow.SG_EC3Table"), 1u);
+    EXPECT_NE(r.out.find("\nLbl_SSP.FontColor=\"#FF0000\"\n"), std::string::npos);
+    EXPECT_NE(r.out.find("\nMenuMetric.Checked=true\n"), std::string::npos);
+}
+
+TEST(ScriptDriver, AnyBytesEndInAStatusNeverInACrash)
+{
+    std::mt19937 gen(4);
+    const std::string words[] = {"type ", "select ", "get ", "click ", "page ", "key ",
+                                 "mouse ", "Edit_Moment", "RG_SSP ", "\\", "\\s", "\n",
+                                 "$", ".", "-1 ", "99999999999999999999", "\xff", "\0"};
+    for (int n = 0; n < 300; ++n) {
+        std::string script;
+        const int len = static_cast<int>(gen() % 80);
+        for (int i = 0; i < len; ++i) {
+            if (gen() % 3 == 0)
+                script += words[gen() % std::size(words)];
+            else
+                script += static_cast<char>(gen() % 256);
+        }
+        const Result r = run(script);
+        EXPECT_TRUE(r.status == 0 || r.status == 2) << n;
+        if (r.status == 2) {
+            EXPECT_NE(r.err.find("line "), std::string::npos) << n;
+        }
+    }
+}

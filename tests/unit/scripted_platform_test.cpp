@@ -1,0 +1,109 @@
+// The scripted platform: answers from one queue, records, fixed metrics.
+
+#include "shell/scripted_platform.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+using namespace pc;
+
+TEST(ScriptedPlatform, MessagesTakeQueuedButtonsOrTheirDefault)
+{
+    struct Case
+    {
+        const char *what;
+        std::vector<MessageButton> queued;
+        MessageKind kind;
+        MessageButton expected;
+    };
+    const Case cases[] = {
+        {"empty queue, question", {}, MessageKind::Question, MessageButton::No},
+        {"empty queue, error box", {}, MessageKind::Error, MessageButton::No},
+        {"empty queue, plain", {}, MessageKind::Plain, MessageButton::Ok},
+        {"queued yes", {MessageButton::Yes}, MessageKind::Error, MessageButton::Yes},
+        {"queued no before plain", {MessageButton::No}, MessageKind::Plain, MessageButton::No},
+    };
+    for (const Case &c : cases) {
+        ScriptedPlatform p;
+        for (MessageButton b : c.queued)
+            p.queueButton(b);
+        EXPECT_EQ(p.message(c.kind, QStringLiteral("cap"), QStringLiteral("t")), c.expected)
+            << c.what;
+        EXPECT_EQ(p.pendingAnswers(), 0u) << c.what;
+    }
+}
+
+TEST(ScriptedPlatform, AnswersAreTakenInOrderAndPathsWaitForTheirDialog)
+{
+    ScriptedPlatform p;
+    p.setCurrentDirectory(QStringLiteral("/runs/a"));
+    p.queuePath(QStringLiteral("cat/SSP Pilecorr.pkd"));
+    p.queueButton(MessageButton::Yes);
+    // A message meets a path at the front: it takes its default and leaves it.
+    EXPECT_EQ(p.message(MessageKind::Error, QString(), QStringLiteral("first")), MessageButton::No);
+    EXPECT_EQ(p.openFile({}), std::optional<QString>(QStringLiteral("/runs/a/cat/SSP Pilecorr.pkd")));
+    EXPECT_EQ(p.message(MessageKind::Error, QString(), QStringLiteral("second")),
+              MessageButton::Yes);
+    EXPECT_EQ(p.messageTexts(), (QStringList{QStringLiteral("first"), QStringLiteral("second")}));
+}
+
+TEST(ScriptedPlatform, DialogsAreCancelledByCancelOrWhenNothingFits)
+{
+    ScriptedPlatform p;
+    EXPECT_EQ(p.saveFile({}), std::nullopt); // empty queue
+    p.queueButton(MessageButton::Cancel);
+    p.queueButton(MessageButton::Yes);
+    EXPECT_EQ(p.openFile({}), std::nullopt); // takes the cancel
+    EXPECT_EQ(p.openFile({}), std::nullopt); // leaves the yes for a message
+    EXPECT_EQ(p.pendingAnswers(), 1u);
+    p.queuePath(QStringLiteral("/abs/out.txt"));
+    p.message(MessageKind::Plain, QString(), QString());
+    EXPECT_EQ(p.saveFile({}), std::optional<QString>(QStringLiteral("/abs/out.txt")));
+    EXPECT_EQ(p.openRequests().size(), 2u);
+    EXPECT_EQ(p.saveRequests().size(), 2u);
+}
+
+TEST(ScriptedPlatform, TextMetricsFollowTheDocumentedRule)
+{
+    struct Case
+    {
+        int ppi;
+        double points;
+        bool bold;
+        const char *text;
+        int width;
+        int height;
+    };
+    const Case cases[] = {
+        {96, 9, false, "XXXXXX", 42, 15},
+        {96, 9, false, "", 0, 15},
+        {120, 9, false, "Mg", 18, 19},  // 17.5 rounds to even 18; 18.75 -> 19
+        {96, 12, true, "abc", 31, 20},  // 30.8 -> 31; 20
+        {144, 8, false, "abcd", 37, 20}, // 37.33 -> 37; 20
+    };
+    for (const Case &c : cases) {
+        ScriptedPlatform p;
+        p.setPixelsPerInch(c.ppi);
+        FontSpec f;
+        f.pointSize = c.points;
+        f.bold = c.bold;
+        EXPECT_EQ(p.textWidth(QString::fromUtf8(c.text), f), c.width) << c.text;
+        EXPECT_EQ(p.textHeight(QString::fromUtf8(c.text), f), c.height) << c.text;
+    }
+}
+
+TEST(ScriptedPlatform, RandomNumbersStayInRangeAndRepeatFromTheSeed)
+{
+    ScriptedPlatform a, b;
+    std::vector<int> seenA, seenB;
+    for (int i = 0; i < 200; ++i) {
+        const int v = a.randomInt(205, 244);
+        EXPECT_GE(v, 205);
+        EXPECT_LE(v, 244);
+        seenA.push_back(v);
+        seenB.push_back(b.randomInt(205, 244));
+    }
+    EXPECT_EQ(seenA, seenB);
+    EXPECT_GT(std::set<int>(seenA.begin(), seenA.end()).size(), 20u);
+}
