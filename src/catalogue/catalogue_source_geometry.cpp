@@ -1,11 +1,11 @@
 #include "catalogue/catalogue_source_geometry.h"
 
+#include "catalogue/catalogue_json.h"
 #include "catalogue/section_geometry.h"
 #include "units/rounding.h"
 
 #include <cmath>
 #include <map>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -17,9 +17,10 @@ using nlohmann::json;
 
 constexpr int MaxNameLength = 18;
 
-[[noreturn]] void fail(const std::string &where, const std::string &what)
+// `field` is the path of the faulty value, as the plain source's errors give it.
+[[noreturn]] void fail(const std::string &field, const std::string &reason)
 {
-    throw std::runtime_error(where.empty() ? what : where + ": " + what);
+    throw CatalogueSourceError(field, reason);
 }
 
 // The catalogue keeps properties to the precision a maker's table gives.
@@ -132,11 +133,12 @@ std::vector<std::string> gradeNames(const json &source)
 {
     const auto it = source.find("GradeName");
     if (it == source.end() || !it->is_array() || it->empty())
-        fail("", "\"GradeName\" must list the grades before sections can give availability");
+        fail("GradeName",
+             "\"GradeName\" must list the grades before sections can give availability");
     std::vector<std::string> names;
     for (const json &n : *it) {
         if (!n.is_string())
-            fail("", "\"GradeName\" must hold texts");
+            fail("GradeName", "\"GradeName\" must hold texts");
         names.push_back(n.get<std::string>());
     }
     return names;
@@ -146,11 +148,11 @@ std::vector<int> lossSteps(const json &source)
 {
     const auto it = source.find("LossStep");
     if (it == source.end() || !it->is_array() || it->empty())
-        fail("", "\"LossStep\" must list the loss steps in whole mm");
+        fail("LossStep", "\"LossStep\" must list the loss steps in whole mm");
     std::vector<int> steps;
     for (const json &v : *it) {
         if (!v.is_number_integer())
-            fail("", "\"LossStep\" must hold whole numbers of mm");
+            fail("LossStep", "\"LossStep\" must hold whole numbers of mm");
         steps.push_back(v.get<int>());
     }
     return steps;
@@ -181,10 +183,10 @@ nlohmann::json expandSectionGeometry(const nlohmann::json &source)
         return source;
     const json &sections = source["Sections"];
     if (!sections.is_array() || sections.empty())
-        fail("", "\"Sections\" must be an array of at least one section");
+        fail("Sections", "\"Sections\" must be an array of at least one section");
     for (const char *key : PlainSectionKeys)
         if (source.contains(key))
-            fail("", std::string("\"") + key + "\" cannot be given beside \"Sections\"");
+            fail(key, std::string("\"") + key + "\" cannot be given beside \"Sections\"");
 
     const std::vector<int> steps = lossSteps(source);
     const std::vector<std::string> grades = gradeNames(source);
@@ -195,9 +197,9 @@ nlohmann::json expandSectionGeometry(const nlohmann::json &source)
     const bool familiesGiven = source.contains("FamilyName");
     if (familiesGiven) {
         if (!source["FamilyName"].is_array())
-            fail("", "\"FamilyName\" must be an array of texts");
+            fail("FamilyName", "\"FamilyName\" must be an array of texts");
         for (const json &f : source["FamilyName"])
-            families.push_back(shortName(f, "", "a family name"));
+            families.push_back(shortName(f, "FamilyName", "a family name"));
     }
     std::map<std::string, std::pair<int, int>> range;
 
@@ -209,12 +211,12 @@ nlohmann::json expandSectionGeometry(const nlohmann::json &source)
 
     for (size_t s = 0; s < sections.size(); ++s) {
         const json &sec = sections[s];
-        std::string where = "section " + std::to_string(s + 1);
+        std::string where = "Sections[" + std::to_string(s) + "]";
         if (!sec.is_object())
             fail(where, "must be an object");
         const std::string name =
             shortName(sec.contains("Name") ? sec["Name"] : json(), where, "\"Name\"");
-        where += " \"" + name + "\"";
+        where += " (" + name + ")";
 
         if (sec.contains("Family")) {
             const std::string family = shortName(sec["Family"], where, "\"Family\"");
@@ -280,7 +282,7 @@ nlohmann::json expandSectionGeometry(const nlohmann::json &source)
     for (const std::string &f : families) {
         const auto it = range.find(f);
         if (it == range.end())
-            fail("", "family \"" + f + "\" has no section");
+            fail("FamilyName", "family \"" + f + "\" has no section");
         familyRange.push_back({it->second.first, it->second.second});
     }
 

@@ -18,7 +18,8 @@ namespace pc {
 // plain arrays SectionName, SectionWidth, SectionMass, SectionTf, SectionTw,
 // SectionMaxLength, RedA, RedI, RedWel (rows per loss step), Availability
 // (rows per section), FamilyName and FamilyRange, and every other key kept.
-// Throws CatalogueSourceError naming the section and the field at fault.
+// Throws CatalogueSourceError whose field names the section ("Sections[2] (ZT 12-700)")
+// or the top-level key at fault.
 nlohmann::json expandSectionGeometry(const nlohmann::json &source);
 
 // The pair described by one section's "Geometry" object. Throws

@@ -3,7 +3,10 @@
 // recommended EN 1993-5 tables exactly.
 
 #include "catalogue/catalogue.h"
+#include "catalogue/catalogue_json.h"
+#include "catalogue/catalogue_reader.h"
 #include "catalogue/catalogue_source_geometry.h"
+#include "catalogue/catalogue_writer.h"
 #include "output/section_sketch.h"
 #include "units/rounding.h"
 
@@ -13,6 +16,7 @@
 #include <QFileInfo>
 
 #include <algorithm>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -30,65 +34,27 @@ json sampleSource()
     return json::parse(text.constData(), text.constData() + text.size());
 }
 
-// SAMPLE_LOADER_BEGIN
-template <typename T> std::vector<T> vec(const json &j)
-{
-    return j.get<std::vector<T>>();
-}
+const QString BuiltSample = QStringLiteral(PILECORR_BINARY_DIR "/sample/SSP Pilecorr.pkd");
 
-std::vector<QString> texts(const json &j)
-{
-    std::vector<QString> out;
-    for (const json &t : j)
-        out.push_back(QString::fromStdString(t.get<std::string>()));
-    return out;
-}
-
+// The sample as the build makes it, through the file format and back.
 pc::Catalogue loadSample()
 {
-    const json j = pc::expandSectionGeometry(sampleSource());
-    pc::Catalogue c;
-    c.FamilyName = texts(j["FamilyName"]);
-    for (const json &r : j["FamilyRange"])
-        c.FamilyRange.push_back({r[0].get<int16_t>(), r[1].get<int16_t>()});
-    c.LossStep = vec<int16_t>(j["LossStep"]);
-    c.RedA = j["RedA"].get<std::vector<std::vector<double>>>();
-    c.RedI = j["RedI"].get<std::vector<std::vector<double>>>();
-    c.RedWel = j["RedWel"].get<std::vector<std::vector<double>>>();
-    c.SectionName = texts(j["SectionName"]);
-    c.SectionWidth = vec<double>(j["SectionWidth"]);
-    c.SectionMass = vec<double>(j["SectionMass"]);
-    c.SectionTf = vec<double>(j["SectionTf"]);
-    c.SectionTw = vec<double>(j["SectionTw"]);
-    c.SectionMaxLength = vec<double>(j["SectionMaxLength"]);
-    c.GradeName = texts(j["GradeName"]);
-    c.GradeFy = vec<double>(j["GradeFy"]);
-    c.GradeFyKsi = vec<double>(j["GradeFyKsi"]);
-    c.Availability = j["Availability"].get<std::vector<std::vector<int8_t>>>();
-    for (const json &a : j["Annexes"]) {
-        pc::Annex x;
-        x.AnnexName = QString::fromStdString(a["AnnexName"].get<std::string>());
-        x.AnnexYear = vec<int16_t>(a["AnnexYear"]);
-        x.AtmosColName = texts(a["AtmosColName"]);
-        x.SoilColName = texts(a["SoilColName"]);
-        x.WaterColName = texts(a["WaterColName"]);
-        x.AtmosLoss = a["AtmosLoss"].get<std::vector<std::vector<double>>>();
-        x.SoilLoss = a["SoilLoss"].get<std::vector<std::vector<double>>>();
-        x.WaterLoss = a["WaterLoss"].get<std::vector<std::vector<double>>>();
-        c.Annexes.push_back(x);
+    const QByteArray bytes =
+        pc::writeCatalogue(pc::catalogueFromJson(pc::expandSectionGeometry(sampleSource())));
+    QString why;
+    std::optional<pc::Catalogue> c = pc::readCatalogue(bytes, &why);
+    if (!c) {
+        ADD_FAILURE() << "the sample does not read back: " << why.toStdString();
+        return {};
     }
-    c.ServiceLife = vec<int16_t>(j["ServiceLife"]);
-    c.ProtectionYears = vec<int16_t>(j["ProtectionYears"]);
-    c.MaxWallLength = j["MaxWallLength"].get<double>();
-    c.MaxCorrosionRate = j["MaxCorrosionRate"].get<double>();
-    return c;
+    return *c;
 }
-// SAMPLE_LOADER_END
 
 class SampleCatalogue : public ::testing::Test
 {
 protected:
     static void SetUpTestSuite() { cat = new pc::Catalogue(loadSample()); }
+    void SetUp() override { ASSERT_GT(cat->SectionCount(), 0); }
     static void TearDownTestSuite()
     {
         delete cat;
@@ -298,6 +264,24 @@ TEST_F(SampleCatalogue, IllustrativeAnnexListsAndLimits)
     EXPECT_EQ(c.ProtectionYears, (std::vector<int16_t>{5, 10, 15, 20, 25, 30}));
     EXPECT_EQ(c.MaxWallLength, 1000.0);
     EXPECT_EQ(c.MaxCorrosionRate, 0.5);
+}
+
+TEST_F(SampleCatalogue, BuiltFileIsTheSourceAndHasEverySketch)
+{
+    QFile built(BuiltSample);
+    ASSERT_TRUE(built.open(QIODevice::ReadOnly)) << BuiltSample.toStdString();
+    const QByteArray expected =
+        pc::writeCatalogue(pc::catalogueFromJson(pc::expandSectionGeometry(sampleSource())));
+    EXPECT_TRUE(built.readAll() == expected) << "the built sample is not its source";
+
+    // The program finds a sketch of every section in both unit systems.
+    for (const QString &name : cat->SectionName)
+        for (bool imperial : {false, true}) {
+            const QString path = QStringLiteral(PILECORR_BINARY_DIR "/sample/") +
+                                 pc::sketchFileName(pc::sectionLabel(name), imperial);
+            const QFileInfo info(path);
+            EXPECT_TRUE(info.isFile() && info.size() > 0) << path.toStdString();
+        }
 }
 
 } // namespace
