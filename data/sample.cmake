@@ -31,9 +31,3 @@ add_custom_command(
 
 add_custom_target(pilecorr_sample ALL
                   DEPENDS ${PILECORR_SAMPLE_CATALOGUE} ${PILECORR_SAMPLE_SKETCH_STAMP})
-
-# `make run` starts ../pilecorr from the sample folder: keep the program
-# beside pilecorr-cli in the build folder rather than in build/app.
-if(TARGET pilecorr)
-  set_target_properties(pilecorr PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
-endif()
