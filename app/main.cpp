@@ -19,7 +19,8 @@ int main(int argc, char **argv)
     if (!catalogue)
         return 0; // missing or damaged catalogue: end without a window and without settings
 
-    QLabel window(QStringLiteral(" The catalogue holds %1 sections. ").arg(catalogue->SectionCount()));
+    QLabel window(
+        QStringLiteral(" The catalogue holds %1 sections. ").arg(catalogue->SectionCount()));
     window.setWindowTitle(QStringLiteral(" Pilecorr "));
     window.setMinimumSize(360, 120);
     window.setAlignment(Qt::AlignCenter);

@@ -28,9 +28,9 @@ QString qtFilter(const QString &filter)
     QStringList filters;
     for (int i = 0; i + 1 < parts.size(); i += 2) {
         const QString patterns = QString(parts[i + 1]).replace(QLatin1Char(';'), QLatin1Char(' '));
-        filters << (parts[i].contains(QLatin1Char('(')) ? parts[i]
-                                                        : parts[i] + QStringLiteral(" (") +
-                                                              patterns + QLatin1Char(')'));
+        filters << (parts[i].contains(QLatin1Char('('))
+                        ? parts[i]
+                        : parts[i] + QStringLiteral(" (") + patterns + QLatin1Char(')'));
     }
     return filters.join(QStringLiteral(";;"));
 }
@@ -50,10 +50,7 @@ QChar firstChar(const QString &s)
 
 } // namespace
 
-QtPlatform::QtPlatform()
-    : random_(static_cast<quint32>(QDateTime::currentMSecsSinceEpoch()))
-{
-}
+QtPlatform::QtPlatform() : random_(static_cast<quint32>(QDateTime::currentMSecsSinceEpoch())) {}
 
 MessageButton QtPlatform::message(MessageKind kind, const QString &caption, const QString &text)
 {
@@ -181,7 +178,8 @@ int QtPlatform::randomInt(int low, int high)
 {
     if (high <= low)
         return low;
-    return static_cast<int>(random_.bounded(static_cast<qint64>(low), static_cast<qint64>(high) + 1));
+    return static_cast<int>(
+        random_.bounded(static_cast<qint64>(low), static_cast<qint64>(high) + 1));
 }
 
 void QtPlatform::setClipboardDescription(const QString &)

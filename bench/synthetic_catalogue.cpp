@@ -47,7 +47,9 @@ Catalogue syntheticCatalogue(const SyntheticCatalogueSize &size)
 
     for (int s = 0; s < S; ++s) {
         const char *marker = s % 17 == 0 ? "**" : s % 11 == 0 ? "*" : "";
-        c.SectionName.push_back(QStringLiteral("SX %1%2").arg(s + 1, 4, 10, QLatin1Char('0')).arg(QLatin1String(marker)));
+        c.SectionName.push_back(QStringLiteral("SX %1%2")
+                                    .arg(s + 1, 4, 10, QLatin1Char('0'))
+                                    .arg(QLatin1String(marker)));
         const double tf = 7.0 + 10.0 * rng.unit();
         const double tw = tf - 1.0 * rng.unit();
         const double a0 = 60.0 + 200.0 * rng.unit();
@@ -85,7 +87,8 @@ Catalogue syntheticCatalogue(const SyntheticCatalogueSize &size)
         const auto table = [&](std::vector<QString> &names, std::vector<std::vector<double>> &loss,
                                int columns, const char *what) {
             for (int col = 0; col < columns; ++col)
-                names.push_back(QStringLiteral(" %1 class %2").arg(QLatin1String(what)).arg(col + 1));
+                names.push_back(
+                    QStringLiteral(" %1 class %2").arg(QLatin1String(what)).arg(col + 1));
             loss.assign(years.size(), std::vector<double>(columns));
             for (size_t y = 0; y < years.size(); ++y)
                 for (int col = 0; col < columns; ++col)

@@ -31,7 +31,8 @@ public:
 class MemorySource : public ByteSource
 {
 public:
-    explicit MemorySource(const QByteArray &bytes) : data_(bytes.constData()), size_(bytes.size()) {}
+    explicit MemorySource(const QByteArray &bytes) : data_(bytes.constData()), size_(bytes.size())
+    {}
     qint64 remaining() const override { return size_ - pos_; }
     qint64 offset() const override { return pos_; }
     bool read(void *dst, qint64 n) override
@@ -241,8 +242,7 @@ private:
     }
 
     // n values of T; the remaining size is checked before anything is allocated.
-    template <typename T, typename Field>
-    bool array(std::vector<T> &out, int n, const Field &field)
+    template <typename T, typename Field> bool array(std::vector<T> &out, int n, const Field &field)
     {
         if (!needs(qint64(n) * qint64(sizeof(T)), field))
             return false;

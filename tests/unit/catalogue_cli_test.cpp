@@ -47,7 +47,8 @@ TEST(CatalogueCli, DumpBuildDumpIsTheIdentity)
     f.write(first.out);
     f.close();
     const QString rebuilt = dir.filePath(QStringLiteral("SSP Pilecorr.pkd"));
-    const CliRun build = cli({QStringLiteral("catalogue"), QStringLiteral("build"), source, rebuilt});
+    const CliRun build =
+        cli({QStringLiteral("catalogue"), QStringLiteral("build"), source, rebuilt});
     ASSERT_EQ(build.exitCode, 0) << build.err.toStdString();
 
     const CliRun second = cli({QStringLiteral("catalogue"), QStringLiteral("dump"), rebuilt});
@@ -81,14 +82,17 @@ TEST(CatalogueCli, FailuresWriteNothingAndSayWhy)
         {"source error",
          {QStringLiteral("build"), write("bad.json", "{\"FamilyName\": [\"A\"]}"), out},
          QStringLiteral("SectionName: missing")},
-        {"not JSON", {QStringLiteral("build"), write("broken.json", "{ nope"), out},
+        {"not JSON",
+         {QStringLiteral("build"), write("broken.json", "{ nope"), out},
          QStringLiteral("not valid JSON")},
         {"missing source",
          {QStringLiteral("build"), dir.filePath(QStringLiteral("none.json")), out},
          QStringLiteral("none.json")},
-        {"damaged file", {QStringLiteral("dump"), write("bad.pkd", QByteArray(559, '\x01'))},
+        {"damaged file",
+         {QStringLiteral("dump"), write("bad.pkd", QByteArray(559, '\x01'))},
          Corrupted},
-        {"missing file", {QStringLiteral("dump"), dir.filePath(QStringLiteral("none.pkd"))},
+        {"missing file",
+         {QStringLiteral("dump"), dir.filePath(QStringLiteral("none.pkd"))},
          Corrupted},
     };
     for (const auto &c : cases) {

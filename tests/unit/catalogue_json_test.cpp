@@ -120,8 +120,7 @@ TEST(CatalogueJson, SourceErrorsNameFieldAndReason)
          "Annexes[0].SoilLoss[4]", "3 are needed"},
         {"family ranges one short", [](json &j) { j["FamilyRange"].erase(2); }, "FamilyRange",
          "3 are needed"},
-        {"no family", [](json &j) { j["FamilyName"] = json::array(); }, "FamilyName",
-         "1 to 32767"},
+        {"no family", [](json &j) { j["FamilyName"] = json::array(); }, "FamilyName", "1 to 32767"},
         {"128 grades",
          [](json &j) {
              j["GradeName"] = json::array();
@@ -136,8 +135,7 @@ TEST(CatalogueJson, SourceErrorsNameFieldAndReason)
          "Annexes[0].AtmosColName", "1 to 32767"},
         {"int16 out of range", [](json &j) { j["ProtectionYears"][0] = 40000; },
          "ProtectionYears[0]", "outside -32768 .. 32767"},
-        {"int16 below range", [](json &j) { j["LossStep"][0] = -40000; }, "LossStep[0]",
-         "outside"},
+        {"int16 below range", [](json &j) { j["LossStep"][0] = -40000; }, "LossStep[0]", "outside"},
         {"availability beyond int8", [](json &j) { j["Availability"][0][0] = 200; },
          "Availability[0][0]", "outside -128 .. 127"},
         {"name longer than 18", [](json &j) { j["SectionName"][1] = "ABCDEFGHIJKLMNOPQRS"; },
@@ -150,9 +148,15 @@ TEST(CatalogueJson, SourceErrorsNameFieldAndReason)
         {"column name outside the code page",
          [](json &j) { j["Annexes"][1]["WaterColName"][0] = "\u4e2d"; },
          "Annexes[1].WaterColName[0]", "outside Windows-1252"},
-        {"range past the sections", [](json &j) { j["FamilyRange"][1] = {0, 6}; },
+        {"range past the sections",
+         [](json &j) {
+             j["FamilyRange"][1] = {0, 6};
+         },
          "FamilyRange[1]", "outside 0 .. 5"},
-        {"loss steps not ascending", [](json &j) { j["LossStep"] = {0, 2, 2, 4}; },
+        {"loss steps not ascending",
+         [](json &j) {
+             j["LossStep"] = {0, 2, 2, 4};
+         },
          "LossStep[2]", "ascending"},
         {"annex with one year",
          [](json &j) {
@@ -175,8 +179,7 @@ TEST(CatalogueJson, SourceErrorsNameFieldAndReason)
             ADD_FAILURE() << c.name << ": no error";
         } catch (const pc::CatalogueSourceError &e) {
             EXPECT_EQ(e.field(), c.field) << c.name;
-            EXPECT_NE(e.reason().find(c.reason), std::string::npos)
-                << c.name << ": " << e.reason();
+            EXPECT_NE(e.reason().find(c.reason), std::string::npos) << c.name << ": " << e.reason();
         }
     }
 }

@@ -58,7 +58,8 @@ TEST(NameCodec, DecodeShiftedNameExamples)
         // A lowered character without an 8-bit form reads as '?'.
         if (!pc::isAnsiText(expected))
             expected = QString::fromLatin1(pc::encodeAnsi(expected));
-        EXPECT_EQ(pc::decodeShiftedName(c.stored.constData(), int(c.stored.size()), c.key), expected)
+        EXPECT_EQ(pc::decodeShiftedName(c.stored.constData(), int(c.stored.size()), c.key),
+                  expected)
             << c.stored.toStdString() << " key " << c.key;
     }
 }
@@ -66,7 +67,7 @@ TEST(NameCodec, DecodeShiftedNameExamples)
 TEST(NameCodec, EncodedNamesReadBackForEveryKey)
 {
     const QString names[] = {QStringLiteral("SX 12-770"), QStringLiteral("S 355 GP"),
-                             QStringLiteral("x"), QStringLiteral("ÄX-S é"),
+                             QStringLiteral("x"),         QStringLiteral("ÄX-S é"),
                              QStringLiteral("QX 28-1**"), QStringLiteral("ABCDEFGHIJKLMNOPQR")};
     for (int key = -13; key <= 15; ++key)
         for (const QString &name : names) {
@@ -83,10 +84,10 @@ TEST(NameCodec, NamesTheFileCannotHoldAreRefused)
         QString name;
         int key;
     } const cases[] = {
-        {QStringLiteral("ABCDEFGHIJKLMNOPQRS"), 3},      // 19 characters
-        {QString(QChar(0x0100)) + QLatin1Char('a'), 3},  // no 8-bit form
-        {QString(QChar(0x00FF)) + QLatin1Char('a'), 3},  // shifted past the code page
-        {QStringLiteral("zzzzzzzzzzzzzzzzzz"), 15},      // late positions land on 0x9A
+        {QStringLiteral("ABCDEFGHIJKLMNOPQRS"), 3},     // 19 characters
+        {QString(QChar(0x0100)) + QLatin1Char('a'), 3}, // no 8-bit form
+        {QString(QChar(0x00FF)) + QLatin1Char('a'), 3}, // shifted past the code page
+        {QStringLiteral("zzzzzzzzzzzzzzzzzz"), 15},     // late positions land on 0x9A
     };
     for (const auto &c : cases)
         EXPECT_FALSE(pc::encodeShiftedName(c.name, c.key)) << c.name.toStdString();
@@ -115,8 +116,7 @@ TEST(NameCodec, ColumnShiftPerTable)
 
 TEST(NameCodec, AnnexNameLowBytes)
 {
-    EXPECT_EQ(pc::decodeAnnexName({0x0041, 0xFF42, 0x0080}),
-              QStringLiteral("AB") + QChar(0x20AC));
+    EXPECT_EQ(pc::decodeAnnexName({0x0041, 0xFF42, 0x0080}), QStringLiteral("AB") + QChar(0x20AC));
     EXPECT_EQ(pc::encodeAnnexName(QStringLiteral("Ab") + QChar(0x20AC)),
               (std::vector<uint16_t>{0x41, 0x62, 0x80}));
     EXPECT_FALSE(pc::encodeAnnexName(QString(QChar(0x0100))));

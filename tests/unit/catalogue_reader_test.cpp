@@ -86,8 +86,7 @@ TEST(CatalogueReader, FieldsSitAtTheirLayoutOffsets)
 
 TEST(CatalogueReader, TrailingBytesAreIgnored)
 {
-    const QByteArray tails[] = {QByteArray(1, '\0'), QByteArray(7, '\xff'),
-                                QByteArray(1000, 'x')};
+    const QByteArray tails[] = {QByteArray(1, '\0'), QByteArray(7, '\xff'), QByteArray(1000, 'x')};
     for (const Catalogue &source : {smallestCatalogue(), smallFixture()}) {
         const QByteArray bytes = writeCatalogue(source);
         for (const QByteArray &tail : tails) {
@@ -150,7 +149,8 @@ TEST(CatalogueReader, CountsZeroNegativeAndHighByte)
         else
             putInt16(bytes, c.offset, c.value);
         QString why;
-        EXPECT_EQ(readCatalogue(bytes, &why).has_value(), c.loads) << c.name << ": " << why.toStdString();
+        EXPECT_EQ(readCatalogue(bytes, &why).has_value(), c.loads)
+            << c.name << ": " << why.toStdString();
     }
 }
 
@@ -182,10 +182,14 @@ TEST(CatalogueReader, AnnexCountsMustBePositive)
         int offset;
         int value;
     } const cases[] = {
-        {"AnnexYearCount 0", 262, 0},  {"AnnexYearCount -1", 262, -1},
-        {"AtmosColCount 0", 268, 0},   {"AtmosColCount -4", 268, -4},
-        {"SoilColCount 0", 290, 0},    {"SoilColCount -1", 290, -1},
-        {"WaterColCount 0", 312, 0},   {"WaterColCount -32768", 312, -32768},
+        {"AnnexYearCount 0", 262, 0},
+        {"AnnexYearCount -1", 262, -1},
+        {"AtmosColCount 0", 268, 0},
+        {"AtmosColCount -4", 268, -4},
+        {"SoilColCount 0", 290, 0},
+        {"SoilColCount -1", 290, -1},
+        {"WaterColCount 0", 312, 0},
+        {"WaterColCount -32768", 312, -32768},
         {"AnnexCount 2 beyond the file", OffAnnexCount, 2},
     };
     const QByteArray good = writeCatalogue(oneAnnexCatalogue());
@@ -233,21 +237,40 @@ TEST(CatalogueReader, NameShiftExamples)
     struct Case
     {
         const char *name;
-        int offset;       // length byte of the record
+        int offset;        // length byte of the record
         QByteArray record; // length byte and characters as stored
         QString expected;
     } const cases[] = {
         // First family name, key 3: D lowered by 0 + 3, the last character kept.
-        {"family D B", OffFamilyName, QByteArray("\x02" "DB"), QStringLiteral("AB")},
-        {"family length 1 as stored", OffFamilyName, QByteArray("\x01" "D"), QStringLiteral("D")},
+        {"family D B", OffFamilyName,
+         QByteArray("\x02"
+                    "DB"),
+         QStringLiteral("AB")},
+        {"family length 1 as stored", OffFamilyName,
+         QByteArray("\x01"
+                    "D"),
+         QStringLiteral("D")},
         {"family length 0", OffFamilyName, QByteArray("\x00", 1), QString()},
         // First section name, key 4.
-        {"section length 1 as stored", OffSectionName, QByteArray("\x01" "~"), QStringLiteral("~")},
-        {"section E F G", OffSectionName, QByteArray("\x03" "EFG"), QStringLiteral("AAG")},
+        {"section length 1 as stored", OffSectionName,
+         QByteArray("\x01"
+                    "~"),
+         QStringLiteral("~")},
+        {"section E F G", OffSectionName,
+         QByteArray("\x03"
+                    "EFG"),
+         QStringLiteral("AAG")},
         // First grade name, key 5: positions 1 and 2 lowered by 5 and 6.
-        {"grade", OffGradeName, QByteArray("\x03" "FHZ"), QStringLiteral("ABZ")},
+        {"grade", OffGradeName,
+         QByteArray("\x03"
+                    "FHZ"),
+         QStringLiteral("ABZ")},
         // A lowered character without an 8-bit form becomes '?'.
-        {"no 8-bit form", OffFamilyName, QByteArray("\x02" "\x01" "B"), QStringLiteral("?B")},
+        {"no 8-bit form", OffFamilyName,
+         QByteArray("\x02"
+                    "\x01"
+                    "B"),
+         QStringLiteral("?B")},
     };
     const QByteArray good = writeCatalogue(smallestCatalogue());
     for (const auto &c : cases) {
@@ -255,7 +278,7 @@ TEST(CatalogueReader, NameShiftExamples)
         bytes.replace(c.offset, 19, c.record + QByteArray(19 - c.record.size(), '\0'));
         const auto cat = readCatalogue(bytes);
         ASSERT_TRUE(cat) << c.name;
-        const QString got = c.offset == OffFamilyName   ? cat->FamilyName.at(0)
+        const QString got = c.offset == OffFamilyName    ? cat->FamilyName.at(0)
                             : c.offset == OffSectionName ? cat->SectionName.at(0)
                                                          : cat->GradeName.at(0);
         EXPECT_EQ(got, c.expected) << c.name;
@@ -304,20 +327,50 @@ struct DamageCase
 TEST(CatalogueReader, TablesThatWouldBeReadOutOfBoundsOrDivideByZero)
 {
     const DamageCase cases[] = {
-        {"range past the last section", [](Catalogue &c) { c.FamilyRange[1] = {3, 6}; },
+        {"range past the last section",
+         [](Catalogue &c) {
+             c.FamilyRange[1] = {3, 6};
+         },
          "FamilyRange[1]"},
-        {"range with a negative first index", [](Catalogue &c) { c.FamilyRange[2] = {-1, 4}; },
+        {"range with a negative first index",
+         [](Catalogue &c) {
+             c.FamilyRange[2] = {-1, 4};
+         },
          "FamilyRange[2]"},
-        {"ALL range past the end", [](Catalogue &c) { c.FamilyRange[0] = {0, 6}; },
+        {"ALL range past the end",
+         [](Catalogue &c) {
+             c.FamilyRange[0] = {0, 6};
+         },
          "FamilyRange[0]"},
-        {"single section range", [](Catalogue &c) { c.FamilyRange[1] = {5, 5}; }, ""},
-        {"empty range with wild indices", [](Catalogue &c) { c.FamilyRange[1] = {900, -40}; }, ""},
-        {"loss step repeated", [](Catalogue &c) { c.LossStep = {0, 1, 1, 4}; }, "LossStep[2]"},
-        {"loss step descending", [](Catalogue &c) { c.LossStep = {0, 2, 1, 4}; }, "LossStep[2]"},
+        {"single section range",
+         [](Catalogue &c) {
+             c.FamilyRange[1] = {5, 5};
+         },
+         ""},
+        {"empty range with wild indices",
+         [](Catalogue &c) {
+             c.FamilyRange[1] = {900, -40};
+         },
+         ""},
+        {"loss step repeated",
+         [](Catalogue &c) {
+             c.LossStep = {0, 1, 1, 4};
+         },
+         "LossStep[2]"},
+        {"loss step descending",
+         [](Catalogue &c) {
+             c.LossStep = {0, 2, 1, 4};
+         },
+         "LossStep[2]"},
         {"annex years descending",
-         [](Catalogue &c) { c.Annexes[1].AnnexYear = {10, 100, 50}; }, "Annexes[1].AnnexYear[2]"},
+         [](Catalogue &c) {
+             c.Annexes[1].AnnexYear = {10, 100, 50};
+         },
+         "Annexes[1].AnnexYear[2]"},
         {"annex years repeated",
-         [](Catalogue &c) { c.Annexes[0].AnnexYear = {5, 5, 50, 75, 100}; },
+         [](Catalogue &c) {
+             c.Annexes[0].AnnexYear = {5, 5, 50, 75, 100};
+         },
          "Annexes[0].AnnexYear[1]"},
         {"annex with one year",
          [](Catalogue &c) {

@@ -63,10 +63,10 @@ inline long wideLength(const QString &s)
 // The size of a catalogue file from its counts alone.
 inline long fileSizeFormula(const Catalogue &c)
 {
-    const long F = c.FamilyCount(), S = c.SectionCount(), L = c.LossStepCount(),
-               G = c.GradeCount(), V = c.ServiceLifeCount(), P = c.ProtectionCount(), X = 1;
-    long size = 259 + 40 * F + 2 * L + 32 * L * S + 118 * S + 52 * G + S * G + 2 * V + 2 * P +
-                52 * X;
+    const long F = c.FamilyCount(), S = c.SectionCount(), L = c.LossStepCount(), G = c.GradeCount(),
+               V = c.ServiceLifeCount(), P = c.ProtectionCount(), X = 1;
+    long size =
+        259 + 40 * F + 2 * L + 32 * L * S + 118 * S + 52 * G + S * G + 2 * V + 2 * P + 52 * X;
     for (const Annex &a : c.Annexes) {
         const long Y = a.AnnexYearCount();
         const long columns = a.AtmosColCount() + a.SoilColCount() + a.WaterColCount();
