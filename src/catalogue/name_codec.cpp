@@ -117,13 +117,18 @@ QString decodeShiftedName(const char *chars, int length, int key)
     if (length > MaxShortNameLength)
         length = MaxShortNameLength;
     const auto &t = tables();
-    char16_t units[MaxShortNameLength];
-    for (int i = 0; i < length; ++i)
-        units[i] = t.toUnicode[static_cast<unsigned char>(chars[i])];
-    // Positions 1 .. L-1 (1-based) are shifted; the last character is stored as is.
-    for (int p = 1; p <= length - 1; ++p)
-        units[p - 1] = wrap(long(units[p - 1]) - (p - 1) - key);
-    return throughAnsi(units, length);
+    QString out(length, Qt::Uninitialized);
+    QChar *dst = out.data();
+    for (int p = 1; p <= length; ++p) {
+        char16_t u = t.toUnicode[static_cast<unsigned char>(chars[p - 1])];
+        // Positions 1 .. L-1 (1-based) are shifted; the last character is stored as is.
+        if (p < length)
+            u = wrap(long(u) - (p - 1) - key);
+        // Back through the code page: '?' where a character has no 8-bit form.
+        const int b = t.byteOf(u);
+        dst[p - 1] = QChar(b < 0 ? char16_t('?') : t.toUnicode[static_cast<size_t>(b)]);
+    }
+    return out;
 }
 
 std::optional<QByteArray> encodeShiftedName(const QString &name, int key)
