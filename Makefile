@@ -20,7 +20,7 @@ build: configure
 # The program starts in the folder holding the built catalogue and sketches,
 # so it opens without asking for the file.
 run: build
-	cd $(BUILD_DIR)/sample && ../pilecorr
+	cd $(BUILD_DIR)/sample && ../app/pilecorr
 
 test: build
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)

@@ -1,12 +1,16 @@
 // `catalogue dump FILE` and `catalogue build SOURCE.json OUT.pkd`: the
-// catalogue file as readable JSON and back.
+// catalogue file as readable JSON and back; a source may list its sections
+// in the readable `Sections` form, expanded before it is read.
+// `catalogue sketches` is in sketch_command.cpp.
 
 #include "commands.h"
 
 #include "catalogue/catalogue_json.h"
 #include "catalogue/catalogue_locator.h"
 #include "catalogue/catalogue_reader.h"
+#include "catalogue/catalogue_source_geometry.h"
 #include "catalogue/catalogue_writer.h"
+#include "sketch_command.h"
 
 #include <QFile>
 #include <QSaveFile>
@@ -46,7 +50,7 @@ int build(const QString &sourcePath, const QString &outPath)
 
     QByteArray bytes;
     try {
-        bytes = pc::writeCatalogue(pc::catalogueFromJson(source));
+        bytes = pc::writeCatalogue(pc::catalogueFromJson(pc::expandSectionGeometry(source)));
     } catch (const pc::CatalogueSourceError &e) {
         return fail(sourcePath.toStdString() + ": " + e.field() + ": " + e.reason());
     }
@@ -73,9 +77,12 @@ int runCatalogueCommand(const QStringList &args)
         return dump(args[1]);
     if (args.size() == 3 && args[0] == QLatin1String("build"))
         return build(args[1], args[2]);
+    if (!args.isEmpty() && args[0] == QLatin1String("sketches"))
+        return runSketchCommand(args.mid(1));
     std::fputs("usage:\n"
                "  pilecorr-cli catalogue dump FILE\n"
-               "  pilecorr-cli catalogue build SOURCE.json OUT.pkd\n",
+               "  pilecorr-cli catalogue build SOURCE.json OUT.pkd\n"
+               "  pilecorr-cli catalogue sketches SOURCE.json OUTDIR\n",
                stderr);
     return 2;
 }

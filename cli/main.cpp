@@ -12,6 +12,7 @@ int usage()
     std::fputs("usage:\n"
                "  pilecorr-cli catalogue dump FILE\n"
                "  pilecorr-cli catalogue build SOURCE.json OUT.pkd\n"
+               "  pilecorr-cli catalogue sketches SOURCE.json OUTDIR\n"
                "  pilecorr-cli script FILE [--cwd DIR] [--settings FILE] [--decimal-separator C]\n"
                "                      [--system-decimal-separator C] [--ppi N] [--disclaimer]\n",
                stderr);

@@ -57,7 +57,8 @@ std::optional<CatalogueDamage> findCatalogueDamage(const Catalogue &c)
         const auto &years = c.Annexes[a].AnnexYear;
         const QString field = QStringLiteral("Annexes[%1].AnnexYear").arg(a);
         if (years.size() < 2)
-            return damage(field, QStringLiteral("%1 year(s); at least 2 are needed").arg(years.size()));
+            return damage(field,
+                          QStringLiteral("%1 year(s); at least 2 are needed").arg(years.size()));
         if (auto d = strictlyAscending(years, field))
             return d;
     }

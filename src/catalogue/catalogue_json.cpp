@@ -12,9 +12,9 @@ namespace pc {
 using nlohmann::json;
 
 CatalogueSourceError::CatalogueSourceError(std::string field, std::string reason)
-    : std::runtime_error(field + ": " + reason), field_(std::move(field)), reason_(std::move(reason))
-{
-}
+    : std::runtime_error(field + ": " + reason), field_(std::move(field)),
+      reason_(std::move(reason))
+{}
 
 namespace {
 
@@ -120,8 +120,8 @@ void arrayOfExactly(const Node &node, size_t n)
     if (!node.value.is_array())
         node.error("expected an array");
     if (node.value.size() != n)
-        node.error("holds " + std::to_string(node.value.size()) + " entries; " +
-                   std::to_string(n) + " are needed");
+        node.error("holds " + std::to_string(node.value.size()) + " entries; " + std::to_string(n) +
+                   " are needed");
 }
 
 double toNumber(const Node &node)
@@ -238,8 +238,8 @@ void columnTable(const Node &annex, const char *nameKey, const char *lossKey, si
 Annex annexFromJson(const Node &node)
 {
     requireObject(node,
-                  {"AnnexName", "AnnexYear", "AtmosColName", "AtmosLoss", "SoilColName",
-                   "SoilLoss", "WaterColName", "WaterLoss"},
+                  {"AnnexName", "AnnexYear", "AtmosColName", "AtmosLoss", "SoilColName", "SoilLoss",
+                   "WaterColName", "WaterLoss"},
                   {});
     Annex a;
     a.AnnexName = wideText(member(node, "AnnexName"));
@@ -310,10 +310,26 @@ Catalogue catalogueFromJson(const json &source)
 {
     const Node root{source, ""};
     requireObject(root,
-                  {"FamilyName", "FamilyRange", "LossStep", "RedA", "RedI", "RedWel",
-                   "SectionName", "SectionWidth", "SectionMass", "SectionTf", "SectionTw",
-                   "SectionMaxLength", "GradeName", "GradeFy", "GradeFyKsi", "Availability",
-                   "Annexes", "ServiceLife", "ProtectionYears", "MaxWallLength",
+                  {"FamilyName",
+                   "FamilyRange",
+                   "LossStep",
+                   "RedA",
+                   "RedI",
+                   "RedWel",
+                   "SectionName",
+                   "SectionWidth",
+                   "SectionMass",
+                   "SectionTf",
+                   "SectionTw",
+                   "SectionMaxLength",
+                   "GradeName",
+                   "GradeFy",
+                   "GradeFyKsi",
+                   "Availability",
+                   "Annexes",
+                   "ServiceLife",
+                   "ProtectionYears",
+                   "MaxWallLength",
                    "MaxCorrosionRate"},
                   {"MaxWallLengthFt", "MaxMoment", "MaxLoad", "MaxDeflection", "MaxMomentImp",
                    "MaxLoadImp", "MaxDeflectionImp"});

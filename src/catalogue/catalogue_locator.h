@@ -17,10 +17,10 @@ inline const QString CatalogueMessageCaption = QStringLiteral(" Pilecorr 2.5.0.3
 
 inline const QString CatalogueFileName = QStringLiteral("SSP Pilecorr.pkd");
 
-inline const QString CatalogueNotFoundText = QStringLiteral(
-    "Unable to find the file \"SSP Pilecorr.pkd\" or corrupted file.\r\n"
-    "Would you like to browse your computer for the file?\r\n"
-    "Click \"No\" to exit application.");
+inline const QString CatalogueNotFoundText =
+    QStringLiteral("Unable to find the file \"SSP Pilecorr.pkd\" or corrupted file.\r\n"
+                   "Would you like to browse your computer for the file?\r\n"
+                   "Click \"No\" to exit application.");
 
 inline const QString CatalogueCorruptedText =
     QStringLiteral("\"SSP Pilecorr.pkd\" file seems to be corrupted. Reinstall original file.");

@@ -23,12 +23,16 @@ public:
     virtual qint64 offset() const = 0;
     virtual bool read(void *dst, qint64 n) = 0;
     virtual bool skip(qint64 n) = 0;
+    // The next n bytes in place, consumed, when the source holds them in
+    // memory; null otherwise.
+    virtual const char *take(qint64) { return nullptr; }
 };
 
 class MemorySource : public ByteSource
 {
 public:
-    explicit MemorySource(const QByteArray &bytes) : data_(bytes.constData()), size_(bytes.size()) {}
+    explicit MemorySource(const QByteArray &bytes) : data_(bytes.constData()), size_(bytes.size())
+    {}
     qint64 remaining() const override { return size_ - pos_; }
     qint64 offset() const override { return pos_; }
     bool read(void *dst, qint64 n) override
@@ -46,6 +50,14 @@ public:
             return false;
         pos_ += n;
         return true;
+    }
+    const char *take(qint64 n) override
+    {
+        if (n < 0 || n > remaining())
+            return nullptr;
+        const char *p = data_ + pos_;
+        pos_ += n;
+        return p;
     }
 
 private:
@@ -170,6 +182,19 @@ private:
         return needs(n, field) && (src_.read(dst, n) || fail(field, QStringLiteral("read failed")));
     }
 
+    // A whole field of n bytes in one block read: in place from memory, or
+    // through `scratch` from a file. Null on failure.
+    template <typename Field>
+    const char *block(qint64 n, std::vector<char> &scratch, const Field &field)
+    {
+        if (!needs(n, field))
+            return nullptr;
+        if (const char *p = src_.take(n))
+            return p;
+        scratch.resize(static_cast<size_t>(n));
+        return read(scratch.data(), n, field) ? scratch.data() : nullptr;
+    }
+
     template <typename Field> bool skip(qint64 n, const Field &field)
     {
         return needs(n, field) && (src_.skip(n) || fail(field, QStringLiteral("read failed")));
@@ -217,8 +242,7 @@ private:
     }
 
     // n values of T; the remaining size is checked before anything is allocated.
-    template <typename T, typename Field>
-    bool array(std::vector<T> &out, int n, const Field &field)
+    template <typename T, typename Field> bool array(std::vector<T> &out, int n, const Field &field)
     {
         if (!needs(qint64(n) * qint64(sizeof(T)), field))
             return false;
@@ -246,12 +270,16 @@ private:
 
     bool byteTable(std::vector<std::vector<int8_t>> &out, int rows, int cols, const char *field)
     {
-        if (!needs(qint64(rows) * qint64(cols), field))
+        std::vector<char> scratch;
+        const char *p = block(qint64(rows) * qint64(cols), scratch, field);
+        if (!p)
             return false;
+        const auto *codes = reinterpret_cast<const int8_t *>(p);
         out.resize(static_cast<size_t>(rows));
-        for (auto &row : out)
-            if (!array(row, cols, field))
-                return false;
+        for (auto &row : out) {
+            row.assign(codes, codes + cols);
+            codes += cols;
+        }
         return true;
     }
 
@@ -272,14 +300,15 @@ private:
     {
         if (!needs(NameBlockSizePerName * n, field))
             return false;
-        std::vector<char> records(static_cast<size_t>(NameRecordSize * n));
-        if (!read(records.data(), NameRecordSize * n, field))
+        std::vector<char> scratch;
+        const char *records = block(NameRecordSize * n, scratch, field);
+        if (!records)
             return false;
         if (out) {
             NameShiftKey key(list);
             out->reserve(static_cast<size_t>(n));
             for (int i = 0; i < n; ++i) {
-                const char *record = records.data() + NameRecordSize * i;
+                const char *record = records + NameRecordSize * i;
                 const int length =
                     std::min(int(static_cast<unsigned char>(record[0])), MaxShortNameLength);
                 out->push_back(decodeShiftedName(record + 1, length, key.next()));

@@ -14,6 +14,16 @@ struct AnsiTables
 {
     std::array<char16_t, 256> toUnicode{};
     std::vector<int16_t> fromUnicode = std::vector<int16_t>(65536, -1);
+    // True when 0x00-0x7F and 0xA0-0xFF stand for the same code points, as in
+    // Windows-1252: those characters then skip the large table.
+    bool latinRanges = true;
+
+    int byteOf(char16_t u) const
+    {
+        if (latinRanges && (u < 0x80 || (u >= 0xA0 && u <= 0xFF)))
+            return u;
+        return fromUnicode[u];
+    }
 
     AnsiTables()
     {
@@ -29,7 +39,12 @@ struct AnsiTables
             toUnicode[static_cast<size_t>(b)] = u;
             if (fromUnicode[u] < 0)
                 fromUnicode[u] = static_cast<int16_t>(b);
+            if ((b < 0x80 || b >= 0xA0) && u != b)
+                latinRanges = false;
         }
+        for (int u = 0; u < 0x100; ++u)
+            if ((u < 0x80 || u >= 0xA0) && fromUnicode[u] != u)
+                latinRanges = false;
     }
 };
 
@@ -42,7 +57,7 @@ const AnsiTables &tables()
 // The 8-bit form of a 16-bit unit, or -1.
 int ansiByte(char16_t u)
 {
-    return tables().fromUnicode[u];
+    return tables().byteOf(u);
 }
 
 // A 16-bit text as the program holds it: through the 8-bit code page, with
@@ -53,7 +68,7 @@ QString throughAnsi(const char16_t *units, int length)
     QString out(length, Qt::Uninitialized);
     QChar *dst = out.data();
     for (int i = 0; i < length; ++i) {
-        const int b = t.fromUnicode[units[i]];
+        const int b = t.byteOf(units[i]);
         dst[i] = QChar(b < 0 ? char16_t('?') : t.toUnicode[static_cast<size_t>(b)]);
     }
     return out;
@@ -102,13 +117,18 @@ QString decodeShiftedName(const char *chars, int length, int key)
     if (length > MaxShortNameLength)
         length = MaxShortNameLength;
     const auto &t = tables();
-    char16_t units[MaxShortNameLength];
-    for (int i = 0; i < length; ++i)
-        units[i] = t.toUnicode[static_cast<unsigned char>(chars[i])];
-    // Positions 1 .. L-1 (1-based) are shifted; the last character is stored as is.
-    for (int p = 1; p <= length - 1; ++p)
-        units[p - 1] = wrap(long(units[p - 1]) - (p - 1) - key);
-    return throughAnsi(units, length);
+    QString out(length, Qt::Uninitialized);
+    QChar *dst = out.data();
+    for (int p = 1; p <= length; ++p) {
+        char16_t u = t.toUnicode[static_cast<unsigned char>(chars[p - 1])];
+        // Positions 1 .. L-1 (1-based) are shifted; the last character is stored as is.
+        if (p < length)
+            u = wrap(long(u) - (p - 1) - key);
+        // Back through the code page: '?' where a character has no 8-bit form.
+        const int b = t.byteOf(u);
+        dst[p - 1] = QChar(b < 0 ? char16_t('?') : t.toUnicode[static_cast<size_t>(b)]);
+    }
+    return out;
 }
 
 std::optional<QByteArray> encodeShiftedName(const QString &name, int key)

@@ -1,0 +1,67 @@
+#include "sketch_command.h"
+
+#include "output/section_sketch.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <cstdio>
+#include <exception>
+
+namespace {
+
+void complain(const QString &text)
+{
+    std::fputs(("pilecorr-cli: " + text + "\n").toLocal8Bit().constData(), stderr);
+}
+
+} // namespace
+
+int runSketchCommand(const QStringList &args)
+{
+    if (args.size() != 2) {
+        complain(QStringLiteral("usage: pilecorr-cli catalogue sketches SOURCE.json OUTDIR"));
+        return 2;
+    }
+    QFile in(args[0]);
+    if (!in.open(QIODevice::ReadOnly)) {
+        complain(args[0] + QStringLiteral(": ") + in.errorString());
+        return 1;
+    }
+    const QByteArray text = in.readAll();
+    in.close();
+
+    std::vector<pc::SketchFile> files;
+    try {
+        files = pc::sectionSketches(
+            nlohmann::json::parse(text.constData(), text.constData() + text.size()));
+    } catch (const std::exception &e) {
+        complain(args[0] + QStringLiteral(": ") + QString::fromUtf8(e.what()));
+        return 1;
+    }
+
+    const QDir out(args[1]);
+    for (const pc::SketchFile &f : files) {
+        const QString path = out.filePath(f.path);
+        if (!QDir().mkpath(QFileInfo(path).absolutePath())) {
+            complain(QStringLiteral("cannot create the folder of ") + path);
+            return 1;
+        }
+        QFile file(path);
+        const QByteArray bytes = f.svg.toUtf8();
+        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+            file.write(bytes) != bytes.size() || !file.flush()) {
+            complain(path + QStringLiteral(": ") + file.errorString());
+            return 1;
+        }
+        file.close();
+        if (file.error() != QFileDevice::NoError) {
+            complain(path + QStringLiteral(": ") + file.errorString());
+            return 1;
+        }
+    }
+    std::printf("%d sketches written to %s\n", static_cast<int>(files.size()),
+                QDir::toNativeSeparators(out.absolutePath()).toLocal8Bit().constData());
+    return 0;
+}

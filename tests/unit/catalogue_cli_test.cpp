@@ -1,0 +1,108 @@
+// Runs the built pilecorr-cli on catalogue files and sources.
+
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct CliRun
+{
+    int exitCode = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+CliRun cli(const QStringList &args)
+{
+    QProcess p;
+    p.start(QStringLiteral(PILECORR_CLI), args);
+    CliRun r;
+    if (!p.waitForFinished(60000)) {
+        ADD_FAILURE() << "pilecorr-cli did not finish";
+        return r;
+    }
+    r.exitCode = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+    r.out = p.readAllStandardOutput();
+    r.err = p.readAllStandardError();
+    return r;
+}
+
+const QString Corrupted =
+    QStringLiteral("\"SSP Pilecorr.pkd\" file seems to be corrupted. Reinstall original file.");
+
+TEST(CatalogueCli, DumpBuildDumpIsTheIdentity)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString fixture = QStringLiteral(PILECORR_BINARY_DIR "/fixtures/small/SSP Pilecorr.pkd");
+    const CliRun first = cli({QStringLiteral("catalogue"), QStringLiteral("dump"), fixture});
+    ASSERT_EQ(first.exitCode, 0) << first.err.toStdString();
+
+    const QString source = dir.filePath(QStringLiteral("small.json"));
+    QFile f(source);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(first.out);
+    f.close();
+    const QString rebuilt = dir.filePath(QStringLiteral("SSP Pilecorr.pkd"));
+    const CliRun build =
+        cli({QStringLiteral("catalogue"), QStringLiteral("build"), source, rebuilt});
+    ASSERT_EQ(build.exitCode, 0) << build.err.toStdString();
+
+    const CliRun second = cli({QStringLiteral("catalogue"), QStringLiteral("dump"), rebuilt});
+    ASSERT_EQ(second.exitCode, 0);
+    EXPECT_EQ(second.out, first.out);
+
+    QFile a(fixture), b(rebuilt);
+    ASSERT_TRUE(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly));
+    EXPECT_EQ(a.readAll(), b.readAll());
+}
+
+TEST(CatalogueCli, FailuresWriteNothingAndSayWhy)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const auto write = [&](const char *name, const QByteArray &bytes) {
+        const QString path = dir.filePath(QString::fromLatin1(name));
+        QFile f(path);
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+        return path;
+    };
+    const QString out = dir.filePath(QStringLiteral("out.pkd"));
+
+    struct Case
+    {
+        const char *name;
+        QStringList args;
+        QString stderrHas;
+    } const cases[] = {
+        {"source error",
+         {QStringLiteral("build"), write("bad.json", "{\"FamilyName\": [\"A\"]}"), out},
+         QStringLiteral("SectionName: missing")},
+        {"not JSON",
+         {QStringLiteral("build"), write("broken.json", "{ nope"), out},
+         QStringLiteral("not valid JSON")},
+        {"missing source",
+         {QStringLiteral("build"), dir.filePath(QStringLiteral("none.json")), out},
+         QStringLiteral("none.json")},
+        {"damaged file",
+         {QStringLiteral("dump"), write("bad.pkd", QByteArray(559, '\x01'))},
+         Corrupted},
+        {"missing file",
+         {QStringLiteral("dump"), dir.filePath(QStringLiteral("none.pkd"))},
+         Corrupted},
+    };
+    for (const auto &c : cases) {
+        const CliRun r = cli(QStringList{QStringLiteral("catalogue")} + c.args);
+        EXPECT_EQ(r.exitCode, 1) << c.name;
+        EXPECT_TRUE(r.out.isEmpty()) << c.name;
+        EXPECT_TRUE(QString::fromUtf8(r.err).contains(c.stderrHas))
+            << c.name << ": " << r.err.toStdString();
+        EXPECT_FALSE(QFile::exists(out)) << c.name;
+    }
+}
+
+} // namespace

@@ -1,0 +1,184 @@
+#include "catalogue/catalogue_locator.h"
+#include "catalogue/catalogue_writer.h"
+#include "catalogue_test_support.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <set>
+
+namespace {
+
+using pc::MessageButton;
+using pc::MessageKind;
+
+// Answers from queues and records what the locating loop asked.
+class FakePlatform : public pc::Platform
+{
+public:
+    QString cwd = QStringLiteral("/work/run");
+    std::set<QString> files;           // paths that exist (besides real ones)
+    bool realFiles = false;            // also ask the file system
+    std::deque<MessageButton> answers; // an exhausted queue answers No
+    std::deque<std::optional<QString>> chosen;
+
+    struct Message
+    {
+        MessageKind kind;
+        QString caption;
+        QString text;
+    };
+    std::vector<Message> messages;
+    std::vector<pc::OpenFileRequest> requests;
+
+    MessageButton message(MessageKind kind, const QString &caption, const QString &text) override
+    {
+        messages.push_back({kind, caption, text});
+        if (answers.empty())
+            return MessageButton::No;
+        const MessageButton b = answers.front();
+        answers.pop_front();
+        return b;
+    }
+    std::optional<QString> openFile(const pc::OpenFileRequest &req) override
+    {
+        requests.push_back(req);
+        if (chosen.empty())
+            return std::nullopt;
+        auto c = chosen.front();
+        chosen.pop_front();
+        return c;
+    }
+    std::optional<QString> saveFile(const pc::SaveFileRequest &) override { return std::nullopt; }
+    void beep() override {}
+    void exclamationBeep() override {}
+    QChar decimalSeparator() const override { return QLatin1Char('.'); }
+    QChar systemDecimalSeparator() const override { return QLatin1Char('.'); }
+    int pixelsPerInch() const override { return 96; }
+    int osMajorVersion() const override { return 10; }
+    int textWidth(const QString &text, const pc::FontSpec &) const override
+    {
+        return 7 * int(text.size());
+    }
+    int textHeight(const QString &, const pc::FontSpec &) const override { return 15; }
+    QString currentDirectory() const override { return cwd; }
+    bool fileExists(const QString &path) const override
+    {
+        return files.count(path) > 0 || (realFiles && QFile::exists(path));
+    }
+    QDateTime now() const override { return {}; }
+    int randomInt(int low, int) override { return low; }
+    void setClipboardDescription(const QString &) override {}
+    void openUrl(const QString &) override {}
+};
+
+struct LocateCase
+{
+    const char *name;
+    std::vector<QString> existing;
+    std::vector<MessageButton> answers;
+    std::vector<std::optional<QString>> chosen;
+    std::optional<QString> expected;
+    size_t questions; // Yes/No boxes shown
+};
+
+TEST(CatalogueLocator, ScriptedAnswers)
+{
+    const QString here = QStringLiteral("/work/run/SSP Pilecorr.pkd");
+    const QString elsewhere = QStringLiteral("/data/SSP Pilecorr.pkd");
+    const QString copy = QStringLiteral("/data/SSP Pilecorr copy.pkd");
+    const QString lower = QStringLiteral("/data/ssp pilecorr.pkd");
+    const QString prefixed = QStringLiteral("/data/OldSSP Pilecorr.pkd");
+    const auto Yes = MessageButton::Yes;
+    const auto No = MessageButton::No;
+    const LocateCase cases[] = {
+        {"file in the current directory", {here}, {}, {}, here, 0},
+        {"missing, No ends", {}, {No}, {}, std::nullopt, 1},
+        {"missing, Cancel ends", {}, {MessageButton::Cancel}, {}, std::nullopt, 1},
+        {"Yes, wrongly named file, then No ends", {copy}, {Yes, No}, {copy}, std::nullopt, 2},
+        {"Yes, dialog cancelled ends", {}, {Yes}, {std::nullopt}, std::nullopt, 1},
+        {"Yes, file elsewhere accepted", {elsewhere}, {Yes}, {elsewhere}, elsewhere, 1},
+        {"name compared case-sensitively",
+         {lower, elsewhere},
+         {Yes, Yes},
+         {lower, elsewhere},
+         elsewhere,
+         2},
+        {"right name, file gone", {}, {Yes, No}, {elsewhere}, std::nullopt, 2},
+        {"only the end of the path is compared", {prefixed}, {Yes}, {prefixed}, prefixed, 1},
+    };
+    for (const auto &c : cases) {
+        FakePlatform p;
+        p.files.insert(c.existing.begin(), c.existing.end());
+        p.answers.assign(c.answers.begin(), c.answers.end());
+        p.chosen.assign(c.chosen.begin(), c.chosen.end());
+        EXPECT_EQ(pc::locateCatalogueFile(p), c.expected) << c.name;
+        ASSERT_EQ(p.messages.size(), c.questions) << c.name;
+        for (const auto &m : p.messages) {
+            EXPECT_EQ(m.kind, MessageKind::Error) << c.name;
+            EXPECT_EQ(m.caption, QStringLiteral(" Pilecorr 2.5.0.3 ")) << c.name;
+            EXPECT_EQ(m.text, QStringLiteral("Unable to find the file \"SSP Pilecorr.pkd\" or "
+                                             "corrupted file.\r\nWould you like to browse your "
+                                             "computer for the file?\r\nClick \"No\" to exit "
+                                             "application."))
+                << c.name;
+        }
+        for (const auto &r : p.requests) {
+            EXPECT_EQ(r.initialDir, p.cwd) << c.name;
+            EXPECT_EQ(r.fileName, QStringLiteral("SSP Pilecorr.pkd")) << c.name;
+            EXPECT_EQ(r.filter, QStringLiteral("Data files only (*.pkd)|*.pkd")) << c.name;
+            EXPECT_TRUE(r.readOnlyShown && r.readOnlyChecked && r.mustExist) << c.name;
+        }
+    }
+}
+
+TEST(CatalogueLoader, LoadsOrReportsCorruption)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString path = dir.path() + QStringLiteral("/SSP Pilecorr.pkd");
+    const QByteArray good = pc::writeCatalogue(pc::test::smallFixture());
+
+    struct Case
+    {
+        const char *name;
+        QByteArray contents; // empty: no file
+        std::vector<MessageButton> answers;
+        bool loads;
+        bool corruptionShown;
+    } const cases[] = {
+        {"good file", good, {}, true, false},
+        {"last byte missing", good.left(good.size() - 1), {}, false, true},
+        {"empty file", QByteArray(""), {}, false, true},
+        {"no file, user ends", QByteArray(), {MessageButton::No}, false, false},
+    };
+    for (const auto &c : cases) {
+        QFile::remove(path);
+        if (!c.contents.isNull()) {
+            QFile f(path);
+            ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+            f.write(c.contents);
+        }
+        FakePlatform p;
+        p.cwd = dir.path();
+        p.realFiles = true;
+        p.answers.assign(c.answers.begin(), c.answers.end());
+        const auto catalogue = pc::loadCatalogue(p);
+        EXPECT_EQ(catalogue.has_value(), c.loads) << c.name;
+        const bool shown = !p.messages.empty() && p.messages.back().kind == MessageKind::Plain &&
+                           p.messages.back().text ==
+                               QStringLiteral("\"SSP Pilecorr.pkd\" file seems to be corrupted. "
+                                              "Reinstall original file.") &&
+                           p.messages.back().caption == QStringLiteral(" Pilecorr 2.5.0.3 ");
+        EXPECT_EQ(shown, c.corruptionShown) << c.name;
+        if (catalogue) {
+            EXPECT_EQ(catalogue->SectionCount(), 6) << c.name;
+        }
+    }
+}
+
+} // namespace
