@@ -1,5 +1,6 @@
 #include "catalogue/section_list.h"
 
+#include "output/section_sketch.h"
 #include "units/format.h"
 #include "units/rounding.h"
 
@@ -38,17 +39,9 @@ QString sectionRowText(const Catalogue &cat, int s, bool metric, QChar decimal)
     return row + format(decimal, "%-10.1f", {wel / Cm3mPerIn3ft});
 }
 
-QString sectionLabel(const QString &name)
-{
-    QString label = cut18(name);
-    label = cut18(label.replace(QStringLiteral("**"), QStringLiteral(" - on request")));
-    label = cut18(label.replace(QLatin1Char('*'), QStringLiteral(" - old")));
-    return label;
-}
-
 QString trimmedSectionLabel(const QString &name)
 {
-    return cut18(sectionLabel(name).trimmed());
+    return cut18(sectionLabel(cut18(name)).trimmed());
 }
 
 SectionMarker sectionMarker(const QString &name)

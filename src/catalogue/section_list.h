@@ -40,11 +40,9 @@ inline const QString MaxRollingLengthPrefix = QStringLiteral(" Max rolling lengt
 // "%-10.1f" in in3/ft.
 QString sectionRowText(const Catalogue &cat, int s, bool metric, QChar decimal);
 
-// The section name with "**" spelt " - on request" and a remaining "*"
-// spelt " - old", each step kept to 18 characters.
-QString sectionLabel(const QString &name);
-
-// The same, also without outer blanks (as the section click shows it).
+// The section label (sectionLabel() of output/section_sketch.h: "**" spelt
+// " - on request", a remaining "*" spelt " - old", each step kept to 18
+// characters), also without outer blanks, as the section click shows it.
 QString trimmedSectionLabel(const QString &name);
 
 enum class SectionMarkerColor { Unchanged, Blue, Red };

@@ -4,6 +4,7 @@
 
 #include "catalogue/section_list.h"
 #include "engine/reduced_properties.h"
+#include "output/section_sketch.h"
 #include "shell/app.h"
 
 namespace pc {

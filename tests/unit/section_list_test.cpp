@@ -1,4 +1,5 @@
 #include "catalogue/section_list.h"
+#include "output/section_sketch.h"
 
 #include "test_catalogue.h"
 
