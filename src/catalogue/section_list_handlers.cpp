@@ -6,6 +6,8 @@
 // the nesting ends because the inner RefreshGradeList finds the same grade
 // selected (every listed section offers it) and so no change of fy.
 
+#include "catalogue/section_list_handlers.h"
+
 #include "catalogue/section_list.h"
 #include "engine/section_search.h"
 #include "shell/app.h"
@@ -18,6 +20,8 @@
 namespace pc {
 
 namespace {
+
+bool searchWritesEveryCandidate = false;
 
 bool sfminMode(const App &a)
 {
@@ -61,6 +65,11 @@ void runSearchTestOnControls(App &a, int j)
 }
 
 } // namespace
+
+void setSearchWritesEveryCandidate(bool on)
+{
+    searchWritesEveryCandidate = on;
+}
 
 void App::FillSectionList(int first, int last)
 {
@@ -117,7 +126,10 @@ void App::FillSectionList(int first, int last)
         if (code <= 0)
             continue;
         bool listed = true;
-        if (search) {
+        if (search && searchWritesEveryCandidate) {
+            runSearchTestOnControls(*this, j);
+            listed = passesSearch(s.SfRed, s.SfMinRequired, s.SfMaxRequired);
+        } else if (search) {
             const SearchCandidate c = evaluateSearchCandidate(cat(), j, design);
             if (lastCandidate >= 0) {
                 earlierBeeps += lastBeeped ? 1 : 0;

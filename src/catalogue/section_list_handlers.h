@@ -1,0 +1,14 @@
+#pragma once
+// A check of the Sfmin-mode section search.
+//
+// The search evaluates its candidates on values and writes the controls once,
+// for the last candidate, carrying over what earlier candidates alone would
+// have left (their beeps, a status text). Writing the controls for every
+// candidate in turn, as the search is stated, must leave the same state; the
+// tests switch to that plain way to compare both.
+
+namespace pc {
+
+void setSearchWritesEveryCandidate(bool on);
+
+} // namespace pc
