@@ -20,8 +20,8 @@ QString cut18(const QString &s)
 
 bool validGrade(const Catalogue &cat, int g)
 {
-    return g >= 0 && g < cat.GradeCount() && g < static_cast<int>(cat.GradeFy.size())
-           && g < static_cast<int>(cat.GradeFyKsi.size());
+    return g >= 0 && g < cat.GradeCount() && g < static_cast<int>(cat.GradeFy.size()) &&
+           g < static_cast<int>(cat.GradeFyKsi.size());
 }
 
 } // namespace
@@ -30,9 +30,8 @@ QString sectionRowText(const Catalogue &cat, int s, bool metric, QChar decimal)
 {
     if (s < 0 || s >= cat.SectionCount())
         return {};
-    const double wel = !cat.RedWel.empty() && s < static_cast<int>(cat.RedWel[0].size())
-                           ? cat.RedWel[0][s]
-                           : 0.0;
+    const double wel =
+        !cat.RedWel.empty() && s < static_cast<int>(cat.RedWel[0].size()) ? cat.RedWel[0][s] : 0.0;
     QString row = format(decimal, " %-0s", {cat.SectionName[s]}) + QLatin1Char('\t');
     if (metric)
         return row + format(decimal, "%-10.0f", {wel});
@@ -159,15 +158,15 @@ QString gradesHiddenNote(const QString &current)
 
 QString sectionListCaption(int count, bool metric)
 {
-    return QStringLiteral("  SSP: ") + format('.', "%5.0d", {count})
-           + (metric ? QStringLiteral("           Wel,ini (cm³/m)  ")
-                     : QStringLiteral("           Wel,ini (in³/ft)  "));
+    return QStringLiteral("  SSP: ") + format('.', "%5.0d", {count}) +
+           (metric ? QStringLiteral("           Wel,ini (cm³/m)  ")
+                   : QStringLiteral("           Wel,ini (in³/ft)  "));
 }
 
 QString gradeListCaption(int available, bool metric)
 {
-    return QStringLiteral(" Steel Gr.: ") + format('.', "%2d  |", {available})
-           + (metric ? QStringLiteral("      fy (MPa) ") : QStringLiteral("      fy (ksi) "));
+    return QStringLiteral(" Steel Gr.: ") + format('.', "%2d  |", {available}) +
+           (metric ? QStringLiteral("      fy (MPa) ") : QStringLiteral("      fy (ksi) "));
 }
 
 double maxSspLengthImp(double maxSspLength)

@@ -16,8 +16,8 @@ namespace pc {
 
 // Shown in the section list when no section of the family qualifies.
 inline const std::array<QString, 6> NoMatchLines = {
-    QStringLiteral(" No match found."),          QStringLiteral(" Check bending moment,"),
-    QStringLiteral(" compression load,"),        QStringLiteral(" deflection,"),
+    QStringLiteral(" No match found."),         QStringLiteral(" Check bending moment,"),
+    QStringLiteral(" compression load,"),       QStringLiteral(" deflection,"),
     QStringLiteral(" available steel grades,"), QStringLiteral(" Sfmin/Sfmax required."),
 };
 

@@ -249,8 +249,8 @@ void App::RefreshGradeList(bool force)
         f.CB_SteelGrades.clearItems();
         const GradeSelection sel = chooseGradeSelection(oldMap, list, item);
         item = sel.item;
-        if (sel.color == GradeListColor::WindowText
-            && f.CB_SteelGrades.fontColor() != form::clWindowText)
+        if (sel.color == GradeListColor::WindowText &&
+            f.CB_SteelGrades.fontColor() != form::clWindowText)
             f.CB_SteelGrades.setFontColor(form::clWindowText);
         if (sel.color == GradeListColor::Red && f.CB_SteelGrades.fontColor() != form::clRed)
             f.CB_SteelGrades.setFontColor(form::clRed);
@@ -342,10 +342,9 @@ void App::LB_SSPClick()
     LoadSectionMaxLength(section);
 
     if (f.PageControl1.activePageIndex() == form::MainForm::PageInput) {
-        const MaxLengthTexts t =
-            maxLengthTexts(SystemFormat.decimalSeparator, s.UnitsMetric, s.MaxSSPLength,
-                           s.MaxSSPLengthImp,
-                           s.UnitsMetric ? QStringLiteral("m") : QStringLiteral("ft"));
+        const MaxLengthTexts t = maxLengthTexts(
+            SystemFormat.decimalSeparator, s.UnitsMetric, s.MaxSSPLength, s.MaxSSPLengthImp,
+            s.UnitsMetric ? QStringLiteral("m") : QStringLiteral("ft"));
         f.SB1.setPanel(0, t.panel0);
         f.SB1.setPanel(1, t.panel1);
     }

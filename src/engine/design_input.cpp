@@ -40,9 +40,12 @@ QString wrongInputText(const QString &text)
 long double actionFactor(ActionField field)
 {
     switch (field) {
-    case ActionField::Moment: return 4.449741L;
-    case ActionField::Load: return 14.598915L;
-    case ActionField::Deflection: return 2.5399956L;
+    case ActionField::Moment:
+        return 4.449741L;
+    case ActionField::Load:
+        return 14.598915L;
+    case ActionField::Deflection:
+        return 2.5399956L;
     }
     return 1.0L;
 }
@@ -50,9 +53,12 @@ long double actionFactor(ActionField field)
 double actionMetricLimit(ActionField field)
 {
     switch (field) {
-    case ActionField::Moment: return Catalogue::MaxMoment;
-    case ActionField::Load: return Catalogue::MaxLoad;
-    case ActionField::Deflection: return Catalogue::MaxDeflection;
+    case ActionField::Moment:
+        return Catalogue::MaxMoment;
+    case ActionField::Load:
+        return Catalogue::MaxLoad;
+    case ActionField::Deflection:
+        return Catalogue::MaxDeflection;
     }
     return 0;
 }
@@ -60,9 +66,12 @@ double actionMetricLimit(ActionField field)
 double actionImperialLimit(const Catalogue &cat, ActionField field)
 {
     switch (field) {
-    case ActionField::Moment: return cat.MaxMomentImp;
-    case ActionField::Load: return cat.MaxLoadImp;
-    case ActionField::Deflection: return cat.MaxDeflectionImp;
+    case ActionField::Moment:
+        return cat.MaxMomentImp;
+    case ActionField::Load:
+        return cat.MaxLoadImp;
+    case ActionField::Deflection:
+        return cat.MaxDeflectionImp;
     }
     return 0;
 }
@@ -70,9 +79,12 @@ double actionImperialLimit(const Catalogue &cat, ActionField field)
 const QString &actionRangeHint(ActionField field)
 {
     switch (field) {
-    case ActionField::Load: return LoadHint;
-    case ActionField::Deflection: return DeflectionHint;
-    case ActionField::Moment: break;
+    case ActionField::Load:
+        return LoadHint;
+    case ActionField::Deflection:
+        return DeflectionHint;
+    case ActionField::Moment:
+        break;
     }
     return MomentHint;
 }
@@ -80,9 +92,12 @@ const QString &actionRangeHint(ActionField field)
 const QString &actionErrorText(ActionField field)
 {
     switch (field) {
-    case ActionField::Load: return LoadError;
-    case ActionField::Deflection: return DeflectionError;
-    case ActionField::Moment: break;
+    case ActionField::Load:
+        return LoadError;
+    case ActionField::Deflection:
+        return DeflectionError;
+    case ActionField::Moment:
+        break;
     }
     return MomentError;
 }
@@ -90,8 +105,8 @@ const QString &actionErrorText(ActionField field)
 QString actionRangeText(const Catalogue &cat, ActionField field, bool metric, QChar decimal)
 {
     if (metric)
-        return actionRangeHint(field)
-               + format(decimal, "%d", {static_cast<long long>(actionMetricLimit(field))});
+        return actionRangeHint(field) +
+               format(decimal, "%d", {static_cast<long long>(actionMetricLimit(field))});
     return actionRangeHint(field) + format(decimal, "%1.1f", {actionImperialLimit(cat, field)});
 }
 
@@ -106,8 +121,8 @@ InputChange evaluateActionChange(const Catalogue &cat, ActionField field, const 
     if (*number == 0)
         return {};
     const double value = static_cast<double>(metric ? *number : *number * actionFactor(field));
-    const bool tooLarge = value > actionMetricLimit(field)
-                          || (!metric && *number > actionImperialLimit(cat, field));
+    const bool tooLarge =
+        value > actionMetricLimit(field) || (!metric && *number > actionImperialLimit(cat, field));
     if (tooLarge)
         return {InputOutcome::TooLarge, 0};
     return {InputOutcome::Value, value};

@@ -18,14 +18,16 @@ inline const QString WrongInputPrefix = QStringLiteral(" Enter only values > 0. 
 inline const QString SfminRangeText = QStringLiteral(" 1 =< Sfmin =< 5");
 inline const QString SfmaxRangeSuffix = QStringLiteral(" =< Sfmax =<  20.00");
 inline const QString SfminOutOfRangeText = QStringLiteral(" Sfmin out of range!! Retry");
-inline const QString SfmaxAutoResetText = QStringLiteral(" SfMax out of range!! Automatically reset!");
+inline const QString SfmaxAutoResetText =
+    QStringLiteral(" SfMax out of range!! Automatically reset!");
 inline const QString SfmaxCompleteText = QStringLiteral(" Please complete: SfMax >= 1.1*SfMin");
 inline const QString SfmaxResetOnExitText =
     QStringLiteral(" Sfmax out of range!! SfMax has been reset!");
 inline const QString SfminModeCaption = QStringLiteral("  Required Sf,red  ");
 inline const QString SectionModeCaption = QStringLiteral("  Safety factors Sf  ");
 inline const QString SfBandText = QStringLiteral("=< Sf,red =<");
-inline const QString SfmaxHint = QStringLiteral(" use this box to limit the amount of sections shown");
+inline const QString SfmaxHint =
+    QStringLiteral(" use this box to limit the amount of sections shown");
 
 // An empty Sfmin lets no section pass; so does an empty Sfmax (0).
 constexpr long double SfminWhenEmpty = 1000000.0L;
@@ -90,11 +92,11 @@ std::optional<QString> actionExitText(const QString &text, QChar decimal, bool m
 // ---- Required band ------------------------------------------------------
 
 enum class SfBoundOutcome {
-    Empty,      // no number: SfMinRequired 1 000 000, SfMaxRequired 0
-    NotANumber, // the stored value stays as it was
-    OutOfRange, // Sfmin outside 1..5: emptied
+    Empty,       // no number: SfMinRequired 1 000 000, SfMaxRequired 0
+    NotANumber,  // the stored value stays as it was
+    OutOfRange,  // Sfmin outside 1..5: emptied
     AboveTwenty, // Sfmax above 20: reset to "20.00"
-    BelowBand,  // Sfmax below 1.1 x Sfmin: kept, reported in red
+    BelowBand,   // Sfmax below 1.1 x Sfmin: kept, reported in red
     Valid,
 };
 

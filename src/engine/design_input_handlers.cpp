@@ -19,9 +19,12 @@ namespace {
 double &storedAction(App &a, ActionField field)
 {
     switch (field) {
-    case ActionField::Load: return a.s.DesignLoad;
-    case ActionField::Deflection: return a.s.DesignDeflection;
-    case ActionField::Moment: break;
+    case ActionField::Load:
+        return a.s.DesignLoad;
+    case ActionField::Deflection:
+        return a.s.DesignDeflection;
+    case ActionField::Moment:
+        break;
     }
     return a.s.DesignMoment;
 }
@@ -73,8 +76,7 @@ void actionExit(App &a, ActionField field, form::Control &edit)
         // Not a number: the field shows the value still in use.
         const long double shown = metric ? static_cast<long double>(storedAction(a, field))
                                          : storedAction(a, field) / actionFactor(field);
-        edit.setText(*actionExitText(formatFixed(decimal, shown, 8, metric ? 0 : 1), decimal,
-                                     metric));
+        edit.setText(formatFixed(decimal, shown, 8, metric ? 0 : 1));
     }
     a.f.SB1.setPanel(1, QString());
 }
@@ -96,18 +98,54 @@ void FilterNumericKey(App &a, form::Control &field, QChar &key)
     a.p.exclamationBeep();
 }
 
-void App::Edit_MomentChange() { actionChange(*this, ActionField::Moment, f.Edit_Moment); }
-void App::Edit_MomentEnter() { actionEnter(*this, ActionField::Moment); }
-void App::Edit_MomentExit() { actionExit(*this, ActionField::Moment, f.Edit_Moment); }
-void App::Edit_MomentKeyPress(QChar &key) { FilterNumericKey(*this, f.Edit_Moment, key); }
-void App::Edit_LoadChange() { actionChange(*this, ActionField::Load, f.Edit_Load); }
-void App::Edit_LoadEnter() { actionEnter(*this, ActionField::Load); }
-void App::Edit_LoadExit() { actionExit(*this, ActionField::Load, f.Edit_Load); }
-void App::Edit_LoadKeyPress(QChar &key) { FilterNumericKey(*this, f.Edit_Load, key); }
-void App::Edit_DeflectionChange() { actionChange(*this, ActionField::Deflection, f.Edit_Deflection); }
-void App::Edit_DeflectionEnter() { actionEnter(*this, ActionField::Deflection); }
-void App::Edit_DeflectionExit() { actionExit(*this, ActionField::Deflection, f.Edit_Deflection); }
-void App::Edit_DeflectionKeyPress(QChar &key) { FilterNumericKey(*this, f.Edit_Deflection, key); }
+void App::Edit_MomentChange()
+{
+    actionChange(*this, ActionField::Moment, f.Edit_Moment);
+}
+void App::Edit_MomentEnter()
+{
+    actionEnter(*this, ActionField::Moment);
+}
+void App::Edit_MomentExit()
+{
+    actionExit(*this, ActionField::Moment, f.Edit_Moment);
+}
+void App::Edit_MomentKeyPress(QChar &key)
+{
+    FilterNumericKey(*this, f.Edit_Moment, key);
+}
+void App::Edit_LoadChange()
+{
+    actionChange(*this, ActionField::Load, f.Edit_Load);
+}
+void App::Edit_LoadEnter()
+{
+    actionEnter(*this, ActionField::Load);
+}
+void App::Edit_LoadExit()
+{
+    actionExit(*this, ActionField::Load, f.Edit_Load);
+}
+void App::Edit_LoadKeyPress(QChar &key)
+{
+    FilterNumericKey(*this, f.Edit_Load, key);
+}
+void App::Edit_DeflectionChange()
+{
+    actionChange(*this, ActionField::Deflection, f.Edit_Deflection);
+}
+void App::Edit_DeflectionEnter()
+{
+    actionEnter(*this, ActionField::Deflection);
+}
+void App::Edit_DeflectionExit()
+{
+    actionExit(*this, ActionField::Deflection, f.Edit_Deflection);
+}
+void App::Edit_DeflectionKeyPress(QChar &key)
+{
+    FilterNumericKey(*this, f.Edit_Deflection, key);
+}
 
 void App::Edit_SfminEnter()
 {
@@ -162,7 +200,10 @@ void App::Edit_SfminExit()
     f.SB1.setPanel(1, QString());
 }
 
-void App::Edit_SfminKeyPress(QChar &key) { FilterNumericKey(*this, f.Edit_Sfmin, key); }
+void App::Edit_SfminKeyPress(QChar &key)
+{
+    FilterNumericKey(*this, f.Edit_Sfmin, key);
+}
 
 void App::Edit_SfMaxEnter()
 {
@@ -231,7 +272,10 @@ void App::Edit_SfMaxExit()
     f.Edit_SfMax.setFontColor(form::clRed);
 }
 
-void App::Edit_SfMaxKeyPress(QChar &key) { FilterNumericKey(*this, f.Edit_SfMax, key); }
+void App::Edit_SfMaxKeyPress(QChar &key)
+{
+    FilterNumericKey(*this, f.Edit_SfMax, key);
+}
 
 void App::MenuSelectSfminClick()
 {

@@ -13,8 +13,7 @@ constexpr long double Cm4mPerIn4ft = 136.558158L;
 constexpr long double Cm2mPerIn2ft = 21.16663L;
 constexpr long double MmPerIn = 25.399956L;
 
-template <typename T>
-double at(const std::vector<T> &v, int i)
+template <typename T> double at(const std::vector<T> &v, int i)
 {
     return i >= 0 && i < static_cast<int>(v.size()) ? static_cast<double>(v[i]) : 0.0;
 }
@@ -86,9 +85,8 @@ ReducedProperties computeReducedProperties(const Catalogue &cat, int s, double l
     const int stepDiff = int(cat.LossStep[k + 1]) - int(cat.LossStep[k]);
     // Steps are ascending when the file is read; two equal steps would leave
     // no interval, and the upper row is then the one that holds the loss.
-    const Extended t = stepDiff != 0
-                           ? (static_cast<Extended>(lossTotal) - cat.LossStep[k]) / stepDiff
-                           : 1.0L;
+    const Extended t =
+        stepDiff != 0 ? (static_cast<Extended>(lossTotal) - cat.LossStep[k]) / stepDiff : 1.0L;
 
     r.status = ReducedStatus::Interpolated;
     r.aRed = static_cast<double>(interpolate(cat.RedA, k, s, t));
@@ -118,8 +116,8 @@ int reducedGridColumnWidth(int gridWidth, int lineWidth, int columns)
     return static_cast<int>(roundEven(w));
 }
 
-std::array<QString, 5> propertyCellTexts(QChar decimal, bool metric, double wel, double i,
-                                         double a, double tf, double tw)
+std::array<QString, 5> propertyCellTexts(QChar decimal, bool metric, double wel, double i, double a,
+                                         double tf, double tw)
 {
     if (metric)
         return {format(decimal, " %1.0f", {wel}), format(decimal, " %1.0f", {i}),
@@ -127,8 +125,7 @@ std::array<QString, 5> propertyCellTexts(QChar decimal, bool metric, double wel,
                 format(decimal, " %1.2f", {tw})};
     return {format(decimal, "%1.2f", {wel / Cm3mPerIn3ft}),
             format(decimal, "%1.1f", {i / Cm4mPerIn4ft}),
-            format(decimal, "%1.2f", {a / Cm2mPerIn2ft}),
-            format(decimal, "%1.3f", {tf / MmPerIn}),
+            format(decimal, "%1.2f", {a / Cm2mPerIn2ft}), format(decimal, "%1.3f", {tf / MmPerIn}),
             format(decimal, "%1.3f", {tw / MmPerIn})};
 }
 
@@ -153,8 +150,8 @@ LossSummary lossSummary(QChar decimal, bool metric, double lossFront, double los
     if (metric) {
         out.back = format(decimal, "%1.2f", {lossBack});
         out.front = format(decimal, "%1.2f", {front});
-        out.caption = format(decimal, " Loss of steel thickness: %7.2f", {lossTotal})
-                      + QStringLiteral(" mm ");
+        out.caption = format(decimal, " Loss of steel thickness: %7.2f", {lossTotal}) +
+                      QStringLiteral(" mm ");
         return out;
     }
     out.back = format(decimal, "%1.0f", {lossBack / MmPerMil});
@@ -162,7 +159,8 @@ LossSummary lossSummary(QChar decimal, bool metric, double lossFront, double los
     const double mils =
         static_cast<double>(roundEven(front / MmPerMil) + roundEven(lossBack / MmPerMil));
     out.lossTotalMils = mils;
-    out.caption = format(decimal, " Loss of steel thickness: %7.0f", {mils}) + QStringLiteral(" mils ");
+    out.caption =
+        format(decimal, " Loss of steel thickness: %7.0f", {mils}) + QStringLiteral(" mils ");
     return out;
 }
 

@@ -72,8 +72,8 @@ int reducedGridColumnCount(int current, double lossTotal, int s);
 int reducedGridColumnWidth(int gridWidth, int lineWidth, int columns);
 
 // Texts of the grid rows Wel, I, A, tf, tw in the unit system.
-std::array<QString, 5> propertyCellTexts(QChar decimal, bool metric, double wel, double i,
-                                         double a, double tf, double tw);
+std::array<QString, 5> propertyCellTexts(QChar decimal, bool metric, double wel, double i, double a,
+                                         double tf, double tw);
 
 // " Max. total loss of steel thickness (front + back) = " + the largest loss
 // as a whole number of mm or mils.
@@ -84,9 +84,9 @@ QString sectionPropertiesCaption(const QString &label);
 
 struct LossSummary
 {
-    QString front;                      // text of the front loss
-    QString back;                       // text of the back loss
-    QString caption;                    // caption of the loss summary box
+    QString front;                       // text of the front loss
+    QString back;                        // text of the back loss
+    QString caption;                     // caption of the loss summary box
     std::optional<double> lossTotalMils; // set in imperial units only
 };
 

@@ -45,10 +45,10 @@ struct SafetyFactors
 
 struct SafetyFactorInput
 {
-    double moment = 0;      // kNm/m
-    double load = 0;        // kN/m
-    double deflection = 0;  // cm
-    double fy = 0;          // N/mm2
+    double moment = 0;     // kNm/m
+    double load = 0;       // kN/m
+    double deflection = 0; // cm
+    double fy = 0;         // N/mm2
     double welIni = 0, aIni = 0;
     double welRed = 0, aRed = 0;
 };

@@ -55,8 +55,8 @@ SteelQuantityTexts steelQuantityTexts(QChar decimal, bool metric, const SteelQua
     } else {
         t.total = format(decimal, "%1.1f", {tonnes * ShortTonPerTonne});
         t.wallLength = format(decimal, "%1.1f", {q.coveredLength / MPerFt});
-        t.weight = hasWidth ? format(decimal, "%1.2f", {weight / KgM2PerLbFt2})
-                            : QuantityNotAvailableText;
+        t.weight =
+            hasWidth ? format(decimal, "%1.2f", {weight / KgM2PerLbFt2}) : QuantityNotAvailableText;
     }
     return t;
 }
@@ -70,9 +70,8 @@ SteelQuantityTexts steelQuantitiesNotAvailable()
 QString lengthRangeText(LengthField field, QChar decimal, bool metric, const LengthLimits &limits)
 {
     if (field == LengthField::Wall)
-        return WallRangePrefix
-               + (metric ? format(decimal, "%1.0f", {limits.metric})
-                         : format(decimal, "%1.1f", {limits.imperial}));
+        return WallRangePrefix + (metric ? format(decimal, "%1.0f", {limits.metric})
+                                         : format(decimal, "%1.1f", {limits.imperial}));
     return PileRangePrefix + format(decimal, "%1.1f", {metric ? limits.metric : limits.imperial});
 }
 

@@ -22,21 +22,25 @@ struct LengthFieldRefs
 
 LengthFieldRefs wallField(App &a)
 {
-    return {LengthField::Wall, a.f.Edit_WallLength, a.s.WallLength,
+    return {LengthField::Wall,
+            a.f.Edit_WallLength,
+            a.s.WallLength,
             {a.cat().MaxWallLength, a.cat().MaxWallLengthFt}};
 }
 
 LengthFieldRefs pileField(App &a)
 {
-    return {LengthField::Pile, a.f.Edit_SSPLength, a.s.SspLength,
+    return {LengthField::Pile,
+            a.f.Edit_SSPLength,
+            a.s.SspLength,
             {a.s.MaxSSPLength, a.s.MaxSSPLengthImp}};
 }
 
 void lengthChange(App &a, const LengthFieldRefs &r)
 {
     const QString text = r.edit.text();
-    const InputChange c = evaluateLengthChange(text, a.p.decimalSeparator(), a.s.UnitsMetric,
-                                               r.limits);
+    const InputChange c =
+        evaluateLengthChange(text, a.p.decimalSeparator(), a.s.UnitsMetric, r.limits);
     switch (c.outcome) {
     case InputOutcome::NotANumber:
         a.f.SB1.setPanel(1, wrongInputText(text));
@@ -62,8 +66,8 @@ void lengthChange(App &a, const LengthFieldRefs &r)
 
 void lengthEnter(App &a, const LengthFieldRefs &r)
 {
-    a.f.SB1.setPanel(0, lengthRangeText(r.field, a.p.decimalSeparator(), a.s.UnitsMetric,
-                                        r.limits));
+    a.f.SB1.setPanel(0,
+                     lengthRangeText(r.field, a.p.decimalSeparator(), a.s.UnitsMetric, r.limits));
 }
 
 void lengthExit(App &a, const LengthFieldRefs &r)
@@ -106,14 +110,38 @@ void App::UpdateSteelQuantities()
     f.Lbl_Weight_Result.setCaption(texts.weight);
 }
 
-void App::Edit_WallLengthChange() { lengthChange(*this, wallField(*this)); }
-void App::Edit_WallLengthEnter() { lengthEnter(*this, wallField(*this)); }
-void App::Edit_WallLengthExit() { lengthExit(*this, wallField(*this)); }
-void App::Edit_WallLengthKeyPress(QChar &key) { FilterNumericKey(*this, f.Edit_WallLength, key); }
-void App::Edit_SSPLengthChange() { lengthChange(*this, pileField(*this)); }
-void App::Edit_SSPLengthEnter() { lengthEnter(*this, pileField(*this)); }
-void App::Edit_SSPLengthExit() { lengthExit(*this, pileField(*this)); }
-void App::Edit_SSPLengthKeyPress(QChar &key) { FilterNumericKey(*this, f.Edit_SSPLength, key); }
+void App::Edit_WallLengthChange()
+{
+    lengthChange(*this, wallField(*this));
+}
+void App::Edit_WallLengthEnter()
+{
+    lengthEnter(*this, wallField(*this));
+}
+void App::Edit_WallLengthExit()
+{
+    lengthExit(*this, wallField(*this));
+}
+void App::Edit_WallLengthKeyPress(QChar &key)
+{
+    FilterNumericKey(*this, f.Edit_WallLength, key);
+}
+void App::Edit_SSPLengthChange()
+{
+    lengthChange(*this, pileField(*this));
+}
+void App::Edit_SSPLengthEnter()
+{
+    lengthEnter(*this, pileField(*this));
+}
+void App::Edit_SSPLengthExit()
+{
+    lengthExit(*this, pileField(*this));
+}
+void App::Edit_SSPLengthKeyPress(QChar &key)
+{
+    FilterNumericKey(*this, f.Edit_SSPLength, key);
+}
 
 void wireSteelQuantities(App &a)
 {

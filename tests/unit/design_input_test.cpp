@@ -20,11 +20,11 @@ TEST(DesignInput, KeyFilterWithTheUsersDecimalSeparator)
         bool accepted;
     };
     const Case cases[] = {
-        {u'5', "", '.', true},       {u'0', "12", ',', true},     {8, "12", '.', true},
-        {u'.', "12", '.', true},     {u'.', "1.2", '.', false},   {u',', "12", '.', false},
-        {u',', "12", ',', true},     {u',', "1,2", ',', false},   {u'.', "12", ',', false},
-        {u'-', "", '.', false},      {u'e', "12", '.', false},    {u' ', "", '.', false},
-        {u'+', "", '.', false},      {0x2013, "", '.', false},    {0x0660, "", '.', false},
+        {u'5', "", '.', true},   {u'0', "12", ',', true},   {8, "12", '.', true},
+        {u'.', "12", '.', true}, {u'.', "1.2", '.', false}, {u',', "12", '.', false},
+        {u',', "12", ',', true}, {u',', "1,2", ',', false}, {u'.', "12", ',', false},
+        {u'-', "", '.', false},  {u'e', "12", '.', false},  {u' ', "", '.', false},
+        {u'+', "", '.', false},  {0x2013, "", '.', false},  {0x0660, "", '.', false},
     };
     for (const auto &c : cases) {
         const auto d = pc::filterNumericKey(c.key, QString::fromUtf8(c.text), c.dec);
@@ -32,7 +32,8 @@ TEST(DesignInput, KeyFilterWithTheUsersDecimalSeparator)
         if (c.accepted)
             EXPECT_TRUE(d.rejection.isEmpty());
         else
-            EXPECT_EQ(d.rejection, QStringLiteral(" Enter only values > 0. Wrong input:  ") + QChar(c.key));
+            EXPECT_EQ(d.rejection,
+                      QStringLiteral(" Enter only values > 0. Wrong input:  ") + QChar(c.key));
     }
     EXPECT_EQ(pc::wrongInputText(QStringLiteral(".")),
               QStringLiteral(" Enter only values > 0. Wrong input:  ."));
@@ -58,10 +59,14 @@ TEST(DesignInput, ActionRangeTexts)
         {ActionField::Deflection, false, '.', " 0 < Deflection =< 19.6"},
     };
     for (const auto &c : cases)
-        EXPECT_EQ(pc::actionRangeText(cat, c.field, c.metric, c.dec), QString::fromUtf8(c.expected));
-    EXPECT_EQ(pc::actionErrorText(ActionField::Moment), QStringLiteral(" Error: Bending moment > Mmax !"));
-    EXPECT_EQ(pc::actionErrorText(ActionField::Load), QStringLiteral(" Error: Compression load > Nmax !"));
-    EXPECT_EQ(pc::actionErrorText(ActionField::Deflection), QStringLiteral(" Error: Deflection > fmax !"));
+        EXPECT_EQ(pc::actionRangeText(cat, c.field, c.metric, c.dec),
+                  QString::fromUtf8(c.expected));
+    EXPECT_EQ(pc::actionErrorText(ActionField::Moment),
+              QStringLiteral(" Error: Bending moment > Mmax !"));
+    EXPECT_EQ(pc::actionErrorText(ActionField::Load),
+              QStringLiteral(" Error: Compression load > Nmax !"));
+    EXPECT_EQ(pc::actionErrorText(ActionField::Deflection),
+              QStringLiteral(" Error: Deflection > fmax !"));
 }
 
 TEST(DesignInput, ActionLimitsAreInclusive)
@@ -96,7 +101,8 @@ TEST(DesignInput, ActionLimitsAreInclusive)
         {ActionField::Deflection, false, '.', "19.7", InputOutcome::TooLarge, 0},
     };
     for (const auto &c : cases) {
-        const auto r = pc::evaluateActionChange(cat, c.field, QString::fromUtf8(c.text), c.dec, c.metric);
+        const auto r =
+            pc::evaluateActionChange(cat, c.field, QString::fromUtf8(c.text), c.dec, c.metric);
         EXPECT_EQ(r.outcome, c.outcome) << c.text;
         EXPECT_NEAR(r.value, c.value, 1e-9) << c.text;
     }
@@ -112,15 +118,16 @@ TEST(DesignInput, ActionExitTexts)
         const char *expected; // nullptr: not a number
     };
     const Case cases[] = {
-        {"12.6", '.', true, "13"},   {"12.5", '.', true, "12"},  {"13.5", '.', true, "14"},
-        {"", '.', true, "0"},        {"0.0", '.', true, "0"},    {"0.4", '.', true, "0"},
-        {"", '.', false, "0.0"},     {"0", ',', false, "0,0"},   {"22.54", '.', false, "22.5"},
+        {"12.6", '.', true, "13"},     {"12.5", '.', true, "12"}, {"13.5", '.', true, "14"},
+        {"", '.', true, "0"},          {"0.0", '.', true, "0"},   {"0.4", '.', true, "0"},
+        {"", '.', false, "0.0"},       {"0", ',', false, "0,0"},  {"22.54", '.', false, "22.5"},
         {"22,56", ',', false, "22,6"}, {"100", '.', true, "100"}, {".", '.', true, nullptr},
     };
     for (const auto &c : cases) {
         const auto t = pc::actionExitText(QString::fromUtf8(c.text), c.dec, c.metric);
         if (c.expected)
-            EXPECT_EQ(t.value_or(QStringLiteral("<none>")), QString::fromUtf8(c.expected)) << c.text;
+            EXPECT_EQ(t.value_or(QStringLiteral("<none>")), QString::fromUtf8(c.expected))
+                << c.text;
         else
             EXPECT_FALSE(t.has_value()) << c.text;
     }
@@ -135,8 +142,8 @@ TEST(DesignInput, SfminChange)
         long double value;
     };
     const Case cases[] = {
-        {"", SfBoundOutcome::Empty, 1000000.0L}, {"1", SfBoundOutcome::Valid, 1.0L},
-        {"5", SfBoundOutcome::Valid, 5.0L},      {"0.99", SfBoundOutcome::OutOfRange, 0.99L},
+        {"", SfBoundOutcome::Empty, 1000000.0L},     {"1", SfBoundOutcome::Valid, 1.0L},
+        {"5", SfBoundOutcome::Valid, 5.0L},          {"0.99", SfBoundOutcome::OutOfRange, 0.99L},
         {"5.01", SfBoundOutcome::OutOfRange, 5.01L}, {".", SfBoundOutcome::NotANumber, 0},
         {"2.00", SfBoundOutcome::Valid, 2.0L},
     };
@@ -156,10 +163,10 @@ TEST(DesignInput, SfmaxBandAndReset)
         SfBoundOutcome outcome;
     };
     const Case cases[] = {
-        {2.0L, "2.10", SfBoundOutcome::BelowBand},   {2.0L, "2.20", SfBoundOutcome::Valid},
-        {1.5L, "1.65", SfBoundOutcome::Valid},       // exactly 1.1 x Sfmin
-        {1.5L, "1.6499", SfBoundOutcome::BelowBand}, {1.5L, "20", SfBoundOutcome::Valid},
-        {1.5L, "20.01", SfBoundOutcome::AboveTwenty}, {1.5L, "", SfBoundOutcome::Empty},
+        {2.0L, "2.10", SfBoundOutcome::BelowBand},     {2.0L, "2.20", SfBoundOutcome::Valid},
+        {1.5L, "1.65", SfBoundOutcome::Valid}, // exactly 1.1 x Sfmin
+        {1.5L, "1.6499", SfBoundOutcome::BelowBand},   {1.5L, "20", SfBoundOutcome::Valid},
+        {1.5L, "20.01", SfBoundOutcome::AboveTwenty},  {1.5L, "", SfBoundOutcome::Empty},
         {1000000.0L, "20", SfBoundOutcome::BelowBand}, // empty Sfmin
         {1.5L, ",", SfBoundOutcome::NotANumber},
     };
@@ -186,11 +193,12 @@ TEST(DesignInput, BandExitTexts)
         const char *expected;
     };
     const SfminCase sfmin[] = {
-        {"", '.', "1.50"}, {"0", '.', "1.50"}, {"2", '.', "2.00"},
+        {"", '.', "1.50"},    {"0", '.', "1.50"}, {"2", '.', "2.00"},
         {"2,5", ',', "2,50"}, {".", '.', "1.50"}, {"1.555", '.', "1.55"},
     };
     for (const auto &c : sfmin)
-        EXPECT_EQ(pc::sfminExitText(QString::fromUtf8(c.text), c.dec), QString::fromUtf8(c.expected))
+        EXPECT_EQ(pc::sfminExitText(QString::fromUtf8(c.text), c.dec),
+                  QString::fromUtf8(c.expected))
             << c.text;
 
     struct SfmaxCase
@@ -204,7 +212,7 @@ TEST(DesignInput, BandExitTexts)
     EXPECT_EQ(pc::sfmaxExit(QStringLiteral("1"), ',', 1.5L).text, QStringLiteral("20,00"));
 
     const SfmaxCase sfmax[] = {
-        {"2.2", 2.0L, true, "2.20"}, {"2.1", 2.0L, false, "20.00"}, {"", 1.5L, false, "20.00"},
+        {"2.2", 2.0L, true, "2.20"},  {"2.1", 2.0L, false, "20.00"}, {"", 1.5L, false, "20.00"},
         {"1.65", 1.5L, true, "1.65"}, {".", 1.5L, false, "20.00"},
     };
     for (const auto &c : sfmax) {

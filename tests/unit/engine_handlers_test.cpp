@@ -275,9 +275,9 @@ TEST(EngineHandlers, ReducedPropertiesInTheGrid)
     };
     const Case cases[] = {
         {0, 3, " 1000", " 20000", " 100.0", "", 0},
-        {1, 4, " 950", " 19000", " 95.0", "", 0},       // a tabulated step
-        {4, 4, " 800", " 16000", " 80.0", "", 0},       // the last step
-        {1.5, 4, " 925", " 18500", " 92.5", "", 0},     // between steps
+        {1, 4, " 950", " 19000", " 95.0", "", 0},   // a tabulated step
+        {4, 4, " 800", " 16000", " 80.0", "", 0},   // the last step
+        {1.5, 4, " 925", " 18500", " 92.5", "", 0}, // between steps
         {4.01, 4, " N/A ", " N/A ", " N/A ",
          " Max. total loss of steel thickness (front + back) = 4 mm", 1},
     };
@@ -310,7 +310,8 @@ TEST(EngineHandlers, NoReducedSectionIsReported)
     r.a.ComputeReducedProperties(1);
     EXPECT_EQ(r.a.s.WelRed, 0.0);
     EXPECT_EQ(f.StGr_RedProp.cell(2, 1), QStringLiteral(" N/A "));
-    EXPECT_EQ(f.SB1.panel(0), QStringLiteral(" No reduced properties for this loss of steel thickness. "));
+    EXPECT_EQ(f.SB1.panel(0),
+              QStringLiteral(" No reduced properties for this loss of steel thickness. "));
     EXPECT_EQ(f.Lbl_SFRedResult.caption(), QStringLiteral("N/A"));
     EXPECT_EQ(r.p.beeps(), 1);
 }

@@ -173,8 +173,8 @@ TEST(ReducedProperties, GridColumns)
         int s;
         int expected;
     };
-    const Case cases[] = {{3, 1.0, 0, 4}, {4, 1.0, 0, 4}, {4, 0.0, 0, 3},
-                          {4, 1.0, -1, 3}, {3, 0.0, -1, 3}};
+    const Case cases[] = {
+        {3, 1.0, 0, 4}, {4, 1.0, 0, 4}, {4, 0.0, 0, 3}, {4, 1.0, -1, 3}, {3, 0.0, -1, 3}};
     for (const auto &c : cases)
         EXPECT_EQ(pc::reducedGridColumnCount(c.current, c.loss, c.s), c.expected);
     EXPECT_EQ(pc::reducedGridColumnWidth(215, 1, 4), 52); // 51.5 ties to even

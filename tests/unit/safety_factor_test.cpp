@@ -16,17 +16,18 @@ TEST(SafetyFactor, StressFormulaAndRounding)
         Extended expected;
     };
     const Case cases[] = {
-        {100, 0, 0, 1000, 100, 355, 3.55L},  // bending only: 100 N/mm2
-        {0, 200, 5, 1000, 100, 240, 8.00L},  // 10 from N x e plus 20 from N / A
+        {100, 0, 0, 1000, 100, 355, 3.55L},   // bending only: 100 N/mm2
+        {0, 200, 5, 1000, 100, 240, 8.00L},   // 10 from N x e plus 20 from N / A
         {100, 200, 5, 1000, 100, 355, 2.73L}, // (10 + 100) + 20 = 130 -> 2.7307...
-        {100, 0, 0, 1000, 0, 355, 3.55L},    // no load: the area is not used
-        {300, 0, 0, 1000, 100, 355, 1.18L},  // 1.18333 -> 1.18
-        {1, 0, 0, 1000, 100, 355, 355.00L},  // far above 20, not capped here
-        {1000, 0, 0, 1000, 100, 125, 0.12L}, // 0.125 ties to the even hundredth
-        {1000, 0, 0, 1000, 100, 135, 0.14L}, // 0.135 ties to the even hundredth
+        {100, 0, 0, 1000, 0, 355, 3.55L},     // no load: the area is not used
+        {300, 0, 0, 1000, 100, 355, 1.18L},   // 1.18333 -> 1.18
+        {1, 0, 0, 1000, 100, 355, 355.00L},   // far above 20, not capped here
+        {1000, 0, 0, 1000, 100, 125, 0.12L},  // 0.125 ties to the even hundredth
+        {1000, 0, 0, 1000, 100, 135, 0.14L},  // 0.135 ties to the even hundredth
     };
     for (const auto &c : cases)
-        EXPECT_EQ(pc::safetyFactor(c.m, c.n, c.e, c.w, c.a, c.fy), pc::roundToHundredths(c.expected))
+        EXPECT_EQ(pc::safetyFactor(c.m, c.n, c.e, c.w, c.a, c.fy),
+                  pc::roundToHundredths(c.expected))
             << "M=" << c.m << " N=" << c.n << " e=" << c.e << " fy=" << c.fy;
 }
 
@@ -108,9 +109,9 @@ TEST(SafetyFactor, ReducedLabelCaption)
         const char *expected;
     };
     const Case cases[] = {
-        {" Sf,red = ", 0, true, "Sf,ini="}, {" Sf,red = ", 0, false, " Sf,red = "},
+        {" Sf,red = ", 0, true, "Sf,ini="},    {" Sf,red = ", 0, false, " Sf,red = "},
         {" Sf,red = ", 1, true, " Sf,red = "}, {"Sf,ini=", 1, true, "Sf,red="},
-        {"Sf,ini=", 0, false, "Sf,red="},    {"Sf,red=", 0, false, "Sf,red="},
+        {"Sf,ini=", 0, false, "Sf,red="},      {"Sf,red=", 0, false, "Sf,red="},
     };
     for (const auto &c : cases)
         EXPECT_EQ(pc::sfRedLabelCaption(QString::fromUtf8(c.current), c.loss, c.sfmin),
@@ -142,8 +143,8 @@ TEST(SafetyFactor, SearchRejectsMissingFactorsAndOutsideBand)
         bool passes;
     };
     const Case cases[] = {
-        {0, 0, 20, false},          {1.49L, 1.5L, 20, false}, {20.01L, 1.5L, 20, false},
-        {1.5L, 1.5L, 20, true},     {20, 1.5L, 20, true},     {3, 1000000.0L, 20, false},
+        {0, 0, 20, false},      {1.49L, 1.5L, 20, false}, {20.01L, 1.5L, 20, false},
+        {1.5L, 1.5L, 20, true}, {20, 1.5L, 20, true},     {3, 1000000.0L, 20, false},
         {3, 1.5L, 0, false},
     };
     for (const auto &c : cases)
@@ -168,9 +169,9 @@ TEST(SafetyFactor, BendingMomentCapacityTexts)
         {0, 355, true, '.', "       0"},
     };
     for (const auto &c : cases)
-        EXPECT_EQ(pc::bendingMomentCapacityText(c.dec, c.metric,
-                                                pc::bendingMomentCapacity(c.wel, c.fy)),
-                  QString::fromUtf8(c.expected));
+        EXPECT_EQ(
+            pc::bendingMomentCapacityText(c.dec, c.metric, pc::bendingMomentCapacity(c.wel, c.fy)),
+            QString::fromUtf8(c.expected));
 }
 
 } // namespace

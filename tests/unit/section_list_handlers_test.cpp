@@ -9,8 +9,8 @@ namespace {
 using pc::test::RunningApp;
 
 const QStringList NoMatch = {
-    QStringLiteral(" No match found."),          QStringLiteral(" Check bending moment,"),
-    QStringLiteral(" compression load,"),        QStringLiteral(" deflection,"),
+    QStringLiteral(" No match found."),         QStringLiteral(" Check bending moment,"),
+    QStringLiteral(" compression load,"),       QStringLiteral(" deflection,"),
     QStringLiteral(" available steel grades,"), QStringLiteral(" Sfmin/Sfmax required."),
 };
 
@@ -22,7 +22,8 @@ TEST(SectionListHandlers, StartUpListsTheFirstGradesSections)
                                              QStringLiteral(" AA 18*\t1800      ")}));
     EXPECT_EQ(f.LB_SSP.itemIndex(), 0);
     EXPECT_TRUE(f.LB_SSP.enabled());
-    EXPECT_EQ(f.Lbl_SteelGrades.caption(), QStringLiteral("Some sections not available in this steel grade"));
+    EXPECT_EQ(f.Lbl_SteelGrades.caption(),
+              QStringLiteral("Some sections not available in this steel grade"));
     EXPECT_EQ(f.GB_SSP.caption(), QStringLiteral("  SSP:     2           Wel,ini (cm³/m)  "));
     EXPECT_EQ(f.CB_SteelGrades.items(),
               (QStringList{QStringLiteral(" S 240 GP             240        "),

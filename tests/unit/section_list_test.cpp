@@ -19,7 +19,7 @@ TEST(SectionList, RowTextWithModulusColumn)
     };
     const Case cases[] = {
         {0, true, '.', " AA 10\t1000      "},
-        {0, false, '.', " AA 10\t18.6      "}, // 1000 / 53.763147 = 18.60
+        {0, false, '.', " AA 10\t18.6      "},  // 1000 / 53.763147 = 18.60
         {1, false, ',', " AA 18*\t33,5      "}, // 1800 / 53.763147 = 33.48
         {2, true, ',', " AB 26**\t2600      "},
     };
@@ -46,7 +46,8 @@ TEST(SectionList, LabelSpellsMarkersWithinEighteenCharacters)
         {" AA 18 *", " AA 18  - old", "AA 18  - old"},
     };
     for (const auto &c : cases) {
-        EXPECT_EQ(pc::sectionLabel(QString::fromUtf8(c.name)), QString::fromUtf8(c.label)) << c.name;
+        EXPECT_EQ(pc::sectionLabel(QString::fromUtf8(c.name)), QString::fromUtf8(c.label))
+            << c.name;
         EXPECT_EQ(pc::trimmedSectionLabel(QString::fromUtf8(c.name)), QString::fromUtf8(c.trimmed))
             << c.name;
     }
@@ -75,8 +76,10 @@ TEST(SectionList, MarkerLabel)
 TEST(SectionList, GradeItemsAndWorkingFy)
 {
     const pc::Catalogue cat = pc::test::smallCatalogue();
-    EXPECT_EQ(pc::gradeItemText(cat, 1, true, '.'), QStringLiteral(" S 355 GP             355        "));
-    EXPECT_EQ(pc::gradeItemText(cat, 1, false, ','), QStringLiteral(" S 355 GP             50,0       "));
+    EXPECT_EQ(pc::gradeItemText(cat, 1, true, '.'),
+              QStringLiteral(" S 355 GP             355        "));
+    EXPECT_EQ(pc::gradeItemText(cat, 1, false, ','),
+              QStringLiteral(" S 355 GP             50,0       "));
     EXPECT_TRUE(pc::gradeItemText(cat, 3, true, '.').isEmpty());
 
     EXPECT_EQ(pc::workingFy(cat, 1, true), 355.0);
@@ -136,8 +139,7 @@ TEST(SectionList, GradeKeptOrReplacedInRed)
         {{0, 1, 2}, {0, 2, 0}, 2, 2, 1, C::Unchanged},  // grade 2 moved up
         {{0, 1, 2}, {0, 2, 0}, 2, 1, 0, C::Red},        // grade 1 gone
         {{1, 2, 0}, {0, 1, 2}, 3, -1, 1, C::Unchanged}, // no selection counts as item 0
-        {{0, 1, 2}, {1, 2, 0}, 2, -1, 0, C::Red},
-        {{0, 2, 0}, {1, 0, 0}, 1, 1, 0, C::Red},
+        {{0, 1, 2}, {1, 2, 0}, 2, -1, 0, C::Red},       {{0, 2, 0}, {1, 0, 0}, 1, 1, 0, C::Red},
     };
     for (const auto &c : cases) {
         pc::GradeList list;
@@ -165,7 +167,8 @@ TEST(SectionList, NotesAndCaptions)
     EXPECT_EQ(pc::gradesHiddenNote(QStringLiteral("NOTE:x")),
               QStringLiteral("NOTE:x | some steel grades unavailable for this section "));
 
-    EXPECT_EQ(pc::sectionListCaption(0, true), QStringLiteral("  SSP:     0           Wel,ini (cm³/m)  "));
+    EXPECT_EQ(pc::sectionListCaption(0, true),
+              QStringLiteral("  SSP:     0           Wel,ini (cm³/m)  "));
     EXPECT_EQ(pc::sectionListCaption(12, false),
               QStringLiteral("  SSP:    12           Wel,ini (in³/ft)  "));
     EXPECT_EQ(pc::gradeListCaption(3, true), QStringLiteral(" Steel Gr.:  3  |      fy (MPa) "));

@@ -53,25 +53,51 @@ QString observableState(pc::test::RunningApp &r)
     QString out;
     for (const pc::form::Control *c : r.f.controls())
         for (pc::form::Property p : c->dumpedProperties())
-            out += c->name() + QLatin1Char('.') + pc::driver::propertyName(p) + QLatin1Char('=')
-                   + QString::fromStdString(pc::driver::propertyJson(*c, p)) + QLatin1Char('\n');
-    for (const char *name :
-         {"DesignMoment", "DesignLoad", "SfMinRequired", "SfMaxRequired", "SfIni", "SfRed",
-          "CurrentFy", "WelIni", "WelRed", "IIni", "IRed", "AIni", "ARed", "TfIni", "TfRed",
-          "TwIni", "TwRed", "CurrentWidth", "CurrentMass", "LossTotalMils", "SspPairCount",
-          "CurrentSectionName", "CurrentSectionLabel", "CurrentGradeText", "MaxSSPLength",
-          "SectionListMap", "GradeListMap", "GradeListCount", "Beeps", "ExclamationBeeps"})
-        out += QString::fromUtf8(name) + QLatin1Char('=')
-               + QString::fromStdString(
-                   pc::driver::runStateJson(r.a, r.p, QString::fromUtf8(name)).value_or("?"))
-               + QLatin1Char('\n');
+            out += c->name() + QLatin1Char('.') + pc::driver::propertyName(p) + QLatin1Char('=') +
+                   QString::fromStdString(pc::driver::propertyJson(*c, p)) + QLatin1Char('\n');
+    for (const char *name : {"DesignMoment",
+                             "DesignLoad",
+                             "SfMinRequired",
+                             "SfMaxRequired",
+                             "SfIni",
+                             "SfRed",
+                             "CurrentFy",
+                             "WelIni",
+                             "WelRed",
+                             "IIni",
+                             "IRed",
+                             "AIni",
+                             "ARed",
+                             "TfIni",
+                             "TfRed",
+                             "TwIni",
+                             "TwRed",
+                             "CurrentWidth",
+                             "CurrentMass",
+                             "LossTotalMils",
+                             "SspPairCount",
+                             "CurrentSectionName",
+                             "CurrentSectionLabel",
+                             "CurrentGradeText",
+                             "MaxSSPLength",
+                             "SectionListMap",
+                             "GradeListMap",
+                             "GradeListCount",
+                             "Beeps",
+                             "ExclamationBeeps"})
+        out += QString::fromUtf8(name) + QLatin1Char('=') +
+               QString::fromStdString(
+                   pc::driver::runStateJson(r.a, r.p, QString::fromUtf8(name)).value_or("?")) +
+               QLatin1Char('\n');
     return out;
 }
 
 TEST(SectionSearchEquivalence, OneWriteLeavesTheStateOfWritingEveryCandidate)
 {
     using Step = std::function<void(pc::test::RunningApp &)>;
-    auto loss = [](double l) { return Step([l](pc::test::RunningApp &r) { r.a.s.LossTotal = l; }); };
+    auto loss = [](double l) {
+        return Step([l](pc::test::RunningApp &r) { r.a.s.LossTotal = l; });
+    };
     auto replace = [](pc::form::Control pc::form::MainForm::*field, const char *text) {
         return Step([field, text](pc::test::RunningApp &r) {
             r.f.userReplace(r.f.*field, QString::fromUtf8(text));
@@ -85,21 +111,21 @@ TEST(SectionSearchEquivalence, OneWriteLeavesTheStateOfWritingEveryCandidate)
         [](pc::test::RunningApp &r) { r.f.userClick(r.f.MenuSelectSfmin); },
         replace(&F::Edit_Moment, "300"),
         loss(1.5),
-        replace(&F::Edit_Moment, "350"),     // interpolated candidates
+        replace(&F::Edit_Moment, "350"), // interpolated candidates
         loss(3),
-        replace(&F::Edit_Moment, "400"),     // some without a reduced section
+        replace(&F::Edit_Moment, "400"), // some without a reduced section
         replace(&F::Edit_SfMax, "2.5"),
-        replace(&F::Edit_Sfmin, "2"),        // Sfmax reset while searching
+        replace(&F::Edit_Sfmin, "2"), // Sfmax reset while searching
         select(&F::RG_SSP, 2),
         select(&F::CB_SteelGrades, 2),
         replace(&F::Edit_Load, "500"),
         replace(&F::Edit_Deflection, "3"),
         loss(4.5),
-        replace(&F::Edit_Moment, "200"),     // every candidate beyond the tables
+        replace(&F::Edit_Moment, "200"), // every candidate beyond the tables
         loss(0),
         select(&F::RG_SSP, 0),
-        replace(&F::Edit_Moment, "50"),      // no loss
-        replace(&F::Edit_Moment, "0"),       // nothing passes
+        replace(&F::Edit_Moment, "50"), // no loss
+        replace(&F::Edit_Moment, "0"),  // nothing passes
         [](pc::test::RunningApp &r) { r.f.userClick(r.f.MenuSelectSection); },
         // A search started away from the input page: no section click
         // rewrites the status bar, so the text left by a candidate without a

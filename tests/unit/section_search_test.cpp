@@ -21,10 +21,10 @@ TEST(SectionSearch, CandidatesPassOnTheReducedFactor)
         {0, 100, 0, 1.5L, 20, true, 3.55L},     // no loss: Sf,red equals Sf,ini
         {0, 100, 0, 3.55L, 3.55L, true, 3.55L}, // both bounds inclusive
         {0, 100, 0, 3.56L, 20, false, 3.55L},
-        {0, 100, 2, 1.5L, 20, true, 3.20L},     // 355 / (100 / 900 x 1000) = 3.195
-        {0, 100, 4.5, 1.5L, 20, false, 0},      // beyond the tables
-        {2, 100, 3, 1.5L, 20, false, 0},        // no reduced section
-        {0, 0, 0, 1.5L, 20, false, 0},          // no load: nothing passes
+        {0, 100, 2, 1.5L, 20, true, 3.20L}, // 355 / (100 / 900 x 1000) = 3.195
+        {0, 100, 4.5, 1.5L, 20, false, 0},  // beyond the tables
+        {2, 100, 3, 1.5L, 20, false, 0},    // no reduced section
+        {0, 0, 0, 1.5L, 20, false, 0},      // no load: nothing passes
     };
     for (const auto &c : cases) {
         pc::SearchDesign d;
@@ -35,7 +35,8 @@ TEST(SectionSearch, CandidatesPassOnTheReducedFactor)
         d.sfMaxRequired = c.sfMax;
         const auto r = pc::evaluateSearchCandidate(cat, c.s, d);
         EXPECT_EQ(r.passes, c.passes) << "s=" << c.s << " loss=" << c.loss;
-        EXPECT_EQ(r.factors.sfRed, pc::roundToHundredths(c.sfRed)) << "s=" << c.s << " loss=" << c.loss;
+        EXPECT_EQ(r.factors.sfRed, pc::roundToHundredths(c.sfRed))
+            << "s=" << c.s << " loss=" << c.loss;
     }
 }
 

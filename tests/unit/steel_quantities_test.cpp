@@ -72,7 +72,8 @@ TEST(SteelQuantities, LengthRangesAndErrors)
               QStringLiteral(" 0 < length of ssp =< 20.0"));
     EXPECT_EQ(pc::lengthRangeText(LengthField::Pile, '.', false, pile),
               QStringLiteral(" 0 < length of ssp =< 65.6"));
-    EXPECT_EQ(pc::lengthErrorText(LengthField::Wall), QStringLiteral(" Error: wall length > max. !"));
+    EXPECT_EQ(pc::lengthErrorText(LengthField::Wall),
+              QStringLiteral(" Error: wall length > max. !"));
     EXPECT_EQ(pc::lengthErrorText(LengthField::Pile),
               QStringLiteral(" Error: length of ssp > max. length !"));
 }
@@ -88,9 +89,12 @@ TEST(SteelQuantities, LengthChangeAgainstLimits)
         double value;
     };
     const Case cases[] = {
-        {"1000", true, InputOutcome::Value, 1000},   {"1000.1", true, InputOutcome::TooLarge, 0},
-        {"", true, InputOutcome::Zero, 0},           {"0.0", true, InputOutcome::Zero, 0},
-        {".", true, InputOutcome::NotANumber, 0},    {"10", false, InputOutcome::Value, 3.04799},
+        {"1000", true, InputOutcome::Value, 1000},
+        {"1000.1", true, InputOutcome::TooLarge, 0},
+        {"", true, InputOutcome::Zero, 0},
+        {"0.0", true, InputOutcome::Zero, 0},
+        {".", true, InputOutcome::NotANumber, 0},
+        {"10", false, InputOutcome::Value, 3.04799},
         {"3280.8", false, InputOutcome::Value, 999.9845592},
         // 999.9998 m is within the metric limit, but the feet typed are above 3280.8
         {"3280.85", false, InputOutcome::TooLarge, 0},
@@ -112,16 +116,17 @@ TEST(SteelQuantities, LengthExitTexts)
         const char *expected; // nullptr: not a number
     };
     const Case cases[] = {
-        {LengthField::Wall, true, "", "0.0"},       {LengthField::Wall, false, "0", "0.0"},
-        {LengthField::Pile, true, "", "0.00"},      {LengthField::Pile, false, "", "0.0"},
-        {LengthField::Wall, true, "10", "10.0"},    {LengthField::Pile, true, "12.345", "12.35"},
+        {LengthField::Wall, true, "", "0.0"},        {LengthField::Wall, false, "0", "0.0"},
+        {LengthField::Pile, true, "", "0.00"},       {LengthField::Pile, false, "", "0.0"},
+        {LengthField::Wall, true, "10", "10.0"},     {LengthField::Pile, true, "12.345", "12.35"},
         {LengthField::Pile, false, "39.37", "39.4"}, {LengthField::Wall, false, "32.84", "32.8"},
         {LengthField::Wall, true, ".", nullptr},
     };
     for (const auto &c : cases) {
         const auto t = pc::lengthExitText(c.field, QString::fromUtf8(c.text), '.', c.metric);
         if (c.expected)
-            EXPECT_EQ(t.value_or(QStringLiteral("<none>")), QString::fromUtf8(c.expected)) << c.text;
+            EXPECT_EQ(t.value_or(QStringLiteral("<none>")), QString::fromUtf8(c.expected))
+                << c.text;
         else
             EXPECT_FALSE(t.has_value()) << c.text;
     }
