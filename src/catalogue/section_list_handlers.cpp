@@ -260,8 +260,7 @@ void App::RefreshGradeList(bool force)
         f.CB_SteelGrades.setItems(items);
         s.CurrentFy = workingFyOfItem(c, c.GradeListMap, list.count, item, metric);
         f.CB_SteelGrades.setItemIndex(item < list.count ? item : -1);
-        // The finishing step of the loss computation (ApplyReductionFactor)
-        // runs here once the corrosion model is in the program.
+        ApplyReductionFactor();
     }
 
     const int grade = item < static_cast<int>(c.GradeListMap.size()) ? c.GradeListMap[item] : -1;
@@ -276,7 +275,7 @@ void App::RefreshGradeList(bool force)
     }
 
     s.CurrentGradeText = cut18(f.CB_SteelGrades.text());
-    // ApplyReductionFactor runs here once the corrosion model is in the program.
+    ApplyReductionFactor();
     ShowBendingMomentCapacity();
 
     if (s.GradeListCount < c.GradeCount())
@@ -350,9 +349,7 @@ void App::LB_SSPClick()
     }
 
     RefreshGradeList(false);
-    // ApplyReductionFactor (the loss finishing step, which recomputes the
-    // reduced properties of the selected section) runs here once the
-    // corrosion model is in the program.
+    ApplyReductionFactor();
     ComputeSafetyFactors();
     UpdateSteelQuantities();
     ShowBendingMomentCapacity();

@@ -178,7 +178,9 @@ public:
     void RB_SummarySfIniClick();
     void RB_SummarySfRedClick();
 
-    // ---- Corrosion (later) ---------------------------------------------------
+    // ---- Corrosion ----------------------------------------------------------
+    // Finishing step of every loss computation (corrosion/loss_finishing.cpp).
+    void ApplyReductionFactor();
     void CB_EC3NADChange();
     void CB_EC3NADDropDown();
     void RG_FrontClick();

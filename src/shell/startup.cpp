@@ -15,6 +15,8 @@ namespace {
 
 // What the settings give when there is no settings file.
 const QString NoSettingsSfMax = QStringLiteral("10.00");
+constexpr long double NoSettingsSfMin = 1.5L;
+constexpr long double NoSettingsSfMaxValue = 10.0L;
 
 int scaled(int pixels, long double scale)
 {
@@ -84,6 +86,9 @@ void App::FormCreate()
     f.Edit_SfMax.setText(NoSettingsSfMax);
     if (ended_)
         return;
+    // The settings reader then takes both band values from the texts.
+    s.SfMinRequired = NoSettingsSfMin;
+    s.SfMaxRequired = NoSettingsSfMaxValue;
 
     RefreshGradeList(false);
     f.CB_SteelGrades.setItemIndex(0);

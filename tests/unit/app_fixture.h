@@ -59,7 +59,13 @@ struct RunningApp
         p.setDecimalSeparator(decimal);
         a.catalogueLoader = [c](Platform &) { return std::optional<Catalogue>(c); };
         a.start();
+        startupBeeps = p.beeps();
     }
+
+    // Beeps of the user's actions; start-up sounds one of its own (the first
+    // grade list is finished before any section is listed).
+    int beeps() const { return p.beeps() - startupBeeps; }
+    int startupBeeps = 0;
 };
 
 } // namespace pc::test
