@@ -110,19 +110,29 @@ QString actionRangeText(const Catalogue &cat, ActionField field, bool metric, QC
     return actionRangeHint(field) + format(decimal, "%1.1f", {actionImperialLimit(cat, field)});
 }
 
+std::optional<InputChange> commonInputOutcome(const QString &text, QChar decimal,
+                                              long double &number)
+{
+    if (text.isEmpty())
+        return InputChange{};
+    const auto parsed = parseNumber(text, decimal);
+    if (!parsed)
+        return InputChange{InputOutcome::NotANumber, 0};
+    if (*parsed == 0)
+        return InputChange{};
+    number = *parsed;
+    return std::nullopt;
+}
+
 InputChange evaluateActionChange(const Catalogue &cat, ActionField field, const QString &text,
                                  QChar decimal, bool metric)
 {
-    if (text.isEmpty())
-        return {};
-    const auto number = parseNumber(text, decimal);
-    if (!number)
-        return {InputOutcome::NotANumber, 0};
-    if (*number == 0)
-        return {};
-    const double value = static_cast<double>(metric ? *number : *number * actionFactor(field));
+    long double number = 0;
+    if (const auto common = commonInputOutcome(text, decimal, number))
+        return *common;
+    const double value = static_cast<double>(metric ? number : number * actionFactor(field));
     const bool tooLarge =
-        value > actionMetricLimit(field) || (!metric && *number > actionImperialLimit(cat, field));
+        value > actionMetricLimit(field) || (!metric && number > actionImperialLimit(cat, field));
     if (tooLarge)
         return {InputOutcome::TooLarge, 0};
     return {InputOutcome::Value, value};

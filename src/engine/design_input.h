@@ -80,6 +80,12 @@ struct InputChange
     double value = 0; // metric; meaningful for Zero and Value
 };
 
+// The outcomes every numeric field shares: empty text or 0 is Zero, text
+// that is not a number NotANumber. For any other text nothing is returned and
+// `number` holds the typed number, for the field's own limits.
+std::optional<InputChange> commonInputOutcome(const QString &text, QChar decimal,
+                                              long double &number);
+
 // The typed text of a design action read in the unit system.
 InputChange evaluateActionChange(const Catalogue &cat, ActionField field, const QString &text,
                                  QChar decimal, bool metric);

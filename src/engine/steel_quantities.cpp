@@ -83,15 +83,11 @@ const QString &lengthErrorText(LengthField field)
 InputChange evaluateLengthChange(const QString &text, QChar decimal, bool metric,
                                  const LengthLimits &limits)
 {
-    if (text.isEmpty())
-        return {};
-    const auto number = parseNumber(text, decimal);
-    if (!number)
-        return {InputOutcome::NotANumber, 0};
-    if (*number == 0)
-        return {};
-    const double value = static_cast<double>(metric ? *number : *number * MPerFt);
-    const bool tooLong = metric ? value > limits.metric : *number > limits.imperial;
+    long double number = 0;
+    if (const auto common = commonInputOutcome(text, decimal, number))
+        return *common;
+    const double value = static_cast<double>(metric ? number : number * MPerFt);
+    const bool tooLong = metric ? value > limits.metric : number > limits.imperial;
     if (tooLong)
         return {InputOutcome::TooLarge, 0};
     return {InputOutcome::Value, value};
