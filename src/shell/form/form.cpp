@@ -187,6 +187,11 @@ ActionResult Form::userEnter(Control &c)
 {
     if (!focusableKind(c.kind()))
         return ActionResult::WrongKind;
+    return focusForUserAction(c);
+}
+
+ActionResult Form::focusForUserAction(Control &c)
+{
     const ActionResult r = check(c);
     if (r != ActionResult::Done)
         return r;
@@ -239,12 +244,8 @@ ActionResult Form::userType(Control &c, const QString &text)
 {
     if (c.kind() != Kind::Edit)
         return ActionResult::WrongKind;
-    const ActionResult r = check(c);
-    if (r != ActionResult::Done)
+    if (const ActionResult r = focusForUserAction(c); r != ActionResult::Done)
         return r;
-    if (!c.focusable())
-        return ActionResult::Ignored;
-    focusForUser(c);
     for (QChar ch : text) {
         // A handler may have moved the focus away or disabled the field: the
         // rest of the keys then go nowhere.
@@ -264,12 +265,8 @@ ActionResult Form::userReplace(Control &c, const QString &text)
 {
     if (c.kind() != Kind::Edit)
         return ActionResult::WrongKind;
-    const ActionResult r = check(c);
-    if (r != ActionResult::Done)
+    if (const ActionResult r = focusForUserAction(c); r != ActionResult::Done)
         return r;
-    if (!c.focusable())
-        return ActionResult::Ignored;
-    focusForUser(c);
     if (focus_ != &c || !reachable(c))
         return ActionResult::Done;
     // A paste is cut to the field's maximum length.

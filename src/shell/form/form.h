@@ -105,6 +105,9 @@ private:
     ActionResult check(const Control &c) const;
     bool canTakeFocus(const Control &c) const;
     void focusForUser(Control &c);
+    // The checks every focusing user action makes (reachable, focusable), then
+    // the focus moves to the control.
+    ActionResult focusForUserAction(Control &c);
     void pressKey(Control &c, QChar key);
 
     QString prefix_;
