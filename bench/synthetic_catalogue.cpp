@@ -75,7 +75,7 @@ Catalogue syntheticCatalogue(const SyntheticCatalogueSize &size)
         c.GradeFyKsi.push_back((240.0 + 10.0 * g) / 6.894757);
     }
     c.Availability.assign(S, std::vector<int8_t>(G));
-    for (auto &row : c.Availability)
+    for (auto row : c.Availability)
         for (auto &code : row)
             code = static_cast<int8_t>(rng.next() % 4);
 

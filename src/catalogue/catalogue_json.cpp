@@ -275,8 +275,8 @@ json catalogueToJson(const Catalogue &c)
     out["GradeFy"] = numbers(c.GradeFy);
     out["GradeFyKsi"] = numbers(c.GradeFyKsi);
     json availability = json::array();
-    for (const auto &row : c.Availability)
-        availability.push_back(integers(row));
+    for (const auto row : c.Availability)
+        availability.push_back(std::vector<int>(row.begin(), row.end()));
     out["Availability"] = availability;
     json annexes = json::array();
     for (const Annex &a : c.Annexes) {
@@ -367,14 +367,15 @@ Catalogue catalogueFromJson(const json &source)
     c.GradeFyKsi = numberRow(member(root, "GradeFyKsi"), grades);
     const Node availability = member(root, "Availability");
     arrayOfExactly(availability, sections);
-    c.Availability.resize(sections);
+    std::vector<int8_t> codes;
+    codes.reserve(sections * grades);
     for (size_t s = 0; s < sections; ++s) {
         const Node row = availability.at(s);
         arrayOfExactly(row, grades);
-        c.Availability[s].resize(grades);
         for (size_t g = 0; g < grades; ++g)
-            c.Availability[s][g] = static_cast<int8_t>(toInteger(row.at(g), -128, 127));
+            codes.push_back(static_cast<int8_t>(toInteger(row.at(g), -128, 127)));
     }
+    c.Availability.assign(sections, grades, codes.data());
 
     const Node annexes = member(root, "Annexes");
     const size_t annexCount = arrayOf(annexes, 0, MaxCount16);

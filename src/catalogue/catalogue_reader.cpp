@@ -7,6 +7,7 @@
 #include <QtEndian>
 
 #include <cstring>
+#include <memory>
 #include <new>
 
 namespace pc {
@@ -88,6 +89,24 @@ public:
 private:
     QFile &file_;
     qint64 size_;
+};
+
+// A field's bytes read from a file, without zero-filling the buffer first.
+class Scratch
+{
+public:
+    char *get(qint64 n)
+    {
+        if (n > size_) {
+            data_.reset(new char[static_cast<size_t>(n)]);
+            size_ = n;
+        }
+        return data_.get();
+    }
+
+private:
+    std::unique_ptr<char[]> data_;
+    qint64 size_ = 0;
 };
 
 // Record size of one short name and of the whole block per name.
@@ -185,14 +204,14 @@ private:
     // A whole field of n bytes in one block read: in place from memory, or
     // through `scratch` from a file. Null on failure.
     template <typename Field>
-    const char *block(qint64 n, std::vector<char> &scratch, const Field &field)
+    const char *block(qint64 n, Scratch &scratch, const Field &field)
     {
         if (!needs(n, field))
             return nullptr;
         if (const char *p = src_.take(n))
             return p;
-        scratch.resize(static_cast<size_t>(n));
-        return read(scratch.data(), n, field) ? scratch.data() : nullptr;
+        char *buffer = scratch.get(n);
+        return read(buffer, n, field) ? buffer : nullptr;
     }
 
     template <typename Field> bool skip(qint64 n, const Field &field)
@@ -268,18 +287,14 @@ private:
         return true;
     }
 
-    bool byteTable(std::vector<std::vector<int8_t>> &out, int rows, int cols, const char *field)
+    bool byteTable(AvailabilityTable &out, int rows, int cols, const char *field)
     {
-        std::vector<char> scratch;
+        Scratch scratch;
         const char *p = block(qint64(rows) * qint64(cols), scratch, field);
         if (!p)
             return false;
-        const auto *codes = reinterpret_cast<const int8_t *>(p);
-        out.resize(static_cast<size_t>(rows));
-        for (auto &row : out) {
-            row.assign(codes, codes + cols);
-            codes += cols;
-        }
+        out.assign(static_cast<size_t>(rows), static_cast<size_t>(cols),
+                   reinterpret_cast<const int8_t *>(p));
         return true;
     }
 
@@ -300,7 +315,7 @@ private:
     {
         if (!needs(NameBlockSizePerName * n, field))
             return false;
-        std::vector<char> scratch;
+        Scratch scratch;
         const char *records = block(NameRecordSize * n, scratch, field);
         if (!records)
             return false;

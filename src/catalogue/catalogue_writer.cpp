@@ -128,7 +128,7 @@ QByteArray writeCatalogue(const Catalogue &c)
     w.nameBlock(c.GradeName, NameList::Grade);
     w.float64s(c.GradeFy);
     w.float64s(c.GradeFyKsi);
-    for (const auto &row : c.Availability)
+    for (const auto row : c.Availability)
         for (int8_t code : row)
             w.int8(code);
     w.int16(c.AnnexCount());

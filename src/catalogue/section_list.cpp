@@ -82,7 +82,7 @@ int availabilityCode(const Catalogue &cat, int s, int g)
 {
     if (s < 0 || s >= static_cast<int>(cat.Availability.size()))
         return 0;
-    const auto &row = cat.Availability[s];
+    const auto row = cat.Availability[static_cast<size_t>(s)];
     return g >= 0 && g < static_cast<int>(row.size()) ? row[g] : 0;
 }
 

@@ -432,7 +432,7 @@ void expectSound(const Catalogue &c)
             ASSERT_EQ(row.size(), S);
     }
     ASSERT_EQ(c.Availability.size(), S);
-    for (const auto &row : c.Availability)
+    for (const auto row : c.Availability)
         ASSERT_EQ(row.size(), G);
     for (const auto &a : c.Annexes)
         for (const auto *t : {&a.AtmosLoss, &a.SoilLoss, &a.WaterLoss})

@@ -174,7 +174,7 @@ TEST_F(SampleCatalogue, GradesAndAvailability)
 
     ASSERT_EQ(c.Availability.size(), static_cast<size_t>(c.SectionCount()));
     std::set<int> codes;
-    for (const auto &row : c.Availability) {
+    for (const auto row : c.Availability) {
         ASSERT_EQ(row.size(), 13u);
         codes.insert(row.begin(), row.end());
     }
