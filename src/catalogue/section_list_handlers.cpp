@@ -39,17 +39,6 @@ std::pair<int, int> currentFamilyRange(const App &a)
     return {ranges[item][0], ranges[item][1]};
 }
 
-// The section shown by the selected row of LB_SSP, or -1. While the list
-// shows the no-match lines it is disabled and has no selection.
-int selectedSection(const App &a)
-{
-    const int item = a.f.LB_SSP.itemIndex();
-    const auto &map = a.s.SectionListMap;
-    if (item < 0 || item >= a.f.LB_SSP.itemCount() || item >= static_cast<int>(map.size()))
-        return -1;
-    return map[item];
-}
-
 // The search test of section j as the program states it: the initial
 // properties, the reduced properties for the current loss and both safety
 // factors, all written to the controls.
@@ -79,7 +68,7 @@ void App::FillSectionList(int first, int last)
 
     QString previousText;
     if (f.LB_SSP.enabled()) {
-        const int shown = selectedSection(*this);
+        const int shown = selectedSection();
         if (shown >= 0)
             previousText = sectionRowText(cat(), shown, metric, decimal);
     }
@@ -163,7 +152,7 @@ void App::FillSectionList(int first, int last)
         LB_SSPClick();
         // The click may have refilled the list; a refill that found nothing
         // has done the no-match work itself.
-        const int selected = selectedSection(*this);
+        const int selected = selectedSection();
         if (selected >= 0) {
             ComputeReducedProperties(selected);
             ComputeSafetyFactors();
@@ -199,7 +188,7 @@ void App::FillSectionList(int first, int last)
         f.GB_SSP.setCaption(sectionListCaption(f.LB_SSP.itemCount(), metric));
         if (!f.Edit_SSPLength.enabled())
             f.Edit_SSPLength.setEnabled(true);
-        const int selected = selectedSection(*this);
+        const int selected = selectedSection();
         if (selected >= 0)
             LoadSectionMaxLength(selected);
         if (!f.MenuPrint.enabled())
@@ -335,7 +324,7 @@ void App::ChB_SteelGradesAllClick()
 
 void App::LB_SSPClick()
 {
-    const int section = selectedSection(*this);
+    const int section = selectedSection();
     if (section < 0)
         return;
     LoadSectionMaxLength(section);
@@ -372,6 +361,16 @@ void wireSectionList(App &a)
     a.f.CB_SteelGrades.onChange = [&a] { a.CB_SteelGradesChange(); };
     a.f.CB_SteelGrades.onEnter = [&a] { a.CB_SteelGradesEnter(); };
     a.f.ChB_SteelGradesAll.onClick = [&a] { a.ChB_SteelGradesAllClick(); };
+}
+
+// While the list shows the no-match lines it is disabled and has no selection.
+int App::selectedSection() const
+{
+    const int item = f.LB_SSP.itemIndex();
+    const auto &map = s.SectionListMap;
+    if (item < 0 || item >= f.LB_SSP.itemCount() || item >= static_cast<int>(map.size()))
+        return -1;
+    return map[static_cast<size_t>(item)];
 }
 
 } // namespace pc

@@ -28,10 +28,7 @@ void App::ApplyReductionFactor()
     s.LossBack = roundToHundredths(s.LossBack);
     s.LossTotal = (f.RG_A690.enabled() ? s.LossFrontReduced : s.LossFront) + s.LossBack;
 
-    const int item = f.LB_SSP.itemIndex();
-    const bool hasSection =
-        item >= 0 && item < static_cast<int>(s.SectionListMap.size()) && f.LB_SSP.enabled();
-    ComputeReducedProperties(hasSection ? s.SectionListMap[static_cast<size_t>(item)] : -1);
+    ComputeReducedProperties(selectedSection());
 }
 
 } // namespace pc

@@ -125,6 +125,8 @@ public:
     void FillSectionList(int first, int last);
     void RefreshGradeList(bool force);
     void LoadSectionMaxLength(int section);
+    // The section shown by the selected row of LB_SSP, or -1.
+    int selectedSection() const;
     void CB_SteelGradesChange();
     void CB_SteelGradesEnter();
     void ChB_SteelGradesAllClick();

@@ -282,9 +282,6 @@ ActionResult Form::userSelect(Control &c, int index)
     case Kind::ListBox:
     case Kind::ComboBox:
     case Kind::RadioGroup:
-        if (index < 0 || index >= c.itemCount())
-            return ActionResult::BadIndex;
-        break;
     case Kind::TabControl:
         if (index < 0 || index >= c.itemCount())
             return ActionResult::BadIndex;
