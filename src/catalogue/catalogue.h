@@ -4,6 +4,8 @@
 // GradeListMap and CurrentAnnex. Indices are 0-based; 2-D tables are
 // [row][column] in file order.
 
+#include "catalogue/flat_table.h"
+
 #include <QString>
 
 #include <array>
@@ -13,86 +15,10 @@
 
 namespace pc {
 
-// Availability codes, [section][grade], held in one block: a catalogue of
-// thousands of sections would otherwise cost one allocation per row.
-class AvailabilityTable
-{
-public:
-    template <typename T> class Row
-    {
-    public:
-        Row(T *p, size_t n) : p_(p), n_(n) {}
-        T &operator[](size_t i) const { return p_[i]; }
-        size_t size() const { return n_; }
-        T *begin() const { return p_; }
-        T *end() const { return p_ + n_; }
-
-    private:
-        T *p_;
-        size_t n_;
-    };
-
-    template <typename T, typename Table> class RowIterator
-    {
-    public:
-        RowIterator(Table *t, size_t r) : t_(t), r_(r) {}
-        Row<T> operator*() const { return (*t_)[r_]; }
-        RowIterator &operator++()
-        {
-            ++r_;
-            return *this;
-        }
-        bool operator!=(const RowIterator &o) const { return r_ != o.r_; }
-
-    private:
-        Table *t_;
-        size_t r_;
-    };
-
-    AvailabilityTable() = default;
-    AvailabilityTable(std::initializer_list<std::initializer_list<int8_t>> rows)
-    {
-        rows_ = rows.size();
-        cols_ = rows.size() ? rows.begin()->size() : 0;
-        for (const auto &r : rows)
-            codes_.insert(codes_.end(), r.begin(), r.end());
-    }
-
-    // `rows` copies of `row`.
-    void assign(size_t rows, const std::vector<int8_t> &row)
-    {
-        rows_ = rows;
-        cols_ = row.size();
-        codes_.clear();
-        codes_.reserve(rows * cols_);
-        for (size_t r = 0; r < rows; ++r)
-            codes_.insert(codes_.end(), row.begin(), row.end());
-    }
-    // rows x cols codes, row after row.
-    void assign(size_t rows, size_t cols, const int8_t *codes)
-    {
-        rows_ = rows;
-        cols_ = cols;
-        codes_.assign(codes, codes + rows * cols);
-    }
-
-    size_t size() const { return rows_; }
-    bool empty() const { return rows_ == 0; }
-    size_t columns() const { return cols_; }
-
-    Row<int8_t> operator[](size_t r) { return {codes_.data() + r * cols_, cols_}; }
-    Row<const int8_t> operator[](size_t r) const { return {codes_.data() + r * cols_, cols_}; }
-
-    RowIterator<int8_t, AvailabilityTable> begin() { return {this, 0}; }
-    RowIterator<int8_t, AvailabilityTable> end() { return {this, rows_}; }
-    RowIterator<const int8_t, const AvailabilityTable> begin() const { return {this, 0}; }
-    RowIterator<const int8_t, const AvailabilityTable> end() const { return {this, rows_}; }
-
-private:
-    std::vector<int8_t> codes_;
-    size_t rows_ = 0;
-    size_t cols_ = 0;
-};
+// Reduced properties [loss step][section] and availability codes
+// [section][grade]: the two kinds of table that grow with the section count.
+using PropertyTable = FlatTable<double>;
+using AvailabilityTable = FlatTable<int8_t>;
 
 // One set of corrosion tables (EN 1993-5 or a national annex).
 struct Annex
@@ -120,9 +46,9 @@ struct Catalogue
 
     // Reduced-property tables: [loss step row][section].
     std::vector<int16_t> LossStep;                   // mm, whole numbers
-    std::vector<std::vector<double>> RedA;           // cm2/m
-    std::vector<std::vector<double>> RedI;           // cm4/m
-    std::vector<std::vector<double>> RedWel;         // cm3/m
+    PropertyTable RedA;                              // cm2/m
+    PropertyTable RedI;                              // cm4/m
+    PropertyTable RedWel;                            // cm3/m
 
     // Sections.
     std::vector<QString> SectionName;

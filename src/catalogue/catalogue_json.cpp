@@ -29,7 +29,7 @@ json number(double v)
     return v;
 }
 
-json numbers(const std::vector<double> &values)
+template <typename Values> json numbers(const Values &values)
 {
     json out = json::array();
     for (double v : values)
@@ -37,7 +37,7 @@ json numbers(const std::vector<double> &values)
     return out;
 }
 
-json rows(const std::vector<std::vector<double>> &table)
+template <typename Table> json rows(const Table &table)
 {
     json out = json::array();
     for (const auto &row : table)
@@ -353,9 +353,9 @@ Catalogue catalogueFromJson(const json &source)
 
     c.LossStep = int16List(member(root, "LossStep"), 1);
     const size_t steps = c.LossStep.size();
-    c.RedA = numberTable(member(root, "RedA"), steps, sections);
-    c.RedI = numberTable(member(root, "RedI"), steps, sections);
-    c.RedWel = numberTable(member(root, "RedWel"), steps, sections);
+    c.RedA.assignRows(numberTable(member(root, "RedA"), steps, sections));
+    c.RedI.assignRows(numberTable(member(root, "RedI"), steps, sections));
+    c.RedWel.assignRows(numberTable(member(root, "RedWel"), steps, sections));
 
     c.SectionWidth = numberRow(member(root, "SectionWidth"), sections);
     c.SectionMass = numberRow(member(root, "SectionMass"), sections);

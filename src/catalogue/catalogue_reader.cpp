@@ -136,7 +136,7 @@ public:
             !array(c.LossStep, steps, "LossStep") || !table(&c.RedA, steps, sections, "RedA") ||
             !table(&c.RedI, steps, sections, "RedI") ||
             !table(&c.RedWel, steps, sections, "RedWel") ||
-            !table(nullptr, steps, sections, "RedSpare"))
+            !table<double>(nullptr, steps, sections, "RedSpare"))
             return false;
         if (!nameBlock(&c.SectionName, sections, NameList::Section, "SectionName") ||
             !skip(2 * qint64(sections), "U-profile flags") ||
@@ -150,7 +150,7 @@ public:
             return false;
         if (!gradeCount(grades) || !nameBlock(&c.GradeName, grades, NameList::Grade, "GradeName") ||
             !array(c.GradeFy, grades, "GradeFy") || !array(c.GradeFyKsi, grades, "GradeFyKsi") ||
-            !byteTable(c.Availability, sections, grades, "Availability"))
+            !table(&c.Availability, sections, grades, "Availability"))
             return false;
         if (!count16(annexes, "AnnexCount", Minimum::Zero))
             return false;
@@ -272,29 +272,20 @@ private:
         return true;
     }
 
-    // rows x cols float64, row after row; `out` null skips the table.
-    bool table(std::vector<std::vector<double>> *out, int rows, int cols, const char *field)
+    // rows x cols values of T, row after row, read straight into the table;
+    // `out` null skips the table.
+    template <typename T> bool table(FlatTable<T> *out, int rows, int cols, const char *field)
     {
-        const qint64 bytes = qint64(rows) * qint64(cols) * 8;
+        const qint64 count = qint64(rows) * qint64(cols);
+        const qint64 bytes = count * qint64(sizeof(T));
         if (!out)
             return skip(bytes, field);
         if (!needs(bytes, field))
             return false;
-        out->resize(static_cast<size_t>(rows));
-        for (auto &row : *out)
-            if (!array(row, cols, field))
-                return false;
-        return true;
-    }
-
-    bool byteTable(AvailabilityTable &out, int rows, int cols, const char *field)
-    {
-        Scratch scratch;
-        const char *p = block(qint64(rows) * qint64(cols), scratch, field);
-        if (!p)
+        out->resizeForOverwrite(static_cast<size_t>(rows), static_cast<size_t>(cols));
+        if (!read(out->data(), bytes, field))
             return false;
-        out.assign(static_cast<size_t>(rows), static_cast<size_t>(cols),
-                   reinterpret_cast<const int8_t *>(p));
+        fromLittleEndian(out->data(), count);
         return true;
     }
 

@@ -54,10 +54,11 @@ public:
         for (double x : v)
             float64(x);
     }
-    void table(const std::vector<std::vector<double>> &rows)
+    template <typename Table> void table(const Table &rows)
     {
         for (const auto &row : rows)
-            float64s(row);
+            for (double x : row)
+                float64(x);
     }
     // Name records, then the 17 x N filler bytes.
     void nameBlock(const std::vector<QString> &names, NameList list)

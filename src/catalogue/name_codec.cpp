@@ -54,6 +54,47 @@ const AnsiTables &tables()
     return t;
 }
 
+uint16_t wrap(long v)
+{
+    return static_cast<uint16_t>(static_cast<unsigned long>(v) & 0xFFFFu);
+}
+
+// A stored byte of a short name, shifted by `shift`, as the program holds it:
+// back through the code page, with '?' where a character has no 8-bit form.
+char16_t unshiftChar(const AnsiTables &t, unsigned char stored, int shift)
+{
+    const int b = t.byteOf(wrap(long(t.toUnicode[stored]) - shift));
+    return b < 0 ? char16_t('?') : t.toUnicode[static_cast<size_t>(b)];
+}
+
+// unshiftChar for every byte and every shift the name lists use (keys -13 ..
+// 15 at positions 0 .. 16), so that thousands of section names decode with
+// one table look-up per character.
+struct ShiftedNameTables
+{
+    static constexpr int MinShift = -13;
+    static constexpr int MaxShift = 15 + MaxShortNameLength - 2;
+    std::array<std::array<char16_t, 256>, MaxShift - MinShift + 1> chars{};
+
+    explicit ShiftedNameTables(const AnsiTables &t)
+    {
+        for (int shift = MinShift; shift <= MaxShift; ++shift)
+            for (int b = 0; b < 256; ++b)
+                chars[size_t(shift - MinShift)][size_t(b)] =
+                    unshiftChar(t, static_cast<unsigned char>(b), shift);
+    }
+    char16_t decoded(int shift, unsigned char stored) const
+    {
+        return chars[size_t(shift - MinShift)][stored];
+    }
+};
+
+const ShiftedNameTables &shiftedTables()
+{
+    static const ShiftedNameTables t(tables());
+    return t;
+}
+
 // The 8-bit form of a 16-bit unit, or -1.
 int ansiByte(char16_t u)
 {
@@ -72,11 +113,6 @@ QString throughAnsi(const char16_t *units, int length)
         dst[i] = QChar(b < 0 ? char16_t('?') : t.toUnicode[static_cast<size_t>(b)]);
     }
     return out;
-}
-
-uint16_t wrap(long v)
-{
-    return static_cast<uint16_t>(static_cast<unsigned long>(v) & 0xFFFFu);
 }
 
 } // namespace
@@ -119,14 +155,14 @@ QString decodeShiftedName(const char *chars, int length, int key)
     const auto &t = tables();
     QString out(length, Qt::Uninitialized);
     QChar *dst = out.data();
+    // Positions 1 .. L-1 (1-based) are shifted by (p - 1) + key; the last
+    // character is stored as is.
+    const bool tabled = key >= ShiftedNameTables::MinShift &&
+                        key + MaxShortNameLength - 2 <= ShiftedNameTables::MaxShift;
     for (int p = 1; p <= length; ++p) {
-        char16_t u = t.toUnicode[static_cast<unsigned char>(chars[p - 1])];
-        // Positions 1 .. L-1 (1-based) are shifted; the last character is stored as is.
-        if (p < length)
-            u = wrap(long(u) - (p - 1) - key);
-        // Back through the code page: '?' where a character has no 8-bit form.
-        const int b = t.byteOf(u);
-        dst[p - 1] = QChar(b < 0 ? char16_t('?') : t.toUnicode[static_cast<size_t>(b)]);
+        const int shift = p < length ? (p - 1) + key : 0;
+        const auto b = static_cast<unsigned char>(chars[p - 1]);
+        dst[p - 1] = QChar(tabled ? shiftedTables().decoded(shift, b) : unshiftChar(t, b, shift));
     }
     return out;
 }

@@ -18,13 +18,16 @@ template <typename T> double at(const std::vector<T> &v, int i)
     return i >= 0 && i < static_cast<int>(v.size()) ? static_cast<double>(v[i]) : 0.0;
 }
 
-double at(const std::vector<std::vector<double>> &table, int row, int s)
+double at(const PropertyTable &table, int row, int s)
 {
-    return row >= 0 && row < static_cast<int>(table.size()) ? at(table[row], s) : 0.0;
+    return row >= 0 && row < static_cast<int>(table.size()) && s >= 0 &&
+                   s < static_cast<int>(table.columns())
+               ? table[static_cast<size_t>(row)][static_cast<size_t>(s)]
+               : 0.0;
 }
 
 // value(k) + t x (value(k + 1) - value(k))
-Extended interpolate(const std::vector<std::vector<double>> &table, int k, int s, Extended t)
+Extended interpolate(const PropertyTable &table, int k, int s, Extended t)
 {
     const Extended lo = at(table, k, s);
     const Extended hi = at(table, k + 1, s);

@@ -50,6 +50,9 @@ TEST(NameCodec, DecodeShiftedNameExamples)
         // Position p is lowered by (p - 1) + key; a negative key raises.
         {"4?", -13, QStringLiteral("A?")},
         {"CEG!", 2, QStringLiteral("ABC!")},
+        // Keys outside the lists' own sequences decode by the same rule.
+        {"UB", 20, QStringLiteral("AB")},
+        {"-/B", -20, QStringLiteral("ABB")},
         // Windows-1252 above 0x7F: 0x80 is the euro sign, lowered by 3.
         {QByteArray("\x80") + "x", 3, QString(QChar(0x20AC - 3)) + QLatin1Char('x')},
     };
@@ -69,7 +72,8 @@ TEST(NameCodec, EncodedNamesReadBackForEveryKey)
     const QString names[] = {QStringLiteral("SX 12-770"), QStringLiteral("S 355 GP"),
                              QStringLiteral("x"),         QStringLiteral("ÄX-S é"),
                              QStringLiteral("QX 28-1**"), QStringLiteral("ABCDEFGHIJKLMNOPQR")};
-    for (int key = -13; key <= 15; ++key)
+    // The lists use keys -13 .. 15; keys beyond them must read back as well.
+    for (int key = -20; key <= 24; ++key)
         for (const QString &name : names) {
             const auto stored = pc::encodeShiftedName(name, key);
             ASSERT_TRUE(stored) << name.toStdString() << " key " << key;
