@@ -10,7 +10,6 @@
 
 #include <array>
 #include <cstdint>
-#include <initializer_list>
 #include <vector>
 
 namespace pc {

@@ -49,7 +49,7 @@ public:
         for (int16_t x : v)
             int16(x);
     }
-    void float64s(const std::vector<double> &v)
+    template <typename Values> void float64s(const Values &v)
     {
         for (double x : v)
             float64(x);
@@ -57,8 +57,7 @@ public:
     template <typename Table> void table(const Table &rows)
     {
         for (const auto &row : rows)
-            for (double x : row)
-                float64(x);
+            float64s(row);
     }
     // Name records, then the 17 x N filler bytes.
     void nameBlock(const std::vector<QString> &names, NameList list)

@@ -24,6 +24,13 @@ struct AnsiTables
             return u;
         return fromUnicode[u];
     }
+    // A 16-bit unit as the program holds it: through the 8-bit code page,
+    // '?' where the unit has no 8-bit form.
+    char16_t held(char16_t u) const
+    {
+        const int b = byteOf(u);
+        return b < 0 ? char16_t('?') : toUnicode[static_cast<size_t>(b)];
+    }
 
     AnsiTables()
     {
@@ -63,8 +70,7 @@ uint16_t wrap(long v)
 // back through the code page, with '?' where a character has no 8-bit form.
 char16_t unshiftChar(const AnsiTables &t, unsigned char stored, int shift)
 {
-    const int b = t.byteOf(wrap(long(t.toUnicode[stored]) - shift));
-    return b < 0 ? char16_t('?') : t.toUnicode[static_cast<size_t>(b)];
+    return t.held(wrap(long(t.toUnicode[stored]) - shift));
 }
 
 // unshiftChar for every byte and every shift the name lists use (keys -13 ..
@@ -108,10 +114,8 @@ QString throughAnsi(const char16_t *units, int length)
     const auto &t = tables();
     QString out(length, Qt::Uninitialized);
     QChar *dst = out.data();
-    for (int i = 0; i < length; ++i) {
-        const int b = t.byteOf(units[i]);
-        dst[i] = QChar(b < 0 ? char16_t('?') : t.toUnicode[static_cast<size_t>(b)]);
-    }
+    for (int i = 0; i < length; ++i)
+        dst[i] = QChar(t.held(units[i]));
     return out;
 }
 
@@ -153,6 +157,7 @@ QString decodeShiftedName(const char *chars, int length, int key)
     if (length > MaxShortNameLength)
         length = MaxShortNameLength;
     const auto &t = tables();
+    const auto &shifted = shiftedTables();
     QString out(length, Qt::Uninitialized);
     QChar *dst = out.data();
     // Positions 1 .. L-1 (1-based) are shifted by (p - 1) + key; the last
@@ -162,7 +167,7 @@ QString decodeShiftedName(const char *chars, int length, int key)
     for (int p = 1; p <= length; ++p) {
         const int shift = p < length ? (p - 1) + key : 0;
         const auto b = static_cast<unsigned char>(chars[p - 1]);
-        dst[p - 1] = QChar(tabled ? shiftedTables().decoded(shift, b) : unshiftChar(t, b, shift));
+        dst[p - 1] = QChar(tabled ? shifted.decoded(shift, b) : unshiftChar(t, b, shift));
     }
     return out;
 }
