@@ -4,7 +4,7 @@ BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: all deps configure build run test bench clean
+.PHONY: all deps configure build run test bench release clean
 
 all: build
 
@@ -25,8 +25,13 @@ run: build
 test: build
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
+# The build an installer or a packager makes: optimised, and warning-free too.
+release: deps
+	cmake -S . -B $(BUILD_DIR)-release -DCMAKE_BUILD_TYPE=Release
+	cmake --build $(BUILD_DIR)-release -j $(JOBS)
+
 bench: build
 	$(BUILD_DIR)/bench/pilecorr_bench
 
 clean:
-	rm -rf $(BUILD_DIR)
+	rm -rf $(BUILD_DIR) $(BUILD_DIR)-release

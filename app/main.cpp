@@ -1,7 +1,7 @@
 // The Qt program. Until the main window lands this is a plain window that
 // loads the catalogue and says how many sections it holds.
 
-#include "catalogue/catalogue_locator.h"
+#include "window/catalogue_locator.h"
 #include "qt_platform.h"
 
 #include <QApplication>

@@ -2,7 +2,7 @@
 // The platform of the Qt program: real message boxes, file dialogs, beeps,
 // locale, screen and font metrics.
 
-#include "shell/platform.h"
+#include "platform/platform.h"
 
 #include <QRandomGenerator>
 

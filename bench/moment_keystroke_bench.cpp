@@ -6,8 +6,8 @@
 
 #include "engine/reduced_properties.h"
 #include "engine/safety_factor.h"
-#include "shell/app.h"
-#include "shell/scripted_platform.h"
+#include "window/app.h"
+#include "platform/scripted_platform.h"
 #include "synthetic_catalogue.h"
 
 #include <benchmark/benchmark.h>

@@ -6,7 +6,7 @@
 #include "commands.h"
 
 #include "catalogue/catalogue_json.h"
-#include "catalogue/catalogue_locator.h"
+#include "window/catalogue_locator.h"
 #include "catalogue/catalogue_reader.h"
 #include "catalogue/catalogue_source_geometry.h"
 #include "catalogue/catalogue_writer.h"

@@ -3,7 +3,7 @@
 
 #include "commands.h"
 
-#include "shell/driver/script_runner.h"
+#include "driver/script_runner.h"
 
 #include <QDir>
 #include <QFile>

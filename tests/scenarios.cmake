@@ -5,6 +5,11 @@
 # @FIXTURES@ stands for the built test catalogues (build/fixtures) and
 # @SCENARIO_DATA@ for the scenario folders made below. Every run gets a fresh
 # settings file of its own, so that no run depends on another.
+#
+# Every scenario runs twice: once in the C locale and once under the comma
+# locale de_DE.UTF-8 that most users have (scenario_de.NAME), with the very same
+# expected output: the user's decimal separator is a setting of its own, never
+# the process's LC_NUMERIC.
 
 set(PILECORR_SCENARIO_DATA ${CMAKE_BINARY_DIR}/scenario-data)
 # A folder without any catalogue, and one whose catalogue is not a catalogue.
@@ -25,5 +30,16 @@ foreach(script ${PILECORR_SCENARIOS})
                    -DFIXTURES=${CMAKE_BINARY_DIR}/fixtures
                    -DSCENARIO_DATA=${PILECORR_SCENARIO_DATA}
                    -DWORK_DIR=${CMAKE_BINARY_DIR}/scenario-runs/${name}
+                   -P ${CMAKE_CURRENT_SOURCE_DIR}/scenarios/run_scenario.cmake)
+  add_test(NAME scenario_de.${name}
+           COMMAND ${CMAKE_COMMAND}
+                   -DCLI=$<TARGET_FILE:pilecorr-cli>
+                   -DSCRIPT=${script}
+                   -DEXPECTED=${dir}/${name}.expected
+                   -DARGS_FILE=${dir}/${name}.args
+                   -DFIXTURES=${CMAKE_BINARY_DIR}/fixtures
+                   -DSCENARIO_DATA=${PILECORR_SCENARIO_DATA}
+                   -DWORK_DIR=${CMAKE_BINARY_DIR}/scenario-runs-de/${name}
+                   -DLOCALE=de_DE.UTF-8
                    -P ${CMAKE_CURRENT_SOURCE_DIR}/scenarios/run_scenario.cmake)
 endforeach()

@@ -1,15 +1,40 @@
 #include "units/format.h"
 
 #include <cctype>
+#include <clocale>
 #include <cmath>
 #include <cstdlib>
 #include <cstdio>
+#include <locale.h>
 #include <string>
 #include <vector>
 
 namespace pc {
 
 namespace {
+
+// The C library's number conversions follow LC_NUMERIC, which QCoreApplication
+// adopts from the environment on Linux: under de_DE.UTF-8 snprintf would write
+// a comma and strtold stop at a point. The user's decimal separator is a
+// setting of its own, applied by this file, so every conversion here runs in
+// the C locale of the calling thread for its duration and restores the
+// thread's locale afterwards.
+class CNumericLocale
+{
+public:
+    CNumericLocale() : previous_(uselocale(cLocale())) {}
+    ~CNumericLocale() { uselocale(previous_); }
+    CNumericLocale(const CNumericLocale &) = delete;
+    CNumericLocale &operator=(const CNumericLocale &) = delete;
+
+private:
+    static locale_t cLocale()
+    {
+        static const locale_t c = newlocale(LC_ALL_MASK, "C", locale_t(nullptr));
+        return c;
+    }
+    locale_t previous_;
+};
 
 struct Spec
 {
@@ -37,6 +62,7 @@ QString formatFloat(const Spec &sp, long double v, QChar decimal)
     f += 'L';
     f += sp.conv;
     char buf[512];
+    const CNumericLocale c;
     std::snprintf(buf, sizeof buf, f.c_str(), v);
     return replaceDecimal(buf, decimal);
 }
@@ -149,6 +175,7 @@ QString formatFixed(QChar decimal, long double value, int precision, int decimal
 {
     if (!std::isfinite(value))
         return replaceDecimal(std::to_string(static_cast<double>(value)), decimal);
+    const CNumericLocale c;
     const long double a = std::fabs(value);
     if (a >= 1.0L) {
         const int intDigits = static_cast<int>(std::floor(std::log10(a))) + 1;
@@ -209,6 +236,7 @@ std::optional<long double> parseNumber(const QString &text, QChar decimal)
     }
     if (i != n)
         return std::nullopt;
+    const CNumericLocale c;
     const long double v = std::strtold(s.c_str(), nullptr);
     if (!std::isfinite(v))
         return std::nullopt;

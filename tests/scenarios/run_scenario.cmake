@@ -1,6 +1,7 @@
 # Runs one scenario script and compares its output with the expected file.
 # Called by ctest with -DCLI -DSCRIPT -DEXPECTED -DARGS_FILE -DFIXTURES
-# -DSCENARIO_DATA -DWORK_DIR.
+# -DSCENARIO_DATA -DWORK_DIR, and optionally -DLOCALE (the process locale of
+# the run, which must be installed: scripts/install-deps generates it).
 
 cmake_minimum_required(VERSION 3.22)
 
@@ -26,7 +27,19 @@ if(EXISTS ${ARGS_FILE})
   endforeach()
 endif()
 
-execute_process(COMMAND ${CLI} ${args}
+set(launcher)
+if(LOCALE)
+  execute_process(COMMAND locale -a OUTPUT_VARIABLE installed)
+  string(TOLOWER "${installed}" installed)
+  string(TOLOWER "${LOCALE}" wanted)
+  string(REPLACE "utf-8" "utf8" wanted "${wanted}")
+  if(NOT installed MATCHES "(^|\n)${wanted}(\n|$)")
+    message(FATAL_ERROR "the locale ${LOCALE} is not installed (scripts/install-deps generates it)")
+  endif()
+  set(launcher ${CMAKE_COMMAND} -E env LC_ALL=${LOCALE} LANG=${LOCALE})
+endif()
+
+execute_process(COMMAND ${launcher} ${CLI} ${args}
                 OUTPUT_VARIABLE out
                 ERROR_VARIABLE err
                 RESULT_VARIABLE status)

@@ -1,7 +1,7 @@
 // Start-up of the program on an in-memory catalogue, and its ends.
 
-#include "shell/app.h"
-#include "shell/scripted_platform.h"
+#include "window/app.h"
+#include "platform/scripted_platform.h"
 #include "small_catalogue.h"
 
 #include <gtest/gtest.h>

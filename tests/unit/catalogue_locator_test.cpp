@@ -1,4 +1,4 @@
-#include "catalogue/catalogue_locator.h"
+#include "window/catalogue_locator.h"
 #include "catalogue/catalogue_writer.h"
 #include "catalogue_test_support.h"
 
@@ -49,9 +49,15 @@ public:
         requests.push_back(req);
         if (chosen.empty())
             return std::nullopt;
-        auto c = chosen.front();
+        // Copy the path out of the queue as a plain string: copying the
+        // optional itself makes GCC's optimiser warn about an uninitialised
+        // member of the empty case.
+        const bool cancelled = !chosen.front().has_value();
+        const QString path = cancelled ? QString() : *chosen.front();
         chosen.pop_front();
-        return c;
+        if (cancelled)
+            return std::nullopt;
+        return path;
     }
     std::optional<QString> saveFile(const pc::SaveFileRequest &) override { return std::nullopt; }
     void beep() override {}

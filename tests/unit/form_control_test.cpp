@@ -1,6 +1,6 @@
 // Programmatic changes of single controls: which of them run a handler.
 
-#include "shell/form/control.h"
+#include "form/control.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // The main window's controls: registry, structure and design-time state.
 
-#include "shell/form/main_form.h"
-#include "shell/form/table_window_form.h"
+#include "form/main_form.h"
+#include "form/table_window_form.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // User actions through the form: focus moves with their exit and enter
 // handlers, key filter before change, pick before its event, pages.
 
-#include "shell/form/form.h"
+#include "form/form.h"
 
 #include <gtest/gtest.h>
 

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <clocale>
+#include <string>
+
 namespace {
 
 using pc::format;
@@ -68,6 +71,30 @@ TEST(Format, ParseNumberHonoursTheUserSeparator)
             EXPECT_DOUBLE_EQ(static_cast<double>(*v), c.value) << c.text;
         }
     }
+}
+
+// Qt adopts LC_NUMERIC from the environment, so the process may run under a
+// comma locale; reading and writing numbers must not follow it.
+TEST(Format, ProcessLocaleDoesNotChangeNumbers)
+{
+    const std::string before = std::setlocale(LC_NUMERIC, nullptr);
+    ASSERT_NE(std::setlocale(LC_NUMERIC, "de_DE.UTF-8"), nullptr)
+        << "the locale de_DE.UTF-8 is not installed (scripts/install-deps generates it)";
+    const QString fixed = pc::formatFixed('.', 22.4733L, 8, 1);
+    const QString printed = format('.', "%1.2f|%7.2f|%g", {1.75, 0.5, 2.5});
+    const QString comma = format(',', "%1.2f", {1.75});
+    const auto point = pc::parseNumber(QStringLiteral("12.6"), '.');
+    const auto sfmin = pc::parseNumber(QStringLiteral("1.75"), '.');
+    const auto commaRead = pc::parseNumber(QStringLiteral("1,75"), ',');
+    std::setlocale(LC_NUMERIC, before.c_str());
+
+    EXPECT_EQ(fixed, QStringLiteral("22.5"));
+    EXPECT_EQ(printed, QStringLiteral("1.75|   0.50|2.5"));
+    EXPECT_EQ(comma, QStringLiteral("1,75"));
+    ASSERT_TRUE(point && sfmin && commaRead);
+    EXPECT_EQ(*point, 12.6L);
+    EXPECT_EQ(*sfmin, 1.75L);
+    EXPECT_EQ(*commaRead, 1.75L);
 }
 
 } // namespace

@@ -1,11 +1,11 @@
 // The headless driver: output format, script errors, and any bytes at all.
 
-#include "catalogue/catalogue_locator.h"
-#include "shell/app.h"
-#include "shell/scripted_platform.h"
-#include "shell/driver/script_runner.h"
-#include "shell/form/main_form.h"
-#include "shell/form/table_window_form.h"
+#include "window/catalogue_locator.h"
+#include "window/app.h"
+#include "platform/scripted_platform.h"
+#include "driver/script_runner.h"
+#include "form/main_form.h"
+#include "form/table_window_form.h"
 #include "small_catalogue.h"
 
 #include <QFile>

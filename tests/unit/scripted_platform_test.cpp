@@ -1,6 +1,6 @@
 // The scripted platform: answers from one queue, records, fixed metrics.
 
-#include "shell/scripted_platform.h"
+#include "platform/scripted_platform.h"
 
 #include <gtest/gtest.h>
 

@@ -4,9 +4,9 @@
 // action: every property of every control, the run state and the beeps.
 
 #include "app_fixture.h"
-#include "catalogue/section_list_handlers.h"
-#include "shell/driver/property_text.h"
-#include "shell/driver/run_state_text.h"
+#include "window/section_list_handlers.h"
+#include "driver/property_text.h"
+#include "driver/run_state_text.h"
 
 #include <gtest/gtest.h>
 

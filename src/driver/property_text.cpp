@@ -1,0 +1,123 @@
+#include "driver/property_text.h"
+
+#include "driver/json_text.h"
+
+#include <algorithm>
+#include <array>
+#include <utility>
+
+namespace pc::driver {
+
+using form::Property;
+
+namespace {
+
+const std::array<std::pair<Property, const char *>, 26> Names = {{
+    {Property::Text, "Text"},
+    {Property::Caption, "Caption"},
+    {Property::Hint, "Hint"},
+    {Property::ShowHint, "ShowHint"},
+    {Property::Enabled, "Enabled"},
+    {Property::Visible, "Visible"},
+    {Property::Checked, "Checked"},
+    {Property::Items, "Items"},
+    {Property::ItemIndex, "ItemIndex"},
+    {Property::Columns, "Columns"},
+    {Property::ItemEnabled, "ItemEnabled"},
+    {Property::FontColor, "FontColor"},
+    {Property::FontBold, "FontBold"},
+    {Property::Panels, "Panels"},
+    {Property::PanelWidths, "PanelWidths"},
+    {Property::Cells, "Cells"},
+    {Property::ColCount, "ColCount"},
+    {Property::RowCount, "RowCount"},
+    {Property::TabVisible, "TabVisible"},
+    {Property::ActivePageIndex, "ActivePageIndex"},
+    {Property::TabIndex, "TabIndex"},
+    {Property::MaxHeight, "MaxHeight"},
+    {Property::Top, "Top"},
+    {Property::Height, "Height"},
+    {Property::Width, "Width"},
+    {Property::MaxLength, "MaxLength"},
+}};
+
+} // namespace
+
+std::optional<Property> propertyByName(const QString &name)
+{
+    for (const auto &[p, n] : Names)
+        if (name == QLatin1String(n))
+            return p;
+    return std::nullopt;
+}
+
+QString propertyName(Property p)
+{
+    for (const auto &[q, n] : Names)
+        if (q == p)
+            return QLatin1String(n);
+    return QString();
+}
+
+bool hasProperty(const form::Control &c, Property p)
+{
+    if (p == Property::Top || p == Property::Height || p == Property::Width ||
+        p == Property::MaxHeight)
+        return true;
+    const auto props = c.dumpedProperties();
+    return std::find(props.begin(), props.end(), p) != props.end();
+}
+
+std::string propertyJson(const form::Control &c, Property p)
+{
+    switch (p) {
+    case Property::Text: return jsonString(c.text());
+    case Property::Caption: return jsonString(c.caption());
+    case Property::Hint: return jsonString(c.hint());
+    case Property::ShowHint: return jsonBool(c.showHint());
+    case Property::Enabled: return jsonBool(c.enabled());
+    case Property::Visible: return jsonBool(c.visible());
+    case Property::Checked: return jsonBool(c.checked());
+    case Property::Items: return jsonStrings(c.items());
+    case Property::ItemIndex: return jsonInt(c.itemIndex());
+    case Property::Columns: return jsonInt(c.columns());
+    case Property::ItemEnabled: {
+        std::vector<std::string> e;
+        for (bool on : c.itemEnabled())
+            e.push_back(jsonBool(on));
+        return jsonArray(e);
+    }
+    case Property::FontColor: return jsonString(c.fontColor());
+    case Property::FontBold: return jsonBool(c.fontBold());
+    case Property::Panels: return jsonStrings(c.panels());
+    case Property::PanelWidths: {
+        std::vector<std::string> e;
+        for (int w : c.panelWidths())
+            e.push_back(jsonInt(w));
+        return jsonArray(e);
+    }
+    case Property::Cells: {
+        std::vector<std::string> rows;
+        for (const auto &row : c.cells()) {
+            std::vector<std::string> cells;
+            for (const QString &cell : row)
+                cells.push_back(jsonString(cell));
+            rows.push_back(jsonArray(cells));
+        }
+        return jsonArray(rows);
+    }
+    case Property::ColCount: return jsonInt(c.colCount());
+    case Property::RowCount: return jsonInt(c.rowCount());
+    case Property::TabVisible: return jsonBool(c.tabVisible());
+    case Property::ActivePageIndex: return jsonInt(c.activePageIndex());
+    case Property::TabIndex: return jsonInt(c.tabIndex());
+    case Property::MaxHeight: return jsonInt(c.maxHeight());
+    case Property::Top: return jsonInt(c.top());
+    case Property::Height: return jsonInt(c.height());
+    case Property::Width: return jsonInt(c.width());
+    case Property::MaxLength: return jsonInt(c.maxLength());
+    }
+    return "null";
+}
+
+} // namespace pc::driver

@@ -1,0 +1,380 @@
+#include "driver/script_runner.h"
+
+#include "window/app.h"
+#include "driver/json_text.h"
+#include "driver/property_text.h"
+#include "driver/run_state_text.h"
+#include "platform/scripted_platform.h"
+#include "units/format.h"
+
+#include <QStringList>
+
+#include <algorithm>
+#include <climits>
+
+namespace pc::driver {
+
+namespace {
+
+using form::ActionResult;
+using form::Control;
+using form::Form;
+
+// A script error: the message is printed with the line number.
+struct ScriptFault
+{
+    QString message;
+};
+
+[[noreturn]] void fail(const QString &message)
+{
+    throw ScriptFault{message};
+}
+
+bool isBlank(QChar c)
+{
+    return c == QLatin1Char(' ') || c == QLatin1Char('\t');
+}
+
+// Splits off the next word (up to a blank); `rest` keeps what follows it.
+QString nextWord(QString &rest)
+{
+    int i = 0;
+    while (i < rest.size() && isBlank(rest[i]))
+        ++i;
+    int j = i;
+    while (j < rest.size() && !isBlank(rest[j]))
+        ++j;
+    const QString word = rest.mid(i, j - i);
+    rest = rest.mid(j);
+    return word;
+}
+
+QString trimmedBlanks(const QString &s)
+{
+    int b = 0;
+    int e = static_cast<int>(s.size());
+    while (b < e && isBlank(s[b]))
+        ++b;
+    while (e > b && isBlank(s[e - 1]))
+        --e;
+    return s.mid(b, e - b);
+}
+
+// The rest of a line as text: outer blanks dropped, escapes decoded.
+QString decodeText(const QString &raw)
+{
+    const QString s = trimmedBlanks(raw);
+    QString out;
+    for (int i = 0; i < s.size(); ++i) {
+        if (s[i] != QLatin1Char('\\')) {
+            out += s[i];
+            continue;
+        }
+        if (i + 1 >= s.size())
+            fail(QStringLiteral("a backslash ends the text"));
+        const QChar e = s[++i];
+        switch (e.unicode()) {
+        case 't': out += QLatin1Char('\t'); break;
+        case 'n': out += QLatin1Char('\n'); break;
+        case 'r': out += QLatin1Char('\r'); break;
+        case 's': out += QLatin1Char(' '); break;
+        case 'b': out += QChar(8); break;
+        case '\\': out += QLatin1Char('\\'); break;
+        default: fail(QStringLiteral("unknown escape \\%1").arg(e));
+        }
+    }
+    return out;
+}
+
+void noMoreWords(const QString &rest, const QString &command)
+{
+    if (!trimmedBlanks(rest).isEmpty())
+        fail(QStringLiteral("%1 takes no more than what it names; found '%2'")
+                 .arg(command, trimmedBlanks(rest)));
+}
+
+int parseIndex(const QString &word, const QString &what)
+{
+    if (word.isEmpty())
+        fail(QStringLiteral("%1 is missing").arg(what));
+    const auto v = parseInteger(word);
+    if (!v || *v < INT_MIN || *v > INT_MAX)
+        fail(QStringLiteral("%1 '%2' is not a whole number").arg(what, word));
+    return static_cast<int>(*v);
+}
+
+class Runner
+{
+public:
+    Runner(const ScriptOptions &o, std::ostream &out) : out_(out)
+    {
+        platform_.setCurrentDirectory(o.workingDirectory);
+        platform_.setDecimalSeparator(o.decimalSeparator);
+        platform_.setSystemDecimalSeparator(o.systemDecimalSeparator);
+        platform_.setPixelsPerInch(o.pixelsPerInch);
+        AppOptions ao;
+        ao.settingsPath = o.settingsPath;
+        ao.askDisclaimer = o.askDisclaimer;
+        app_ = std::make_unique<App>(platform_, ao);
+    }
+
+    App &app() { return *app_; }
+    bool started() const { return started_; }
+
+    void start()
+    {
+        started_ = true;
+        app_->start();
+    }
+
+    // Queues the button or path of an `answer` or `answer-file` line.
+    void queueAnswer(const QString &command, QString rest)
+    {
+        if (command == QLatin1String("answer")) {
+            const QString word = nextWord(rest).toLower();
+            noMoreWords(rest, command);
+            if (word == QLatin1String("yes"))
+                platform_.queueButton(MessageButton::Yes);
+            else if (word == QLatin1String("no"))
+                platform_.queueButton(MessageButton::No);
+            else if (word == QLatin1String("ok"))
+                platform_.queueButton(MessageButton::Ok);
+            else if (word == QLatin1String("cancel"))
+                platform_.queueButton(MessageButton::Cancel);
+            else
+                fail(QStringLiteral("answer takes yes, no, ok or cancel, not '%1'").arg(word));
+        } else {
+            const QString path = decodeText(rest);
+            if (path.isEmpty())
+                fail(QStringLiteral("answer-file needs a path"));
+            platform_.queuePath(path);
+        }
+    }
+
+    // Runs one line that is neither blank nor a comment.
+    void run(const QString &command, QString rest)
+    {
+        if (command == QLatin1String("answer") || command == QLatin1String("answer-file"))
+            return queueAnswer(command, rest);
+        if (command == QLatin1String("get"))
+            return get(rest);
+        if (command == QLatin1String("dump")) {
+            noMoreWords(rest, command);
+            return dump();
+        }
+        if (command == QLatin1String("close")) {
+            noMoreWords(rest, command);
+            app_->closeMainWindow();
+            return;
+        }
+        if (command == QLatin1String("leave")) {
+            noMoreWords(rest, command);
+            app_->f.userLeave();
+            return;
+        }
+        if (command == QLatin1String("page")) {
+            const QString word = nextWord(rest);
+            noMoreWords(rest, command);
+            const int index = parseIndex(word, QStringLiteral("page index"));
+            report(app_->f.userPage(index), command, QStringLiteral("PageControl1"),
+                   QString::number(index));
+            return;
+        }
+        if (command == QLatin1String("enter") || command == QLatin1String("dropdown") ||
+            command == QLatin1String("click")) {
+            const QString name = nextWord(rest);
+            noMoreWords(rest, command);
+            auto [form, c] = control(name);
+            ActionResult r = command == QLatin1String("enter")    ? form->userEnter(*c)
+                             : command == QLatin1String("dropdown") ? form->userDropDown(*c)
+                                                                    : form->userClick(*c);
+            report(r, command, name, QString());
+            return;
+        }
+        if (command == QLatin1String("type") || command == QLatin1String("replace") ||
+            command == QLatin1String("key")) {
+            const QString name = nextWord(rest);
+            auto [form, c] = control(name);
+            const QString text = decodeText(rest);
+            ActionResult r;
+            if (command == QLatin1String("type")) {
+                r = form->userType(*c, text);
+            } else if (command == QLatin1String("replace")) {
+                r = form->userReplace(*c, text);
+            } else {
+                if (text.size() != 1)
+                    fail(QStringLiteral("key takes exactly one character"));
+                r = form->userKey(*c, text[0]);
+            }
+            report(r, command, name, QString());
+            return;
+        }
+        if (command == QLatin1String("select")) {
+            const QString name = nextWord(rest);
+            const QString word = nextWord(rest);
+            noMoreWords(rest, command);
+            auto [form, c] = control(name);
+            const int index = parseIndex(word, QStringLiteral("item index"));
+            report(form->userSelect(*c, index), command, name, QString::number(index));
+            return;
+        }
+        if (command == QLatin1String("mouse")) {
+            const QString name = nextWord(rest);
+            const QString xs = nextWord(rest);
+            const QString ys = nextWord(rest);
+            noMoreWords(rest, command);
+            auto [form, c] = control(name);
+            const int x = parseIndex(xs, QStringLiteral("x"));
+            const int y = parseIndex(ys, QStringLiteral("y"));
+            report(form->userMouse(*c, x, y), command, name, QString());
+            return;
+        }
+        fail(QStringLiteral("unknown command '%1'").arg(command));
+    }
+
+private:
+    std::vector<Form *> forms() const
+    {
+        return {&app_->f, &app_->tableWindow, &app_->splash, &app_->about};
+    }
+
+    std::pair<Form *, Control *> control(const QString &qualified) const
+    {
+        if (qualified.isEmpty())
+            fail(QStringLiteral("a control name is missing"));
+        const int dot = static_cast<int>(qualified.indexOf(QLatin1Char('.')));
+        const QString prefix = dot < 0 ? QString() : qualified.left(dot);
+        const QString name = dot < 0 ? qualified : qualified.mid(dot + 1);
+        for (Form *form : forms())
+            if (form->prefix() == prefix)
+                if (Control *c = form->find(name))
+                    return {form, c};
+        fail(QStringLiteral("unknown control '%1'").arg(qualified));
+    }
+
+    void report(ActionResult r, const QString &command, const QString &name,
+                const QString &index) const
+    {
+        switch (r) {
+        case ActionResult::Done:
+        case ActionResult::Ignored:
+            return;
+        case ActionResult::OffPage:
+            fail(QStringLiteral("%1 lies on a page that is not the active page").arg(name));
+        case ActionResult::WrongKind:
+            fail(QStringLiteral("%1 does not apply to %2").arg(command, name));
+        case ActionResult::BadIndex:
+            fail(QStringLiteral("%1 has no item %2").arg(name, index));
+        }
+    }
+
+    void get(QString rest)
+    {
+        const QString what = nextWord(rest);
+        noMoreWords(rest, QStringLiteral("get"));
+        if (what.isEmpty())
+            fail(QStringLiteral("get needs NAME.PROP or $VAR"));
+        if (what.startsWith(QLatin1Char('$'))) {
+            const auto v = runStateJson(*app_, platform_, what.mid(1));
+            if (!v)
+                fail(QStringLiteral("unknown variable '%1'").arg(what));
+            print(what, *v);
+            return;
+        }
+        const int dot = static_cast<int>(what.lastIndexOf(QLatin1Char('.')));
+        if (dot <= 0 || dot == what.size() - 1)
+            fail(QStringLiteral("get needs NAME.PROP, not '%1'").arg(what));
+        auto [form, c] = control(what.left(dot));
+        const QString propName = what.mid(dot + 1);
+        const auto p = propertyByName(propName);
+        if (!p)
+            fail(QStringLiteral("unknown property '%1'").arg(propName));
+        if (!hasProperty(*c, *p))
+            fail(QStringLiteral("%1 has no property %2").arg(what.left(dot), propName));
+        print(what, propertyJson(*c, *p));
+    }
+
+    void dump()
+    {
+        struct Line
+        {
+            QString control;
+            QString property;
+            std::string value;
+        };
+        std::vector<Line> lines;
+        for (Form *form : {static_cast<Form *>(&app_->f), static_cast<Form *>(&app_->tableWindow)})
+            for (Control *c : form->controls())
+                for (form::Property p : c->dumpedProperties())
+                    lines.push_back({form->qualifiedName(*c), propertyName(p), propertyJson(*c, p)});
+        std::sort(lines.begin(), lines.end(), [](const Line &a, const Line &b) {
+            return a.control != b.control ? a.control < b.control : a.property < b.property;
+        });
+        for (const Line &l : lines)
+            print(l.control + QLatin1Char('.') + l.property, l.value);
+    }
+
+    void print(const QString &name, const std::string &value)
+    {
+        out_ << name.toStdString() << '=' << value << '\n';
+    }
+
+    ScriptedPlatform platform_;
+    std::unique_ptr<App> app_;
+    std::ostream &out_;
+    bool started_ = false;
+};
+
+} // namespace
+
+int runScript(const QByteArray &script, const ScriptOptions &options, std::ostream &out,
+              std::ostream &err, const std::function<void(App &)> &prepare)
+{
+    const QStringList lines = QString::fromUtf8(script).split(QLatin1Char('\n'));
+    Runner runner(options, out);
+    if (prepare)
+        prepare(runner.app());
+
+    for (int i = 0; i <= lines.size(); ++i) {
+        QString command;
+        QString rest;
+        if (i < lines.size()) {
+            QString line = lines[i];
+            if (line.endsWith(QLatin1Char('\r')))
+                line.chop(1);
+            rest = line;
+            command = nextWord(rest);
+            if (command.isEmpty() || command.startsWith(QLatin1Char('#')))
+                continue;
+        }
+        const bool isAnswer =
+            command == QLatin1String("answer") || command == QLatin1String("answer-file");
+        try {
+            // Answers at the top are queued before start-up so that its
+            // questions can be answered; the first other line starts the run.
+            if (!runner.started() && !isAnswer) {
+                runner.start();
+                if (runner.app().ended()) {
+                    out << "ended " << runner.app().exitCode() << '\n';
+                    return ScriptOk;
+                }
+            }
+            if (i == lines.size())
+                break;
+            runner.run(command, rest);
+        } catch (const ScriptFault &f) {
+            out.flush();
+            err << "pilecorr-cli script: line " << (i + 1) << ": " << f.message.toStdString()
+                << '\n';
+            return ScriptError;
+        }
+        if (runner.app().ended()) {
+            out << "ended " << runner.app().exitCode() << '\n';
+            return ScriptOk;
+        }
+    }
+    return ScriptOk;
+}
+
+} // namespace pc::driver

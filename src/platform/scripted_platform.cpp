@@ -1,0 +1,103 @@
+#include "platform/scripted_platform.h"
+
+#include "units/rounding.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace pc {
+
+namespace {
+
+constexpr uint64_t RandomSeed = 20130930;
+
+int roundedPixels(long double v)
+{
+    return static_cast<int>(roundEven(v));
+}
+
+} // namespace
+
+ScriptedPlatform::ScriptedPlatform()
+    : cwd_(QDir::currentPath()), now_(QDate(2013, 9, 30), QTime(12, 0)), random_(RandomSeed)
+{
+}
+
+QStringList ScriptedPlatform::messageTexts() const
+{
+    QStringList out;
+    for (const ShownMessage &m : messages_)
+        out << m.text;
+    return out;
+}
+
+MessageButton ScriptedPlatform::message(MessageKind kind, const QString &caption,
+                                        const QString &text)
+{
+    MessageButton answer = kind == MessageKind::Plain ? MessageButton::Ok : MessageButton::No;
+    if (!answers_.empty() && std::holds_alternative<MessageButton>(answers_.front())) {
+        answer = std::get<MessageButton>(answers_.front());
+        answers_.pop_front();
+    }
+    messages_.push_back({kind, caption, text, answer});
+    return answer;
+}
+
+std::optional<QString> ScriptedPlatform::takeDialogAnswer()
+{
+    if (answers_.empty())
+        return std::nullopt;
+    if (const QString *path = std::get_if<QString>(&answers_.front())) {
+        const QString chosen = QDir::cleanPath(QDir(cwd_).absoluteFilePath(*path));
+        answers_.pop_front();
+        return chosen;
+    }
+    if (std::get<MessageButton>(answers_.front()) == MessageButton::Cancel)
+        answers_.pop_front();
+    return std::nullopt;
+}
+
+std::optional<QString> ScriptedPlatform::openFile(const OpenFileRequest &req)
+{
+    openRequests_.push_back(req);
+    return takeDialogAnswer();
+}
+
+std::optional<QString> ScriptedPlatform::saveFile(const SaveFileRequest &req)
+{
+    saveRequests_.push_back(req);
+    return takeDialogAnswer();
+}
+
+int ScriptedPlatform::textWidth(const QString &text, const FontSpec &font) const
+{
+    const long double perChar = 7.0L * (font.bold ? 1.1L : 1.0L);
+    return roundedPixels(perChar * text.size() * font.pointSize / 9.0L * ppi_ / 96.0L);
+}
+
+int ScriptedPlatform::textHeight(const QString &, const FontSpec &font) const
+{
+    return roundedPixels(static_cast<long double>(ppi_) * font.pointSize / 72.0L * 1.25L);
+}
+
+bool ScriptedPlatform::fileExists(const QString &path) const
+{
+    return QFileInfo(QDir(cwd_).absoluteFilePath(path)).isFile();
+}
+
+int ScriptedPlatform::randomInt(int low, int high)
+{
+    if (high < low)
+        std::swap(low, high);
+    // A 64-bit linear congruential generator: the same sequence everywhere.
+    random_ = random_ * 6364136223846793005ULL + 1442695040888963407ULL;
+    const uint64_t span = static_cast<uint64_t>(static_cast<int64_t>(high) - low) + 1;
+    return static_cast<int>(low + static_cast<int64_t>((random_ >> 33) % span));
+}
+
+void ScriptedPlatform::setClipboardDescription(const QString &jsonDescription)
+{
+    clipboard_ = jsonDescription;
+}
+
+} // namespace pc

@@ -1,0 +1,106 @@
+#pragma once
+// The platform of headless runs and tests: answers come from a queue, and
+// everything the program shows or asks is recorded.
+//
+// Answers: one queue of buttons and file paths, in script order. A message
+// box takes the front entry when it is a button (yes, no, ok or cancel);
+// otherwise it returns its default: No for a question or an error box with
+// Yes and No, OK for a plain message. A file dialog takes the front entry when
+// it is a path (relative paths are taken from the working directory) or
+// "cancel"; otherwise it is cancelled.
+//
+// Text metrics are deterministic so that layouts computed from them are the
+// same on every machine: every character is 7 pixels wide in a 9-point font
+// at 96 pixels per inch, scaled by point size / 9 and by pixels per inch / 96;
+// a bold font is 10 % wider; the text height is pixels per inch x point size
+// / 72 x 1.25 (15 pixels for 9 points at 96). Both are rounded half to even.
+//
+// The clock stands still at 30 September 2013, 12:00; the random generator
+// starts from a fixed seed.
+
+#include "platform/platform.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <cstdint>
+#include <deque>
+#include <variant>
+
+namespace pc {
+
+class ScriptedPlatform : public Platform
+{
+public:
+    ScriptedPlatform();
+
+    // Configuration.
+    void setCurrentDirectory(const QString &dir) { cwd_ = dir; }
+    void setDecimalSeparator(QChar c) { decimal_ = c; }
+    void setSystemDecimalSeparator(QChar c) { systemDecimal_ = c; }
+    void setPixelsPerInch(int ppi) { ppi_ = ppi; }
+    void setOsMajorVersion(int v) { osMajor_ = v; }
+    void setNow(const QDateTime &t) { now_ = t; }
+
+    // The answer queue.
+    void queueButton(MessageButton b) { answers_.emplace_back(b); }
+    void queuePath(const QString &path) { answers_.emplace_back(path); }
+    size_t pendingAnswers() const { return answers_.size(); }
+
+    // Records.
+    struct ShownMessage
+    {
+        MessageKind kind;
+        QString caption;
+        QString text;
+        MessageButton answer;
+    };
+    const std::vector<ShownMessage> &messages() const { return messages_; }
+    QStringList messageTexts() const;
+    int beeps() const { return beeps_; }
+    int exclamationBeeps() const { return exclamationBeeps_; }
+    const std::vector<OpenFileRequest> &openRequests() const { return openRequests_; }
+    const std::vector<SaveFileRequest> &saveRequests() const { return saveRequests_; }
+    const QString &clipboardDescription() const { return clipboard_; }
+    const QStringList &openedUrls() const { return urls_; }
+
+    // Platform.
+    MessageButton message(MessageKind kind, const QString &caption, const QString &text) override;
+    std::optional<QString> openFile(const OpenFileRequest &req) override;
+    std::optional<QString> saveFile(const SaveFileRequest &req) override;
+    void beep() override { ++beeps_; }
+    void exclamationBeep() override { ++exclamationBeeps_; }
+    QChar decimalSeparator() const override { return decimal_; }
+    QChar systemDecimalSeparator() const override { return systemDecimal_; }
+    int pixelsPerInch() const override { return ppi_; }
+    int osMajorVersion() const override { return osMajor_; }
+    int textWidth(const QString &text, const FontSpec &font) const override;
+    int textHeight(const QString &text, const FontSpec &font) const override;
+    QString currentDirectory() const override { return cwd_; }
+    bool fileExists(const QString &path) const override;
+    QDateTime now() const override { return now_; }
+    int randomInt(int low, int high) override;
+    void setClipboardDescription(const QString &jsonDescription) override;
+    void openUrl(const QString &url) override { urls_ << url; }
+
+private:
+    std::optional<QString> takeDialogAnswer();
+
+    std::deque<std::variant<MessageButton, QString>> answers_;
+    std::vector<ShownMessage> messages_;
+    std::vector<OpenFileRequest> openRequests_;
+    std::vector<SaveFileRequest> saveRequests_;
+    int beeps_ = 0;
+    int exclamationBeeps_ = 0;
+    QString cwd_;
+    QChar decimal_ = QLatin1Char('.');
+    QChar systemDecimal_ = QLatin1Char('.');
+    int ppi_ = 96;
+    int osMajor_ = 10;
+    QDateTime now_;
+    uint64_t random_;
+    QString clipboard_;
+    QStringList urls_;
+};
+
+} // namespace pc

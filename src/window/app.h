@@ -1,0 +1,249 @@
+#pragma once
+// The logic of the main window TForm1: it owns the catalogue, the named
+// controls of every window, the run state and the platform, and holds every
+// event handler and operation of the window as a method named as the window
+// names it (Edit_MomentChange, RG_SSPClick, ...).
+//
+// Each subsystem defines its methods in its own files and binds its events in
+// its own wire function (see window/wiring.h); an event whose handler is not
+// bound does nothing. Methods declared here but not yet defined must not be
+// called or bound until their subsystem adds them.
+
+#include "catalogue/catalogue.h"
+#include "form/about_form.h"
+#include "form/main_form.h"
+#include "form/splash_form.h"
+#include "form/table_window_form.h"
+#include "platform/platform.h"
+#include "window/run_state.h"
+
+#include <QChar>
+#include <QString>
+
+#include <functional>
+#include <optional>
+
+namespace pc {
+
+// Texts of the application as a whole.
+inline const QString ApplicationTitle = QStringLiteral(" Pilecorr 2.5.0.3 ");
+inline const QString MainWindowCaption = QStringLiteral(" Pilecorr ");
+inline const QString VersionText = QStringLiteral(" Version 2.5.0 - September 2013 ");
+inline const QString BetaBannerText =
+    QStringLiteral(" Beta version 2.5.0. Double-check the results  ");
+inline constexpr int HintHidePauseMs = 2500;
+
+// How a run is started.
+struct AppOptions
+{
+    // The settings file to read at start and write at a normal close; empty
+    // = the program's normal location (beside the executable).
+    QString settingsPath;
+    // Ask the disclaimer question at start; without it the run starts as if
+    // the user had accepted it.
+    bool askDisclaimer = false;
+};
+
+// The number format of the system's default locale, taken once at start-up;
+// only one length text is written with it.
+struct NumberFormat
+{
+    QChar decimalSeparator = QLatin1Char('.');
+};
+
+// Font quality of the main window's controls (a presentation matter the Qt
+// program applies; the model only keeps and toggles it).
+enum class FontQuality { Default, ClearTypeNatural };
+
+class App
+{
+public:
+    explicit App(Platform &platform, AppOptions options = {});
+    App(const App &) = delete;
+    App &operator=(const App &) = delete;
+
+    Platform &p;
+    AppOptions options;
+
+    form::MainForm f;                  // TForm1
+    form::TableWindowForm tableWindow; // TForm2, the corrosion table window
+    form::SplashForm splash;
+    form::AboutForm about;
+
+    RunState s;
+    NumberFormat SystemFormat;
+
+    // The catalogue, present once LoadCatalogue has read it. cat() gives an
+    // empty catalogue before that, so a handler never reads through nothing.
+    std::optional<Catalogue> catalogue;
+    Catalogue &cat() { return catalogue ? *catalogue : emptyCatalogue_; }
+    const Catalogue &cat() const { return catalogue ? *catalogue : emptyCatalogue_; }
+    // Reads the catalogue file (locating it, asking to browse, showing the
+    // failure messages); nothing when it cannot be read. Tests replace it.
+    std::function<std::optional<Catalogue>(Platform &)> catalogueLoader;
+    // False while the catalogue is being loaded and the family list is first
+    // selected: the grade fields (names, strengths, availability) are read
+    // after that selection, so its handlers find no grade data yet.
+    bool gradeDataLoaded = false;
+
+    FontQuality fontQuality = FontQuality::ClearTypeNatural;
+    int hintHidePause = 0; // ms, set at start-up
+
+    // ---- Lifecycle (window/startup.cpp) -------------------------------------
+    // Program start: runs FormCreate and everything up to the event loop.
+    // Check ended() afterwards: a missing or damaged catalogue or a declined
+    // disclaimer end the run inside it.
+    void start();
+    bool ended() const { return ended_; }
+    int exitCode() const { return exitCode_; }
+    // Ends the program at once with `code`; nothing further runs and the
+    // settings are not written.
+    void endProgram(int code);
+    // The main window is closed (close button, system menu or "&Close"):
+    // FormClose runs, then the run ends with exit code 0.
+    void closeMainWindow();
+
+    // ---- Shell: main window lifecycle (window/startup.cpp) -------------------
+    void FormCreate();
+    void FormClose();
+    void MenuCloseClick();
+    void MenuHelpClick();
+    void MenuToggleFontQualityClick();
+    // Asks the liability question of the splash; false when declined.
+    bool askDisclaimer();
+    // Called when the font quality changes, so that the Qt program can apply it.
+    std::function<void(FontQuality)> onFontQualityChanged;
+
+    // ---- Catalogue loading (window/load_catalogue.cpp) -----------------------
+    // Reads the catalogue and fills RG_SSP, CB_EC3NAD and Lbl_NAD; ends the
+    // program (false) when the file is missing or damaged.
+    bool LoadCatalogue();
+
+    // ---- Section list and steel grades (window/section_list_handlers.cpp)
+    void RG_SSPClick();
+    void LB_SSPClick();
+    void FillSectionList(int first, int last);
+    void RefreshGradeList(bool force);
+    void LoadSectionMaxLength(int section);
+    // The section shown by the selected row of LB_SSP, or -1.
+    int selectedSection() const;
+    void CB_SteelGradesChange();
+    void CB_SteelGradesEnter();
+    void ChB_SteelGradesAllClick();
+
+    // ---- Engine: reduced properties and safety factors (window/*_handlers.cpp)
+    void ComputeReducedProperties(int section);
+    void ComputeSafetyFactors();
+    void ShowBendingMomentCapacity();
+    void RecomputeAfterInput();
+
+    // ---- Engine: design input checks (window/*_handlers.cpp) ----------------
+    void Edit_MomentChange();
+    void Edit_MomentEnter();
+    void Edit_MomentExit();
+    void Edit_MomentKeyPress(QChar &key);
+    void Edit_LoadChange();
+    void Edit_LoadEnter();
+    void Edit_LoadExit();
+    void Edit_LoadKeyPress(QChar &key);
+    void Edit_DeflectionChange();
+    void Edit_DeflectionEnter();
+    void Edit_DeflectionExit();
+    void Edit_DeflectionKeyPress(QChar &key);
+    void Edit_SfminChange();
+    void Edit_SfminEnter();
+    void Edit_SfminExit();
+    void Edit_SfminKeyPress(QChar &key);
+    void Edit_SfMaxChange();
+    void Edit_SfMaxEnter();
+    void Edit_SfMaxExit();
+    void Edit_SfMaxKeyPress(QChar &key);
+    void MenuSelectSectionClick();
+    void MenuSelectSfminClick();
+    void TabSheetInputShow();
+
+    // ---- Engine: steel quantities (window/*_handlers.cpp) -------------------
+    void UpdateSteelQuantities();
+    void Edit_WallLengthChange();
+    void Edit_WallLengthEnter();
+    void Edit_WallLengthExit();
+    void Edit_WallLengthKeyPress(QChar &key);
+    void Edit_SSPLengthChange();
+    void Edit_SSPLengthEnter();
+    void Edit_SSPLengthExit();
+    void Edit_SSPLengthKeyPress(QChar &key);
+
+    // ---- Engine: safety factor summary (later) -------------------------------
+    void PageControl1Change();
+    void TabSheetSFTableShow();
+    void TabSheetSFTableExit();
+    void RB_SummarySfIniClick();
+    void RB_SummarySfRedClick();
+
+    // ---- Corrosion ----------------------------------------------------------
+    // Finishing step of every loss computation (window/loss_finishing.cpp).
+    void ApplyReductionFactor();
+    void CB_EC3NADChange();
+    void CB_EC3NADDropDown();
+    void RG_FrontClick();
+    void RG_BackClick();
+    void CB_Front_DetailChange();
+    void CB_Front_DetailDropDown();
+    void CB_Back_DetailChange();
+    void CB_Back_DetailDropDown();
+    void MenuEC3RatesClick();
+    void CB_ServiceLifeChange();
+    void CB_Protection_FrontChange();
+    void CB_Protection_BackChange();
+    void RG_A690Click();
+    void TabSheetRatesShow();
+    void TabSheetRatesExit();
+    void RG_Project_RatesClick();
+    void MenuProjectRatesClick();
+    void Edit_FrontChange();
+    void Edit_FrontEnter();
+    void Edit_FrontExit();
+    void Edit_FrontKeyPress(QChar &key);
+    void Edit_BackChange();
+    void Edit_BackEnter();
+    void Edit_BackExit();
+    void Edit_BackKeyPress(QChar &key);
+    void Edit_Front_DescrChange();
+    void Edit_Back_DescrChange();
+    void B_EC3TablesClick();
+
+    // ---- Units (later) -------------------------------------------------------
+    void MenuMetricClick();
+    void MenuImperialClick();
+
+    // ---- Output (later) ------------------------------------------------------
+    void MenuPrintClick();
+    void MenuPrintToFileClick();
+    void MenuCopyClick();
+    void TabSheetChartShow();
+    void TC_ChartChange();
+    void TC_ChartMouseMove(int x, int y);
+    void TeeCh_WxEnter();
+    void TeeCh_WxExit();
+    void TeeCh_WxMouseEnter();
+    void TeeCh_WxMouseLeave();
+    void TeeCh_WxMouseMove(int x, int y);
+    void PopUpPrintClick();
+    void PopUpExportEmfClick();
+    void CopytoClipboard1Click();
+    void GB_Red_PropertiesMouseMove(int x, int y);
+    void StGr_RedPropMouseMove(int x, int y);
+
+    // ---- About box (later) ---------------------------------------------------
+    void MenuAboutClick();
+
+private:
+    // Binds every event to its handler (window/wiring.cpp).
+    void wireEvents();
+
+    Catalogue emptyCatalogue_;
+    bool ended_ = false;
+    int exitCode_ = 0;
+};
+
+} // namespace pc

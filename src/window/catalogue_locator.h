@@ -1,0 +1,40 @@
+#pragma once
+// Finding and loading the catalogue file at start-up: the file in the current
+// directory, or one the user browses to, then the read. Written against the
+// platform so that it runs with real dialogs and with scripted answers.
+
+#include "catalogue/catalogue.h"
+#include "platform/platform.h"
+
+#include <QString>
+
+#include <optional>
+
+namespace pc {
+
+// Caption of the catalogue messages: the application title.
+inline const QString CatalogueMessageCaption = QStringLiteral(" Pilecorr 2.5.0.3 ");
+
+inline const QString CatalogueFileName = QStringLiteral("SSP Pilecorr.pkd");
+
+inline const QString CatalogueNotFoundText =
+    QStringLiteral("Unable to find the file \"SSP Pilecorr.pkd\" or corrupted file.\r\n"
+                   "Would you like to browse your computer for the file?\r\n"
+                   "Click \"No\" to exit application.");
+
+inline const QString CatalogueCorruptedText =
+    QStringLiteral("\"SSP Pilecorr.pkd\" file seems to be corrupted. Reinstall original file.");
+
+inline const QString CatalogueFileFilter = QStringLiteral("Data files only (*.pkd)|*.pkd");
+
+// The path of the catalogue file: the current directory's, or one the user
+// browses to whose name ends exactly in "SSP Pilecorr.pkd". Nothing when the
+// user ends the program (an answer other than Yes, or a cancelled dialog).
+std::optional<QString> locateCatalogueFile(Platform &platform);
+
+// Locates and reads the catalogue. On a read failure shows the corruption
+// message. Nothing means the program must end now with exit code 0, without
+// writing the settings.
+std::optional<Catalogue> loadCatalogue(Platform &platform);
+
+} // namespace pc

@@ -1,0 +1,117 @@
+// ComputeReducedProperties: the reduced section of the selected (or a
+// scanned) section written into the property grid, the loss summary and the
+// status bar.
+
+#include "catalogue/section_list.h"
+#include "engine/reduced_properties.h"
+#include "output/section_sketch.h"
+#include "window/app.h"
+
+namespace pc {
+
+void App::ComputeReducedProperties(int section)
+{
+    const bool metric = s.UnitsMetric;
+    const QChar decimal = p.decimalSeparator();
+    const bool sfminMode = f.MenuSelectSfmin.checked();
+    form::Control &grid = f.StGr_RedProp;
+    const ReducedProperties r = computeReducedProperties(cat(), section, s.LossTotal);
+    // An index the catalogue lacks is treated as no section at all.
+    const int shown = r.hasSection ? section : -1;
+
+    // Column 2 holds the reduced values while a loss applies; without it the
+    // unit column moves into its place.
+    const int columns = reducedGridColumnCount(grid.colCount(), s.LossTotal, shown);
+    if (columns == 4 && grid.colCount() == 3) {
+        grid.setColCount(4);
+        grid.setCell(2, 0, ReducedColumnHeader);
+        for (int row = 1; row < grid.rowCount(); ++row)
+            grid.setCell(3, row, grid.cell(2, row));
+    } else if (columns == 3 && grid.colCount() == 4) {
+        for (int row = 0; row < grid.rowCount(); ++row)
+            grid.setCell(2, row, grid.cell(3, row));
+        grid.setColCount(3);
+    }
+
+    if (r.hasSection) {
+        s.CurrentSectionName = cut18(cat().SectionName[section]);
+        s.CurrentSectionLabel = sectionLabel(s.CurrentSectionName);
+        f.GB_Red_Properties.setCaption(sectionPropertiesCaption(s.CurrentSectionLabel));
+        s.AIni = r.initial.a;
+        s.IIni = r.initial.i;
+        s.WelIni = r.initial.wel;
+        s.CurrentWidth = r.initial.width;
+        s.CurrentMass = r.initial.mass;
+        s.TfIni = r.initial.tf;
+        s.TwIni = r.initial.tw;
+        s.TfRed = s.TfIni;
+        s.TwRed = s.TwIni;
+    }
+
+    switch (r.status) {
+    case ReducedStatus::NoSection:
+    case ReducedStatus::OutOfRange:
+        f.Lbl_SFRed.setEnabled(true);
+        f.Lbl_SFRedResult.setEnabled(true);
+        s.WelRed = s.ARed = s.IRed = 0;
+        for (int row = 1; row < grid.rowCount(); ++row) {
+            grid.setCell(1, row, NotAvailableCellText);
+            grid.setCell(grid.colCount() - 2, row, NotAvailableCellText);
+        }
+        if (r.lossBeyondTables)
+            f.SB1.setPanel(0, lossBeyondTablesText(r.lossMax, metric));
+        p.beep();
+        break;
+    case ReducedStatus::NoLoss:
+        s.ARed = r.aRed;
+        s.IRed = r.iRed;
+        s.WelRed = r.welRed;
+        f.Lbl_SFRed.setEnabled(r.reducedSfEnabled(sfminMode));
+        f.Lbl_SFRedResult.setEnabled(r.reducedSfEnabled(sfminMode));
+        break;
+    case ReducedStatus::NoReducedSection:
+        f.Lbl_SFRed.setEnabled(true);
+        f.Lbl_SFRedResult.setEnabled(true);
+        s.WelRed = s.ARed = s.IRed = 0;
+        for (int row = 1; row < grid.rowCount(); ++row)
+            grid.setCell(2, row, NotAvailableCellText);
+        f.SB1.setPanel(0, NoReducedSectionText);
+        p.beep();
+        break;
+    case ReducedStatus::Interpolated:
+        f.Lbl_SFRed.setEnabled(true);
+        f.Lbl_SFRedResult.setEnabled(true);
+        s.ARed = r.aRed;
+        s.IRed = r.iRed;
+        s.WelRed = r.welRed;
+        s.TwRed = r.twRed;
+        s.TfRed = r.tfRed;
+        break;
+    }
+
+    if (r.hasSection) {
+        const auto ini =
+            propertyCellTexts(decimal, metric, s.WelIni, s.IIni, s.AIni, s.TfIni, s.TwIni);
+        for (int row = 1; row <= 5; ++row)
+            grid.setCell(1, row, ini[row - 1]);
+        if (s.WelRed > 0 && s.LossTotal > 0) {
+            const auto red =
+                propertyCellTexts(decimal, metric, s.WelRed, s.IRed, s.ARed, s.TfRed, s.TwRed);
+            for (int row = 1; row <= 5; ++row)
+                grid.setCell(2, row, red[row - 1]);
+        }
+    }
+
+    const LossSummary summary = lossSummary(decimal, metric, s.LossFront, s.LossFrontReduced,
+                                            f.RG_A690.enabled(), s.LossBack, s.LossTotal);
+    f.Lbl_Summary_Back2.setCaption(summary.back);
+    f.Lbl_Summary_Front2.setCaption(summary.front);
+    if (summary.lossTotalMils)
+        s.LossTotalMils = *summary.lossTotalMils;
+    f.GB_Loss_Summary.setCaption(summary.caption);
+
+    if (f.PageControl1.activePageIndex() != form::MainForm::PageSFTable)
+        ComputeSafetyFactors();
+}
+
+} // namespace pc

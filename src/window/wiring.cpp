@@ -1,0 +1,24 @@
+#include "window/wiring.h"
+
+#include "window/app.h"
+
+namespace pc {
+
+void wireShell(App &a)
+{
+    a.f.MenuClose.onClick = [&a] { a.MenuCloseClick(); };
+    a.f.MenuHelp.onClick = [&a] { a.MenuHelpClick(); };
+    a.f.MenuToggleFontQuality.onClick = [&a] { a.MenuToggleFontQualityClick(); };
+}
+
+void App::wireEvents()
+{
+    wireShell(*this);
+    wireSectionList(*this);
+    wireDesignInput(*this);
+    wireSteelQuantities(*this);
+    // Subsystems add their wire functions below, one line each (declared in
+    // window/wiring.h), e.g. wireSectionList(*this);
+}
+
+} // namespace pc

@@ -1,0 +1,17 @@
+#pragma once
+// The event wiring of the windows, one function per subsystem. Each binds the
+// events of its controls to the App methods it defines, for example
+//     a.f.RG_SSP.onClick = [&a] { a.RG_SSPClick(); };
+// App::wireEvents() (window/wiring.cpp) calls them all. A subsystem that adds
+// its handlers adds its function here and one call there.
+
+namespace pc {
+
+class App;
+
+void wireShell(App &a); // start-up, close, help and font quality (window/wiring.cpp)
+void wireSectionList(App &a);     // window/section_list_handlers.cpp
+void wireDesignInput(App &a);     // window/design_input_handlers.cpp
+void wireSteelQuantities(App &a); // window/steel_quantities_handlers.cpp
+
+} // namespace pc
