@@ -41,6 +41,15 @@ std::string jsonStrings(const QStringList &list)
     return jsonArray(e);
 }
 
+std::string jsonInts(const std::vector<int> &values)
+{
+    std::vector<std::string> e;
+    e.reserve(values.size());
+    for (int v : values)
+        e.push_back(jsonInt(v));
+    return jsonArray(e);
+}
+
 std::string jsonArray(const std::vector<std::string> &elements)
 {
     std::string out = "[";

@@ -16,5 +16,6 @@ std::string jsonInt(long long v);
 std::string jsonBool(bool v);
 std::string jsonStrings(const QStringList &list);
 std::string jsonArray(const std::vector<std::string> &elements); // elements already JSON
+std::string jsonInts(const std::vector<int> &values);
 
 } // namespace pc::driver

@@ -12,7 +12,7 @@ using form::Property;
 
 namespace {
 
-const std::array<std::pair<Property, const char *>, 26> Names = {{
+const std::array<std::pair<Property, const char *>, 30> Names = {{
     {Property::Text, "Text"},
     {Property::Caption, "Caption"},
     {Property::Hint, "Hint"},
@@ -39,6 +39,10 @@ const std::array<std::pair<Property, const char *>, 26> Names = {{
     {Property::Height, "Height"},
     {Property::Width, "Width"},
     {Property::MaxLength, "MaxLength"},
+    {Property::DefaultColWidth, "DefaultColWidth"},
+    {Property::DefaultRowHeight, "DefaultRowHeight"},
+    {Property::ColWidths, "ColWidths"},
+    {Property::RowHeights, "RowHeights"},
 }};
 
 } // namespace
@@ -64,6 +68,9 @@ bool hasProperty(const form::Control &c, Property p)
     if (p == Property::Top || p == Property::Height || p == Property::Width ||
         p == Property::MaxHeight)
         return true;
+    if (p == Property::DefaultColWidth || p == Property::DefaultRowHeight ||
+        p == Property::ColWidths || p == Property::RowHeights)
+        return c.kind() == form::Kind::Grid;
     const auto props = c.dumpedProperties();
     return std::find(props.begin(), props.end(), p) != props.end();
 }
@@ -90,12 +97,7 @@ std::string propertyJson(const form::Control &c, Property p)
     case Property::FontColor: return jsonString(c.fontColor());
     case Property::FontBold: return jsonBool(c.fontBold());
     case Property::Panels: return jsonStrings(c.panels());
-    case Property::PanelWidths: {
-        std::vector<std::string> e;
-        for (int w : c.panelWidths())
-            e.push_back(jsonInt(w));
-        return jsonArray(e);
-    }
+    case Property::PanelWidths: return jsonInts(c.panelWidths());
     case Property::Cells: {
         std::vector<std::string> rows;
         for (const auto &row : c.cells()) {
@@ -116,6 +118,10 @@ std::string propertyJson(const form::Control &c, Property p)
     case Property::Height: return jsonInt(c.height());
     case Property::Width: return jsonInt(c.width());
     case Property::MaxLength: return jsonInt(c.maxLength());
+    case Property::DefaultColWidth: return jsonInt(c.defaultColWidth());
+    case Property::DefaultRowHeight: return jsonInt(c.defaultRowHeight());
+    case Property::ColWidths: return jsonInts(c.colWidths());
+    case Property::RowHeights: return jsonInts(c.rowHeights());
     }
     return "null";
 }

@@ -318,6 +318,7 @@ void Control::setColCount(int n)
     colCount_ = n;
     for (auto &row : cells_)
         row.resize(static_cast<size_t>(n));
+    colWidths_.resize(static_cast<size_t>(n), defaultColWidth_);
     notify(Property::ColCount);
 }
 
@@ -328,7 +329,56 @@ void Control::setRowCount(int n)
         return;
     rowCount_ = n;
     cells_.resize(static_cast<size_t>(n), std::vector<QString>(static_cast<size_t>(colCount_)));
+    rowHeights_.resize(static_cast<size_t>(n), defaultRowHeight_);
     notify(Property::RowCount);
+}
+
+void Control::setDefaultColWidth(int w)
+{
+    const std::vector<int> all(colWidths_.size(), w);
+    if (defaultColWidth_ == w && colWidths_ == all)
+        return;
+    defaultColWidth_ = w;
+    colWidths_ = all;
+    notify(Property::DefaultColWidth);
+    notify(Property::ColWidths);
+}
+
+void Control::setDefaultRowHeight(int h)
+{
+    const std::vector<int> all(rowHeights_.size(), h);
+    if (defaultRowHeight_ == h && rowHeights_ == all)
+        return;
+    defaultRowHeight_ = h;
+    rowHeights_ = all;
+    notify(Property::DefaultRowHeight);
+    notify(Property::RowHeights);
+}
+
+int Control::colWidth(int col) const
+{
+    return col >= 0 && col < colCount_ ? colWidths_[static_cast<size_t>(col)] : 0;
+}
+
+void Control::setColWidth(int col, int w)
+{
+    if (col < 0 || col >= colCount_ || colWidths_[static_cast<size_t>(col)] == w)
+        return;
+    colWidths_[static_cast<size_t>(col)] = w;
+    notify(Property::ColWidths);
+}
+
+int Control::rowHeight(int row) const
+{
+    return row >= 0 && row < rowCount_ ? rowHeights_[static_cast<size_t>(row)] : 0;
+}
+
+void Control::setRowHeight(int row, int h)
+{
+    if (row < 0 || row >= rowCount_ || rowHeights_[static_cast<size_t>(row)] == h)
+        return;
+    rowHeights_[static_cast<size_t>(row)] = h;
+    notify(Property::RowHeights);
 }
 
 QString Control::cell(int col, int row) const

@@ -19,6 +19,7 @@
 #include <QStringList>
 
 #include <functional>
+#include <optional>
 #include <vector>
 
 namespace pc::form {
@@ -58,6 +59,18 @@ enum class Property {
     Text, Caption, Hint, ShowHint, Enabled, Visible, Checked, Items, ItemIndex, Columns,
     ItemEnabled, FontColor, FontBold, Panels, PanelWidths, Cells, ColCount, RowCount,
     TabVisible, ActivePageIndex, TabIndex, MaxHeight, Top, Height, Width, MaxLength,
+    // Grid sizes (not dumped; the driver reads them on request).
+    DefaultColWidth, DefaultRowHeight, ColWidths, RowHeights,
+};
+
+// How the program wants one grid cell painted. The decision is the model's, so
+// that the Qt program only paints what it is told.
+struct CellDrawing
+{
+    QString text;              // the text to draw instead of the cell's own
+    bool activeBorder = false; // fill with the system colour of an active border
+    bool header = false;       // silver background, white text, 15 px from the left
+    bool rightAligned = false; // right end 5 px inside the cell's right edge
 };
 
 class Control
@@ -128,6 +141,18 @@ public:
     QString cell(int col, int row) const;
     void setCell(int col, int row, const QString &text);
     const std::vector<std::vector<QString>> &cells() const { return cells_; } // [row][col]
+    // Column widths and row heights in pixels. Setting the default width or
+    // height gives every column or row that size, as does adding one.
+    int defaultColWidth() const { return defaultColWidth_; }
+    void setDefaultColWidth(int w);
+    int defaultRowHeight() const { return defaultRowHeight_; }
+    void setDefaultRowHeight(int h);
+    const std::vector<int> &colWidths() const { return colWidths_; }
+    int colWidth(int col) const;
+    void setColWidth(int col, int w);
+    const std::vector<int> &rowHeights() const { return rowHeights_; }
+    int rowHeight(int row) const;
+    void setRowHeight(int row, int h);
 
     // Status bar panels.
     const QStringList &panels() const { return panels_; }
@@ -195,6 +220,9 @@ public:
     std::function<void(int x, int y)> onMouseMove;
     std::function<void()> onMouseEnter;
     std::function<void()> onMouseLeave;
+    // Owner drawing of grid cells: how cell (col, row) is painted after the
+    // grid has drawn it normally; nothing = the grid's own drawing only.
+    std::function<std::optional<CellDrawing>(int col, int row)> onDrawCell;
 
     using Observer = std::function<void(Control &, Property)>;
     void addObserver(Observer o) { observers_.push_back(std::move(o)); }
@@ -225,6 +253,10 @@ private:
     int colCount_ = 0;
     int rowCount_ = 0;
     std::vector<std::vector<QString>> cells_;
+    int defaultColWidth_ = 64;
+    int defaultRowHeight_ = 24;
+    std::vector<int> colWidths_;
+    std::vector<int> rowHeights_;
     QStringList panels_;
     std::vector<int> panelWidths_;
     bool tabVisible_ = true;

@@ -173,14 +173,28 @@ public:
     void Edit_SSPLengthExit();
     void Edit_SSPLengthKeyPress(QChar &key);
 
-    // ---- Engine: safety factor summary (later) -------------------------------
+    // ---- Engine: safety factor summary (window/summary_handlers.cpp) ----------
+    void SetUpSummaryGrid();
+    void FillSummaryGrid();
+    void FillSummaryRow(int row);
+    void ShowSummaryCaption();
     void PageControl1Change();
     void TabSheetSFTableShow();
     void TabSheetSFTableExit();
     void RB_SummarySfIniClick();
     void RB_SummarySfRedClick();
 
-    // ---- Corrosion ----------------------------------------------------------
+    // ---- Corrosion (window/corrosion_handlers.cpp, window/loss_finishing.cpp) -
+    enum class Face { Front, Back };
+    void FillExposureDetails(Face face);
+    void FitDropDownWidth(form::Control &combo);
+    void ComputeTableLoss();
+    void ComputeProjectLoss();
+    void CheckProjectValue(form::Control &edit);
+    void TidyProjectValue(form::Control &edit);
+    // Fills the corrosion table window from the selected annex and the unit
+    // system and shows it.
+    void BuildCorrosionTable();
     // Finishing step of every loss computation (window/loss_finishing.cpp).
     void ApplyReductionFactor();
     void CB_EC3NADChange();
@@ -212,9 +226,15 @@ public:
     void Edit_Back_DescrChange();
     void B_EC3TablesClick();
 
-    // ---- Units (later) -------------------------------------------------------
+    // ---- Units (window/units_handlers.cpp) -----------------------------------
+    void ShowMetricUnitLabels();
+    void ShowImperialUnitLabels();
     void MenuMetricClick();
     void MenuImperialClick();
+
+    // ---- Settings file (window/settings.cpp) --------------------------------
+    void ReadSettings();
+    void WriteSettings();
 
     // ---- Output (later) ------------------------------------------------------
     void MenuPrintClick();
@@ -231,6 +251,9 @@ public:
     void PopUpPrintClick();
     void PopUpExportEmfClick();
     void CopytoClipboard1Click();
+
+    // ---- Output: section property grid (window/property_grid_handlers.cpp) --
+    void SetUpPropertyGrid();
     void GB_Red_PropertiesMouseMove(int x, int y);
     void StGr_RedPropMouseMove(int x, int y);
 

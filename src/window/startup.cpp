@@ -1,6 +1,5 @@
 // Program start, the creation of the main window and its close. The logic
-// steps run in their binding order; the steps of subsystems that are not in
-// the program yet are marked where they belong.
+// steps run in their binding order.
 
 #include "window/app.h"
 
@@ -12,11 +11,6 @@ namespace pc {
 std::optional<Catalogue> defaultCatalogueLoader(Platform &platform); // load_catalogue.cpp
 
 namespace {
-
-// What the settings give when there is no settings file.
-const QString NoSettingsSfMax = QStringLiteral("10.00");
-constexpr long double NoSettingsSfMin = 1.5L;
-constexpr long double NoSettingsSfMaxValue = 10.0L;
 
 int scaled(int pixels, long double scale)
 {
@@ -53,8 +47,11 @@ void App::start()
         return;
 
     about.Version.setCaption(splash.Version.caption());
-    // The corrosion table window of annex 0 is created here by the table
-    // window's own code once it is in the program.
+    // The corrosion table window is created with the table of annex 0 and
+    // shown; it loses activation at once, when the splash takes the focus,
+    // and closes.
+    BuildCorrosionTable();
+    tableWindow.hide();
 
     hintHidePause = HintHidePauseMs;
 
@@ -78,29 +75,22 @@ void App::FormCreate()
     if (!LoadCatalogue())
         return;
 
-    // Settings: without a settings file the run is metric with Sfmin "1.50"
-    // and Sfmax "10.00". Writing Sfmax runs its change handler, which builds
-    // the section and grade lists. The settings file reader takes this place.
-    s.UnitsMetric = true;
-    f.MenuMetric.setChecked(true);
-    f.Edit_SfMax.setText(NoSettingsSfMax);
+    ReadSettings();
     if (ended_)
         return;
-    // The settings reader then takes both band values from the texts.
-    s.SfMinRequired = NoSettingsSfMin;
-    s.SfMaxRequired = NoSettingsSfMaxValue;
 
     RefreshGradeList(false);
     f.CB_SteelGrades.setItemIndex(0);
-    // Corrosion: FitDropDownWidth(CB_EC3NAD) goes here.
+    FitDropDownWidth(f.CB_EC3NAD);
 
     for (int16_t years : cat().ServiceLife)
         f.CB_ServiceLife.addItem(QLatin1Char(' ') + QString::number(years));
 
-    // Corrosion: FillExposureDetails(front), FillExposureDetails(back).
-    // Summary: SetUpSummaryGrid().
-    // Property grid set-up.
-    // Corrosion: MenuEC3RatesClick().
+    FillExposureDetails(Face::Front);
+    FillExposureDetails(Face::Back);
+    SetUpSummaryGrid();
+    SetUpPropertyGrid();
+    MenuEC3RatesClick();
 
     const long double scale = p.pixelsPerInch() / 96.0L;
     f.SB1.setPanelWidth(0, scaled(300, scale));
@@ -123,7 +113,7 @@ void App::FormCreate()
 
 void App::FormClose()
 {
-    // The settings file writer saves the unit system, Sfmin and Sfmax here.
+    WriteSettings();
 }
 
 void App::closeMainWindow()

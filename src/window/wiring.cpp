@@ -17,6 +17,10 @@ void App::wireEvents()
     wireSectionList(*this);
     wireDesignInput(*this);
     wireSteelQuantities(*this);
+    wireCorrosion(*this);
+    wireSummary(*this);
+    wireUnits(*this);
+    wirePropertyGrid(*this);
     // Subsystems add their wire functions below, one line each (declared in
     // window/wiring.h), e.g. wireSectionList(*this);
 }

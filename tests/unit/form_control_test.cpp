@@ -266,3 +266,25 @@ TEST(FormControl, GridAndStatusBarIgnoreCellsOutsideThem)
     sb.setPanel(2, QStringLiteral("lost"));
     EXPECT_EQ(sb.panels(), (QStringList{QString(), QStringLiteral(" Error")}));
 }
+
+TEST(FormControl, GridSizesFollowTheDefaultsAsTheToolkitDoes)
+{
+    Control g(QStringLiteral("SFList"), Kind::Grid);
+    g.setDefaultColWidth(65);
+    g.setDefaultRowHeight(24);
+    g.setColCount(3);
+    g.setRowCount(2);
+    EXPECT_EQ(g.colWidths(), (std::vector<int>{65, 65, 65}));
+    g.setColWidth(0, 50);
+    g.setColWidth(7, 99); // no such column: nothing
+    g.setRowHeight(0, 29);
+    EXPECT_EQ(g.colWidths(), (std::vector<int>{50, 65, 65}));
+    EXPECT_EQ(g.rowHeights(), (std::vector<int>{29, 24}));
+    EXPECT_EQ(g.colWidth(7), 0);
+    g.setColCount(4); // a new column takes the default width
+    EXPECT_EQ(g.colWidth(3), 65);
+    g.setDefaultColWidth(52); // a new default resizes every column
+    EXPECT_EQ(g.colWidths(), (std::vector<int>{52, 52, 52, 52}));
+    g.setDefaultRowHeight(18);
+    EXPECT_EQ(g.rowHeights(), (std::vector<int>{18, 18}));
+}
