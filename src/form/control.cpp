@@ -13,6 +13,7 @@ unsigned geometryBit(Property p)
     case Property::Height: return 2u;
     case Property::Width: return 4u;
     case Property::MaxHeight: return 8u;
+    case Property::Left: return 16u;
     default: return 0u;
     }
 }
@@ -484,6 +485,47 @@ void Control::setMaxHeight(int v)
     notify(Property::MaxHeight);
 }
 
+void Control::setLeft(int v)
+{
+    geometrySet_ |= geometryBit(Property::Left);
+    if (left_ == v)
+        return;
+    left_ = v;
+    notify(Property::Left);
+}
+
+void Control::setAlphaBlend(int v)
+{
+    v = std::clamp(v, 0, 255);
+    if (alphaBlend_ == v)
+        return;
+    alphaBlend_ = v;
+    notify(Property::AlphaBlend);
+}
+
+std::optional<Control::Cell> Control::cellAt(int x, int y, int lineWidth) const
+{
+    // Walks the columns and the rows from the top left corner: a grid has a
+    // handful of them, and the widths and heights may all differ.
+    auto find = [lineWidth](const std::vector<int> &sizes, int pos) {
+        if (pos < 0)
+            return -1;
+        int start = 0;
+        for (size_t i = 0; i < sizes.size(); ++i) {
+            const int end = start + sizes[i] + lineWidth;
+            if (pos < end)
+                return static_cast<int>(i);
+            start = end;
+        }
+        return -1;
+    };
+    const int col = find(colWidths_, x);
+    const int row = find(rowHeights_, y);
+    if (col < 0 || row < 0)
+        return std::nullopt;
+    return Cell{col, row};
+}
+
 void Control::setParent(Control *p)
 {
     if (parent_ == p)
@@ -562,6 +604,9 @@ std::vector<Property> Control::dumpedProperties() const
         props = {P::Visible};
         break;
     case Kind::Menu:
+        props = {P::Enabled};
+        break;
+    case Kind::Timer:
         props = {P::Enabled};
         break;
     }

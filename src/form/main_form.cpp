@@ -232,6 +232,8 @@ void MainForm::setDesignState()
     GB_Red_Properties.setHint(S("  Section properties: see explanation in bottom statusbar | "));
     StGr_RedProp.setColCount(4);
     StGr_RedProp.setRowCount(6);
+    StGr_RedProp.setWidth(215); // design size; the set-up derives the cell sizes from it
+    StGr_RedProp.setHeight(125);
     struct RedRow
     {
         Control *caption, *value, *unit;

@@ -1,13 +1,73 @@
-// The section property grid on the input page and the explanations of its
-// rows. (Being filled in; the steps do nothing yet.)
+// The section property grid on the input page: its set-up at start-up and
+// the explanations of its rows in the status bar.
 
+#include "window/property_grid.h"
+
+#include "engine/reduced_properties.h"
 #include "window/app.h"
 #include "window/wiring.h"
 
 namespace pc {
 
-void App::SetUpPropertyGrid() {}
+std::array<QString, 5> propertyGridUnitTexts(bool metric)
+{
+    if (metric)
+        return {QString::fromUtf8(" cm³/m"), QStringLiteral(" cm4/m"), QString::fromUtf8(" cm²/m"),
+                QStringLiteral(" mm"), QStringLiteral(" mm")};
+    return {QString::fromUtf8(" in³/ft"), QStringLiteral(" in4/ft"), QString::fromUtf8(" in²/ft"),
+            QStringLiteral(" in"), QStringLiteral(" in")};
+}
 
-void wirePropertyGrid(App &) {}
+QString hintLongPart(const QString &hint)
+{
+    const auto bar = hint.indexOf(QLatin1Char('|'));
+    return bar < 0 ? QString() : hint.mid(bar + 1);
+}
+
+void App::SetUpPropertyGrid()
+{
+    form::Control &grid = f.StGr_RedProp;
+    // The cell sizes follow from the size the window gave the grid, so that
+    // its rows fill it without a gap whatever the screen.
+    grid.setDefaultColWidth(
+        reducedGridColumnWidth(grid.width(), PropertyGridLineWidth, grid.colCount()));
+    if (grid.rowCount() > 0) {
+        const int rowHeight = grid.height() / grid.rowCount() - 1 - PropertyGridLineWidth;
+        for (int row = 0; row < grid.rowCount(); ++row)
+            grid.setRowHeight(row, rowHeight);
+        grid.setHeight((grid.rowHeight(0) + PropertyGridLineWidth) * grid.rowCount() + 3);
+    }
+
+    for (int row = 1; row <= 5; ++row)
+        grid.setCell(0, row, PropertyGridRowCaptions[static_cast<size_t>(row - 1)]);
+    grid.setCell(1, 0, PropertyGridIniHeader);
+    grid.setCell(2, 0, PropertyGridRedHeader);
+
+    const int last = grid.colCount() - 1;
+    grid.setCell(last, 0, PropertyGridUnitHeader);
+    const auto units = propertyGridUnitTexts(s.UnitsMetric);
+    for (int row = 1; row <= 5; ++row)
+        grid.setCell(last, row, units[static_cast<size_t>(row - 1)]);
+}
+
+void App::StGr_RedPropMouseMove(int x, int y)
+{
+    form::Control &grid = f.StGr_RedProp;
+    if (const auto cell = grid.cellAt(x, y, PropertyGridLineWidth);
+        cell && cell->row >= 0 && cell->row < static_cast<int>(PropertyGridRowHints.size()))
+        grid.setHint(PropertyGridHintHead + PropertyGridRowHints[static_cast<size_t>(cell->row)]);
+    f.SB1.setPanel(1, hintLongPart(grid.hint()));
+}
+
+void App::GB_Red_PropertiesMouseMove(int, int)
+{
+    f.SB1.setPanel(1, QString());
+}
+
+void wirePropertyGrid(App &a)
+{
+    a.f.StGr_RedProp.onMouseMove = [&a](int x, int y) { a.StGr_RedPropMouseMove(x, y); };
+    a.f.GB_Red_Properties.onMouseMove = [&a](int x, int y) { a.GB_Red_PropertiesMouseMove(x, y); };
+}
 
 } // namespace pc
