@@ -22,8 +22,10 @@ bool isAncestorOrSelf(const Control *ancestor, const Control *c)
     return false;
 }
 
+} // namespace
+
 // Kinds a person can put the keyboard focus on.
-bool focusableKind(Kind k)
+bool Form::focusableKind(Kind k)
 {
     switch (k) {
     case Kind::PageControl:
@@ -43,8 +45,8 @@ bool focusableKind(Kind k)
     }
 }
 
+namespace {
 constexpr QChar Backspace{8};
-
 } // namespace
 
 Form::Form(QString prefix) : prefix_(std::move(prefix)) {}

@@ -96,13 +96,19 @@ public:
     // The pointer leaves the window.
     void userMouseOut();
 
+    // What every user action on c first checks: on the active page, then
+    // reachable. And whether a person can put the focus on a kind of control.
+    // (The Qt program checks these before it plays a script's action on a
+    // widget, so that a script error is the same error on both.)
+    ActionResult check(const Control &c) const;
+    static bool focusableKind(Kind k);
+
 protected:
     // Registers c under `parent` (nullptr for the window itself).
     void add(Control &c, Control *parent);
     void setPageControl(Control &pageControl) { pageControl_ = &pageControl; }
 
 private:
-    ActionResult check(const Control &c) const;
     bool canTakeFocus(const Control &c) const;
     void focusForUser(Control &c);
     // The checks every focusing user action makes (reachable, focusable), then
