@@ -53,12 +53,12 @@ MainWindow::MainWindow(Session &session) : session_(session)
     // Fixed size with a minimise button and no maximise button.
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-    // The banner stands at the top right, beside the menu.
-    ui.MainMenu->setCornerWidget(ui.Edit1, Qt::TopRightCorner);
+    // The banner stands at the top right, in the menu bar beside the menus.
+    ui.Edit1->setParent(ui.MainMenu);
     QPalette banner;
     banner.setColor(QPalette::Base, Qt::transparent);
     ui.Edit1->setPalette(banner);
-    ui.Edit1->setMinimumWidth(ui.Edit1->fontMetrics().horizontalAdvance(ui.Edit1->text()) + 8);
+    ui.MainMenu->installEventFilter(this);
     // The chart's context menu.
     connect(ui.TeeCh_Wx, &QWidget::customContextMenuRequested, this, [this](const QPoint &pos) {
         ui.PopUpMenu->popup(ui.TeeCh_Wx->mapToGlobal(pos));
@@ -68,6 +68,19 @@ MainWindow::MainWindow(Session &session) : session_(session)
     ui.TC_Chart->setDrawBase(false);
     ui.TC_Chart->setExpanding(false);
     smallFonts(this, 8);
+}
+
+bool MainWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == ui.MainMenu && (event->type() == QEvent::Resize || event->type() == QEvent::Show ||
+                                   event->type() == QEvent::FontChange)) {
+        QLineEdit *banner = ui.Edit1;
+        const int width = banner->fontMetrics().horizontalAdvance(banner->text()) + 12;
+        const int height = std::min(ui.MainMenu->height(), banner->sizeHint().height());
+        banner->setGeometry(ui.MainMenu->width() - width - 4, (ui.MainMenu->height() - height) / 2,
+                            width, height);
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)

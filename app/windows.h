@@ -28,6 +28,8 @@ public:
 protected:
     // The close button: the program's close handling, then the end.
     void closeEvent(QCloseEvent *event) override;
+    // Keeps the banner at the right end of the menu bar.
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     Session &session_;

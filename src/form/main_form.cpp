@@ -182,6 +182,7 @@ void MainForm::setDesignState()
 
     // Section and grade.
     labelled(RG_SSP, " Sheet piles  ");
+    RG_SSP.setColumns(2); // the family names stand in two columns
     labelled(GB_SSP, " SSP section            Wx,ini (cm³/m)  ");
     labelled(Lbl_SSP, "xxxxxxxxxx");
     Lbl_SSP.setFontColor(clRed);
