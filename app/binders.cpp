@@ -180,7 +180,10 @@ QWidget *Binder::widget() const
 void Binder::changed(Property p)
 {
     dirty_.insert(p);
-    session_.requestFlush();
+    if (immediate(p))
+        flush();
+    else
+        session_.requestFlush();
 }
 
 void Binder::applyAll()
@@ -372,6 +375,8 @@ protected:
             if (control_.visible()) {
                 place();
                 w->show();
+                w->raise();
+                session_.keepOnTop();
                 if (w->property("paintAtOnce").toBool()) {
                     // Shown and painted before anything else is created.
                     w->repaint();
@@ -393,6 +398,10 @@ protected:
             return json(widget()->windowTitle());
         return shownCommon(p);
     }
+
+    // Windows come and go in the order the program shows and hides them
+    // (a question asked next stands above the window shown before it).
+    bool immediate(Property p) const override { return p == P::Visible; }
 
     bool eventFilter(QObject *o, QEvent *e) override
     {

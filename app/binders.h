@@ -73,6 +73,8 @@ protected:
     void userActed();
     // Whether the user's signal may go to the model (not a program update).
     static bool fromUser();
+    // Whether a change of p shows at once rather than at the next flush.
+    virtual bool immediate(form::Property) const { return false; }
 
     // Helpers of the common properties.
     void applyCommon(form::Property p);

@@ -140,6 +140,12 @@ void Session::syncFocus()
     w->setFocus(Qt::OtherFocusReason);
 }
 
+void Session::keepOnTop()
+{
+    if (splash_ && !splash_->isHidden())
+        splash_->raise();
+}
+
 void Session::focusChanged(QWidget *, QWidget *now)
 {
     if (!now || ProgramUpdate::active())

@@ -64,6 +64,9 @@ public:
     void afterUserAction();
     // Puts the toolkit's keyboard focus on the control that has the model's.
     void syncFocus();
+    // The splash stays above the other windows while it shows (also where no
+    // window manager keeps it there).
+    void keepOnTop();
 
 signals:
     // The program ended (closed, or a start that could not go on).
