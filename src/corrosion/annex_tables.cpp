@@ -95,7 +95,7 @@ double faceTableLoss(const Catalogue &cat, int annex, int exposure, int detail, 
 }
 
 double tableLoss(const std::vector<int16_t> &years, const std::vector<std::vector<double>> &table,
-                 int column, int effectiveYears)
+                 int column, long double effectiveYears)
 {
     const size_t n = years.size();
     if (n == 0)
@@ -114,7 +114,7 @@ double tableLoss(const std::vector<int16_t> &years, const std::vector<std::vecto
         const Extended hi = cell(table, k + 1, column);
         // Years are strictly ascending in a catalogue that loads; two equal
         // years would leave no segment, and the upper one holds the loss.
-        loss = span != 0 ? (Extended(effectiveYears) - years[k]) / span * (hi - lo) + lo : hi;
+        loss = span != 0 ? (effectiveYears - years[k]) / span * (hi - lo) + lo : hi;
     }
     // A first segment extended below its first year can fall under zero; a
     // face never gains steel.

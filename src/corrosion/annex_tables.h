@@ -47,7 +47,8 @@ double faceTableLoss(const Catalogue &cat, int annex, int exposure, int detail,
 // extends the first segment downwards. A time beyond the last year gives the
 // last loss, and no time gives a negative loss. Nothing is read outside
 // `years` or `table`; a table of one year gives that year's loss.
+// The time is a number of years (whole in the program, any value here).
 double tableLoss(const std::vector<int16_t> &years, const std::vector<std::vector<double>> &table,
-                 int column, int effectiveYears);
+                 int column, long double effectiveYears);
 
 } // namespace pc
