@@ -8,34 +8,6 @@ namespace pc {
 
 namespace {
 
-const std::vector<QString> *namesOf(const Annex &a, int exposure)
-{
-    switch (exposure) {
-    case static_cast<int>(Exposure::Atmospheric):
-        return &a.AtmosColName;
-    case static_cast<int>(Exposure::Soil):
-        return &a.SoilColName;
-    case static_cast<int>(Exposure::Water):
-        return &a.WaterColName;
-    default:
-        return nullptr;
-    }
-}
-
-const std::vector<std::vector<double>> *lossesOf(const Annex &a, int exposure)
-{
-    switch (exposure) {
-    case static_cast<int>(Exposure::Atmospheric):
-        return &a.AtmosLoss;
-    case static_cast<int>(Exposure::Soil):
-        return &a.SoilLoss;
-    case static_cast<int>(Exposure::Water):
-        return &a.WaterLoss;
-    default:
-        return nullptr;
-    }
-}
-
 // The loss of row y in `column`; 0 for a cell the table does not hold.
 Extended cell(const std::vector<std::vector<double>> &table, size_t y, int column)
 {
@@ -45,6 +17,20 @@ Extended cell(const std::vector<std::vector<double>> &table, size_t y, int colum
 }
 
 } // namespace
+
+ExposureTable exposureTable(const Annex &a, int exposure)
+{
+    switch (exposure) {
+    case static_cast<int>(Exposure::Atmospheric):
+        return {&a.AtmosColName, &a.AtmosLoss};
+    case static_cast<int>(Exposure::Soil):
+        return {&a.SoilColName, &a.SoilLoss};
+    case static_cast<int>(Exposure::Water):
+        return {&a.WaterColName, &a.WaterLoss};
+    default:
+        return {};
+    }
+}
 
 const Annex *annexAt(const Catalogue &cat, int annex)
 {
@@ -57,8 +43,8 @@ QStringList detailNames(const Catalogue &cat, int annex, int exposure)
 {
     QStringList out;
     if (const Annex *a = annexAt(cat, annex))
-        if (const auto *names = namesOf(*a, exposure))
-            for (const QString &name : *names)
+        if (const ExposureTable t = exposureTable(*a, exposure); t.names)
+            for (const QString &name : *t.names)
                 out.append(name);
     return out;
 }
@@ -87,11 +73,10 @@ double faceTableLoss(const Catalogue &cat, int annex, int exposure, int detail, 
     const Annex *a = annexAt(cat, annex);
     if (!a)
         return 0;
-    const auto *names = namesOf(*a, exposure);
-    const auto *losses = lossesOf(*a, exposure);
-    if (!names || !losses || detail < 0 || detail >= static_cast<int>(names->size()))
+    const ExposureTable t = exposureTable(*a, exposure);
+    if (!t.names || detail < 0 || detail >= static_cast<int>(t.names->size()))
         return 0;
-    return tableLoss(a->AnnexYear, *losses, detail, effectiveYears);
+    return tableLoss(a->AnnexYear, *t.losses, detail, effectiveYears);
 }
 
 double tableLoss(const std::vector<int16_t> &years, const std::vector<std::vector<double>> &table,

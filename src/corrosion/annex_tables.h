@@ -19,6 +19,17 @@ constexpr int LongDetailTextLength = 75;
 
 inline const QString ServiceLifeResetNote = QStringLiteral(" Note: service life reset to 0 years!");
 
+// The detail texts and the losses [year][detail] of one exposure's table.
+struct ExposureTable
+{
+    const std::vector<QString> *names = nullptr;
+    const std::vector<std::vector<double>> *losses = nullptr;
+};
+
+// The table of `exposure` (an item index of RG_Front / RG_Back) in an
+// annex; nothing (null) for an index that is no exposure.
+ExposureTable exposureTable(const Annex &a, int exposure);
+
 // The annex `annex` of the catalogue, or nothing when there is none.
 const Annex *annexAt(const Catalogue &cat, int annex);
 

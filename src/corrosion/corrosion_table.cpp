@@ -16,16 +16,10 @@ constexpr int WindowMaxWidth = 800;
 constexpr int WindowMaxHeight = 500;
 constexpr int WindowMargin = 10;
 
-const QString AtmosphericHeader = QStringLiteral("  ****  Atmospheric  **** ");
-const QString SoilHeader = QStringLiteral("  ****  Soil  ****");
-const QString WaterHeader = QStringLiteral("  ****  Water  ****");
-
-struct Block
-{
-    const QString &header;
-    const std::vector<QString> &names;
-    const std::vector<std::vector<double>> &losses;
-};
+// The header of each exposure's block, in exposure order.
+const QString BlockHeaders[] = {QStringLiteral("  ****  Atmospheric  **** "),
+                                QStringLiteral("  ****  Soil  ****"),
+                                QStringLiteral("  ****  Water  ****")};
 
 int roundedPixels(long double x)
 {
@@ -64,21 +58,19 @@ CorrosionTable corrosionTable(const Catalogue &cat, int annex, const QString &an
         t.cells[0][static_cast<size_t>(j)] =
             format(decimal, "  %1.0d", {int(a.AnnexYear[static_cast<size_t>(j - 1)])});
 
-    const Block blocks[] = {{AtmosphericHeader, a.AtmosColName, a.AtmosLoss},
-                            {SoilHeader, a.SoilColName, a.SoilLoss},
-                            {WaterHeader, a.WaterColName, a.WaterLoss}};
     t.headerRows = corrosionHeaderRows(cat, annex);
     size_t row = 1;
-    for (const Block &block : blocks) {
-        t.cells[row++][0] = block.header;
-        for (size_t c = 0; c < block.names.size(); ++c, ++row) {
-            t.cells[row][0] = QLatin1Char(' ') + block.names[c];
+    for (int exposure = 0; exposure < 3; ++exposure) {
+        const ExposureTable block = exposureTable(a, exposure);
+        const auto &losses = *block.losses;
+        t.cells[row++][0] = BlockHeaders[exposure];
+        for (size_t c = 0; c < block.names->size(); ++c, ++row) {
+            t.cells[row][0] = QLatin1Char(' ') + (*block.names)[c];
             for (int j = 1; j <= years; ++j) {
                 const auto y = static_cast<size_t>(j - 1);
-                const bool held = y < block.losses.size() && c < block.losses[y].size();
-                if (held)
+                if (y < losses.size() && c < losses[y].size())
                     t.cells[row][static_cast<size_t>(j)] =
-                        format(decimal, "  %1.2f", {block.losses[y][c]});
+                        format(decimal, "  %1.2f", {losses[y][c]});
             }
         }
     }
