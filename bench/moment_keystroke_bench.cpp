@@ -11,9 +11,9 @@
 
 #include "engine/reduced_properties.h"
 #include "engine/safety_factor.h"
-#include "window/app.h"
 #include "platform/scripted_platform.h"
 #include "synthetic_catalogue.h"
+#include "window/app.h"
 
 #include <benchmark/benchmark.h>
 

@@ -49,8 +49,7 @@ QString longDetailText(const QString &detail);
 // column `detail` of the table of `exposure` in `annex`: linear in time
 // between the tabulated years (see tableLoss). 0 when the annex, exposure or
 // detail does not exist.
-double faceTableLoss(const Catalogue &cat, int annex, int exposure, int detail,
-                     int effectiveYears);
+double faceTableLoss(const Catalogue &cat, int annex, int exposure, int detail, int effectiveYears);
 
 // Linear interpolation in time of one column of a table. The segment is the
 // last one whose upper year lies below E (the first one when none does), so

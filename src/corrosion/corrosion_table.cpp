@@ -45,9 +45,10 @@ CorrosionTable corrosionTable(const Catalogue &cat, int annex, const QString &an
     const int years = a.AnnexYearCount();
 
     CorrosionTable t;
-    t.caption = QLatin1Char(' ') + annexText +
-                (metric ? QStringLiteral(" . Loss of steel thickness [mm]")
-                        : QStringLiteral(" . Loss of steel thickness [mils] (converted from [mm])"));
+    t.caption =
+        QLatin1Char(' ') + annexText +
+        (metric ? QStringLiteral(" . Loss of steel thickness [mm]")
+                : QStringLiteral(" . Loss of steel thickness [mils] (converted from [mm])"));
     t.colCount = years + 1;
     t.rowCount = a.AtmosColCount() + a.SoilColCount() + a.WaterColCount() + 4;
     t.cells.assign(static_cast<size_t>(t.rowCount),

@@ -21,11 +21,11 @@ inline const QString CorrosionTableHint =
 
 struct CorrosionTable
 {
-    QString caption;                     // the window's caption
-    int colCount = 0;                    // years + 1
-    int rowCount = 0;                    // details + 4
+    QString caption;                         // the window's caption
+    int colCount = 0;                        // years + 1
+    int rowCount = 0;                        // details + 4
     std::vector<std::vector<QString>> cells; // [row][column]
-    std::array<int, 3> headerRows{};     // atmospheric, soil, water
+    std::array<int, 3> headerRows{};         // atmospheric, soil, water
 
     const QString &cell(int col, int row) const;
 };

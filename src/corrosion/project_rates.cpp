@@ -75,8 +75,7 @@ QString projectRejectionText(ProjectMode mode, bool metric, const ProjectLimits 
                          QStringLiteral(" mils"));
 }
 
-QString projectEnterText(ProjectMode mode, bool metric, const ProjectLimits &limits,
-                         QChar decimal)
+QString projectEnterText(ProjectMode mode, bool metric, const ProjectLimits &limits, QChar decimal)
 {
     const bool rates = mode == ProjectMode::Rates;
     const long double limit = rates ? limits.maxRate : limits.maxTotalLoss;
@@ -87,8 +86,8 @@ QString projectEnterText(ProjectMode mode, bool metric, const ProjectLimits &lim
     return MaxTotalLossPrefix + value + (metric ? QStringLiteral(" mm") : QStringLiteral(" mils"));
 }
 
-TidiedProjectText tidyProjectText(const QString &text, QChar decimal, bool metric,
-                                  ProjectMode mode, const ProjectLimits &limits)
+TidiedProjectText tidyProjectText(const QString &text, QChar decimal, bool metric, ProjectMode mode,
+                                  const ProjectLimits &limits)
 {
     const auto v = typedNumber(text, decimal);
     if (!v)

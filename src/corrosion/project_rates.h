@@ -53,8 +53,7 @@ QString projectRejectionText(ProjectMode mode, bool metric, const ProjectLimits 
                              QChar decimal);
 
 // Panel 0 while an edit is entered.
-QString projectEnterText(ProjectMode mode, bool metric, const ProjectLimits &limits,
-                         QChar decimal);
+QString projectEnterText(ProjectMode mode, bool metric, const ProjectLimits &limits, QChar decimal);
 
 // The text an edit is tidied to when it is left: the number in the format of
 // the mode (imperial values no larger than the limit in mils), or zero when
@@ -64,8 +63,8 @@ struct TidiedProjectText
     QString text;
     bool wasNumber = false;
 };
-TidiedProjectText tidyProjectText(const QString &text, QChar decimal, bool metric,
-                                  ProjectMode mode, const ProjectLimits &limits);
+TidiedProjectText tidyProjectText(const QString &text, QChar decimal, bool metric, ProjectMode mode,
+                                  const ProjectLimits &limits);
 
 // Zero in the format of the mode: "0.000" or "0.00" in metric units, "0" in
 // imperial units (as the mode switch writes it).

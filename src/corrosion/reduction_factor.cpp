@@ -24,8 +24,11 @@ bool containsAny(const QString &text, std::initializer_list<const char *> parts)
 const ReductionStateLook &reductionStateLook(ReductionState state)
 {
     static const ReductionStateLook notApplicable{
-        QStringLiteral(" NVMarin / A690 reduction factors "), 1, {QStringLiteral(" Not applicable")},
-        -1, QString()};
+        QStringLiteral(" NVMarin / A690 reduction factors "),
+        1,
+        {QStringLiteral(" Not applicable")},
+        -1,
+        QString()};
     static const ReductionStateLook a690Splash{
         QStringLiteral(" A690: CIP valid in Splash Zone "),
         3,

@@ -61,14 +61,12 @@ FaceControls faceControls(App &a, App::Face face)
 {
     form::MainForm &f = a.f;
     if (face == App::Face::Back)
-        return {f.RG_Back,           f.CB_Back_Detail,     f.GB_Back_Detail,
-                f.Lbl_EC3Back,       f.Lbl_Summary_Back4,  f.Lbl_Summary_Back2,
-                f.CB_Protection_Back, f.Edit_Back,          f.Edit_Back_Descr,
-                a.s.LastBackExposure, a.s.ProtectionBack};
-    return {f.RG_Front,           f.CB_Front_Detail,    f.GB_Front_Detail,
-            f.Lbl_EC3Front,       f.Lbl_Summary_Front4, f.Lbl_Summary_Front2,
-            f.CB_Protection_Front, f.Edit_Front,         f.Edit_Front_Descr,
-            a.s.LastFrontExposure, a.s.ProtectionFront};
+        return {f.RG_Back,           f.CB_Back_Detail,     f.GB_Back_Detail,     f.Lbl_EC3Back,
+                f.Lbl_Summary_Back4, f.Lbl_Summary_Back2,  f.CB_Protection_Back, f.Edit_Back,
+                f.Edit_Back_Descr,   a.s.LastBackExposure, a.s.ProtectionBack};
+    return {f.RG_Front,           f.CB_Front_Detail,     f.GB_Front_Detail,     f.Lbl_EC3Front,
+            f.Lbl_Summary_Front4, f.Lbl_Summary_Front2,  f.CB_Protection_Front, f.Edit_Front,
+            f.Edit_Front_Descr,   a.s.LastFrontExposure, a.s.ProtectionFront};
 }
 
 QString lossStatus(const App &a)
@@ -158,7 +156,8 @@ void App::MenuEC3RatesClick()
         &f.Lbl_Front1,       &f.Lbl_Front3, &f.Lbl_Back1,        &f.Lbl_Back3};
     // The focus must not stay on a control that is about to be disabled.
     form::Control *focus = f.focused();
-    if (focus == &f.TabSheetRates || std::find(project.begin(), project.end(), focus) != project.end())
+    if (focus == &f.TabSheetRates ||
+        std::find(project.begin(), project.end(), focus) != project.end())
         f.setFocus(&f.CB_Front_Detail);
     for (form::Control *c : project)
         c->setEnabled(false);

@@ -125,8 +125,8 @@ void App::ComputeProjectLoss()
         const FaceControls c = faceControls(*this, face);
         // An edit blanked by a rejected value counts as 0 until it is left.
         const double typed = projectTypedNumber(c.projectValue.text(), decimal);
-        loss[face == Face::Back] = projectFaceLoss(mode, s.UnitsMetric, typed,
-                                                   s.CurrentServiceLife - c.protectionYears);
+        loss[face == Face::Back] =
+            projectFaceLoss(mode, s.UnitsMetric, typed, s.CurrentServiceLife - c.protectionYears);
     }
     s.LossFront = loss[0];
     s.LossBack = loss[1];

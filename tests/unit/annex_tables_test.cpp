@@ -21,13 +21,12 @@ TEST(TableLoss, SegmentRuleInsideTheTable)
         double loss;
     };
     const Case cases[] = {
-        {0, 0.10},     // service life 0: the first segment at its start
-        {5, 0.20},     // a tabulated year gives its own loss
-        {25, 0.60},
-        {50, 1.10},    // the last year, through the segment 25-50
-        {37.5, 0.85},  // halfway between 25 and 50: the mean
-        {15, 0.40},    // inside the segment 5-25
-        {2.5, 0.15},   // inside the first segment
+        {0, 0.10},                // service life 0: the first segment at its start
+        {5, 0.20},                // a tabulated year gives its own loss
+        {25, 0.60},   {50, 1.10}, // the last year, through the segment 25-50
+        {37.5, 0.85},             // halfway between 25 and 50: the mean
+        {15, 0.40},               // inside the segment 5-25
+        {2.5, 0.15},              // inside the first segment
     };
     for (const Case &c : cases)
         EXPECT_NEAR(tableLoss(Years, Table, 0, c.years), c.loss, 1e-15) << double(c.years);
@@ -57,9 +56,9 @@ TEST(TableLoss, BeyondTheLastYearTheLastLossStands)
 TEST(TableLoss, NothingIsReadOutsideTheTable)
 {
     EXPECT_EQ(tableLoss({}, {}, 0, 10), 0.0);
-    EXPECT_EQ(tableLoss({10}, {{0.4}}, 0, 3), 0.4);   // one year: its loss
+    EXPECT_EQ(tableLoss({10}, {{0.4}}, 0, 3), 0.4); // one year: its loss
     EXPECT_EQ(tableLoss({10}, {{0.4}}, 0, 30), 0.4);
-    EXPECT_EQ(tableLoss(Years, Table, 2, 25), 0.0);   // no such column
+    EXPECT_EQ(tableLoss(Years, Table, 2, 25), 0.0); // no such column
     EXPECT_EQ(tableLoss(Years, Table, -1, 25), 0.0);
     EXPECT_EQ(tableLoss(Years, {{0.1}, {0.2}}, 0, 40), 0.0); // rows missing
 }
@@ -89,9 +88,12 @@ TEST(AnnexTables, FaceLossPicksAnnexExposureAndDetail)
         double loss;
     };
     const Case cases[] = {
-        {0, 0, 0, 25, 0.5}, {0, 1, 1, 25, 2.0}, {1, 1, 1, 25, 3.0}, {1, 1, 0, 50, 3.0},
+        {0, 0, 0, 25, 0.5},
+        {0, 1, 1, 25, 2.0},
+        {1, 1, 1, 25, 3.0},
+        {1, 1, 0, 50, 3.0},
         // Whatever does not exist gives no loss.
-        {2, 0, 0, 25, 0.0},  // no such annex
+        {2, 0, 0, 25, 0.0}, // no such annex
         {-1, 0, 0, 25, 0.0},
         {0, 3, 0, 25, 0.0},  // no such exposure
         {0, 2, 0, 25, 0.0},  // a water table without details

@@ -360,6 +360,21 @@ TEST(CorrosionHandlers, CatalogueWithoutCorrosionTables)
     EXPECT_EQ(r.beeps(), 0);
 }
 
+TEST(CorrosionHandlers, ServiceLifeBeyondTheFirstAnnexReadsItsLastYear)
+{
+    // The catalogue's own service lives are trimmed only when the annex
+    // changes; until then 150 years meet a table that ends at 100.
+    pc::Catalogue c = corrosionCatalogue();
+    c.ServiceLife.push_back(150);
+    RunningApp r(c);
+    auto &f = r.f;
+    choose(r, 0, f.CB_ServiceLife, 5);
+    EXPECT_EQ(r.a.s.CurrentServiceLife, 150);
+    EXPECT_EQ(r.a.s.LossFront, 1.0); // the 100-year loss
+    EXPECT_EQ(r.a.s.LossBack, 1.0);
+    EXPECT_EQ(r.beeps(), 0);
+}
+
 TEST(CorrosionHandlers, ThinTablesAreReadWithinTheirBounds)
 {
     // A catalogue held in memory may break what the file reader refuses: an

@@ -106,8 +106,8 @@ TEST(CorrosionTable, LookOfTheCells)
         L look;
     };
     const Case cases[] = {
-        {0, 0, L::Plain},        {3, 0, L::Plain},        {0, 1, L::Header}, {4, 1, L::Header},
-        {0, 13, L::Header},      {6, 5, L::Header},       {0, 2, L::Plain},  {0, 17, L::Plain},
+        {0, 0, L::Plain},        {3, 0, L::Plain},         {0, 1, L::Header}, {4, 1, L::Header},
+        {0, 13, L::Header},      {6, 5, L::Header},        {0, 2, L::Plain},  {0, 17, L::Plain},
         {1, 2, L::RightAligned}, {6, 17, L::RightAligned},
     };
     for (const Case &c : cases)
@@ -120,13 +120,13 @@ TEST(CorrosionTable, LayoutFromTheTextMetrics)
     pc::CorrosionTable t = pc::corrosionTable(c, 0, QString(), true, Dot);
     const auto sevenPerChar = [](const QString &s) { return 7 * static_cast<int>(s.size()); };
     pc::CorrosionTableLayout l = pc::corrosionTableLayout(t, sevenPerChar, 15);
-    EXPECT_EQ(l.defaultColWidth, 44);    // "XXXXXX" + 2
+    EXPECT_EQ(l.defaultColWidth, 44); // "XXXXXX" + 2
     // The widest text measured is the Water header (19 characters): the
     // wider Atmospheric header of row 1 is not measured.
     EXPECT_EQ(l.firstColWidth, 7 * 19);
-    EXPECT_EQ(l.gridWidth, 405);         // (133 + 6 x 44) x 1.02 = 404.94
-    EXPECT_EQ(l.defaultRowHeight, 19);   // 1.25 x 15 = 18.75
-    EXPECT_EQ(l.gridHeight, 366);        // 18 x 19 x 1.07 = 365.94
+    EXPECT_EQ(l.gridWidth, 405);       // (133 + 6 x 44) x 1.02 = 404.94
+    EXPECT_EQ(l.defaultRowHeight, 19); // 1.25 x 15 = 18.75
+    EXPECT_EQ(l.gridHeight, 366);      // 18 x 19 x 1.07 = 365.94
     EXPECT_EQ(l.clientWidth, 415);
     EXPECT_EQ(l.clientHeight, 376);
 

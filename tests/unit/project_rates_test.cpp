@@ -92,15 +92,15 @@ TEST(ProjectRates, TidiedText)
         {"500", false, ProjectMode::TotalLoss, "157", true},
     };
     for (const Case &c : cases) {
-        const pc::TidiedProjectText t = pc::tidyProjectText(QString::fromUtf8(c.text), Dot,
-                                                            c.metric, c.mode, limits(0.2, 4));
+        const pc::TidiedProjectText t =
+            pc::tidyProjectText(QString::fromUtf8(c.text), Dot, c.metric, c.mode, limits(0.2, 4));
         EXPECT_EQ(t.text, QString::fromUtf8(c.tidied)) << c.text;
         EXPECT_EQ(t.wasNumber, c.wasNumber) << c.text;
     }
-    EXPECT_EQ(pc::tidyProjectText(QStringLiteral("0,1"), Comma, true, ProjectMode::Rates,
-                                  limits(0.2, 4))
-                  .text,
-              QStringLiteral("0,100"));
+    EXPECT_EQ(
+        pc::tidyProjectText(QStringLiteral("0,1"), Comma, true, ProjectMode::Rates, limits(0.2, 4))
+            .text,
+        QStringLiteral("0,100"));
 }
 
 TEST(ProjectRates, FaceLoss)
@@ -132,8 +132,8 @@ TEST(ProjectRates, StatusTexts)
               QStringLiteral(" Max. corrosion rate of steel = 0.20 mm / year"));
     EXPECT_EQ(pc::projectEnterText(ProjectMode::TotalLoss, false, l, Dot),
               QStringLiteral(" Max. total loss of steel = 157.48 mils"));
-    EXPECT_EQ(pc::lossStatusText(QStringLiteral("0.80"), QStringLiteral("mm"),
-                                 QStringLiteral("31"), QStringLiteral(" mils")),
+    EXPECT_EQ(pc::lossStatusText(QStringLiteral("0.80"), QStringLiteral("mm"), QStringLiteral("31"),
+                                 QStringLiteral(" mils")),
               QStringLiteral(" Loss: front = 0.80 mm, back = 31  mils"));
 }
 

@@ -44,8 +44,7 @@ TEST(ReductionFactor, ZoneOfTheFrontFace)
         {"", false, Water, 2, ReductionState::NotApplicable},
     };
     for (const Case &c : cases)
-        EXPECT_EQ(pc::reductionDecision(QString::fromUtf8(c.grade), c.project, c.exposure,
-                                        c.detail)
+        EXPECT_EQ(pc::reductionDecision(QString::fromUtf8(c.grade), c.project, c.exposure, c.detail)
                       .state,
                   c.state)
             << c.grade << ' ' << c.project << ' ' << c.exposure << ' ' << c.detail;
@@ -74,9 +73,12 @@ TEST(ReductionFactor, FactorOfTheSelectedItem)
         long double factor;
     };
     const Case cases[] = {
-        {ReductionState::A690Splash, " 3 ", 3},     {ReductionState::A690Splash, " 2 ", 2},
-        {ReductionState::A690Splash, " 1 ", 1},     {ReductionState::NVMarinLWZ, " 5 ", 5},
-        {ReductionState::NVMarinPIZ, " 3 ", 3},     {ReductionState::NVMarinProject, " 5 (LWZ)", 5},
+        {ReductionState::A690Splash, " 3 ", 3},
+        {ReductionState::A690Splash, " 2 ", 2},
+        {ReductionState::A690Splash, " 1 ", 1},
+        {ReductionState::NVMarinLWZ, " 5 ", 5},
+        {ReductionState::NVMarinPIZ, " 3 ", 3},
+        {ReductionState::NVMarinProject, " 5 (LWZ)", 5},
         {ReductionState::NVMarinProject, " 3 (PIZ)", 3},
         {ReductionState::NVMarinProject, " 1 ", 1},
         // No item selected: no division by anything but 1.

@@ -42,7 +42,6 @@ TEST(ServiceLifeLists, AnnexChange)
 {
     struct Case
     {
-        const char *what;
         QStringList before;
         int selected;
         std::vector<int16_t> years;
@@ -50,26 +49,29 @@ TEST(ServiceLifeLists, AnnexChange)
         int selectedAfter;
     };
     const QStringList base = items({0, 25, 50, 100});
+    const QStringList longer = items({0, 25, 50, 100, 120, 150});
     const Case cases[] = {
-        {"years above 100 are appended in table order", base, 3, {0, 5, 25, 50, 100, 120, 150},
-         items({0, 25, 50, 100, 120, 150}), 3},
-        {"an annex ending at 100 removes them", items({0, 25, 50, 100, 120, 150}), 2,
-         {0, 25, 50, 100}, base, 2},
-        {"the selected long life goes with them", items({0, 25, 50, 100, 120}), 4,
-         {0, 25, 50, 100}, base, -1},
-        {"a life beyond the last year is removed", base, 3, {0, 10, 40}, items({0, 25}), -1},
-        {"a life up to the last year stays", base, 1, {0, 10, 40}, items({0, 25}), 1},
-        {"a year listed already is not appended again", items({0, 25, 120}), 0, {0, 120},
-         items({0, 25, 120}), 0},
-        {"removing an item above the selection moves the index", items({0, 150, 50}), 2,
-         {0, 100}, items({0, 50}), 1},
-        {"years up to 100 are never added", items({0, 50}), 0, {0, 25, 75, 100},
-         items({0, 50}), 0},
+        // Years above 100 are appended in table order.
+        {base, 3, {0, 5, 25, 50, 100, 120, 150}, longer, 3},
+        // An annex ending at 100 removes them, and the selected one with them.
+        {longer, 2, {0, 25, 50, 100}, base, 2},
+        {longer, 4, {0, 25, 50, 100}, base, -1},
+        // A life beyond the last year is removed; one up to it stays.
+        {base, 3, {0, 10, 40}, items({0, 25}), -1},
+        {base, 1, {0, 10, 40}, items({0, 25}), 1},
+        // A year listed already is not appended again.
+        {items({0, 25, 120}), 0, {0, 120}, items({0, 25, 120}), 0},
+        // Removing an item above the selection keeps the selected item.
+        {items({0, 150, 50}), 2, {0, 100}, items({0, 50}), 1},
+        // Years up to 100 are never added.
+        {items({0, 50}), 0, {0, 25, 75, 100}, items({0, 50}), 0},
     };
+    int n = 0;
     for (const Case &c : cases) {
         const pc::ServiceLifeList l = pc::serviceLifeListForAnnex(c.before, c.selected, c.years);
-        EXPECT_EQ(l.items, c.after) << c.what;
-        EXPECT_EQ(l.selected, c.selectedAfter) << c.what;
+        EXPECT_EQ(l.items, c.after) << "case " << n;
+        EXPECT_EQ(l.selected, c.selectedAfter) << "case " << n;
+        ++n;
     }
 }
 
