@@ -4,6 +4,7 @@
 
 #include "window/app.h"
 
+#include <array>
 #include <cstdint>
 
 namespace pc {
@@ -31,6 +32,11 @@ inline bool tableRatesSelected(const App &a)
 {
     return a.f.MenuEC3Rates.checked();
 }
+
+// The controls of table rates and of project rates: each rate mode enables
+// its own and disables the other's.
+std::array<form::Control *, 9> tableRateControls(App &a);
+std::array<form::Control *, 9> projectRateControls(App &a);
 
 // " Loss: front = ..., back = ..." from the loss summary labels.
 QString lossStatus(const App &a);

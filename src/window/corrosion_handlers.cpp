@@ -69,6 +69,21 @@ FaceControls faceControls(App &a, App::Face face)
             f.Edit_Front_Descr,   a.s.LastFrontExposure, a.s.ProtectionFront};
 }
 
+std::array<form::Control *, 9> tableRateControls(App &a)
+{
+    form::MainForm &f = a.f;
+    return {&f.GB_EC3,          &f.CB_EC3NAD,    &f.RG_Back,     &f.CB_Back_Detail, &f.RG_Front,
+            &f.CB_Front_Detail, &f.Lbl_EC3Front, &f.Lbl_EC3Back, &f.B_EC3Tables};
+}
+
+std::array<form::Control *, 9> projectRateControls(App &a)
+{
+    form::MainForm &f = a.f;
+    return {&f.RG_Project_Rates, &f.Edit_Front,      &f.Edit_Front_Descr,
+            &f.Edit_Back,        &f.Edit_Back_Descr, &f.Lbl_Front1,
+            &f.Lbl_Front3,       &f.Lbl_Back1,       &f.Lbl_Back3};
+}
+
 QString lossStatus(const App &a)
 {
     return lossStatusText(a.f.Lbl_Summary_Front2.caption(), a.f.Lbl_Summary_Front3.caption(),
@@ -147,13 +162,10 @@ void App::MenuEC3RatesClick()
     f.MenuEC3Rates.setChecked(true);
     f.MenuProjectRates.setChecked(false);
 
-    for (form::Control *c : {&f.GB_EC3, &f.CB_EC3NAD, &f.RG_Back, &f.CB_Back_Detail, &f.RG_Front,
-                             &f.CB_Front_Detail, &f.Lbl_EC3Front, &f.Lbl_EC3Back, &f.B_EC3Tables})
+    for (form::Control *c : tableRateControls(*this))
         c->setEnabled(true);
 
-    const std::initializer_list<form::Control *> project = {
-        &f.RG_Project_Rates, &f.Edit_Front, &f.Edit_Front_Descr, &f.Edit_Back, &f.Edit_Back_Descr,
-        &f.Lbl_Front1,       &f.Lbl_Front3, &f.Lbl_Back1,        &f.Lbl_Back3};
+    const auto project = projectRateControls(*this);
     // The focus must not stay on a control that is about to be disabled.
     form::Control *focus = f.focused();
     if (focus == &f.TabSheetRates ||

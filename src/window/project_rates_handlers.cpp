@@ -40,15 +40,10 @@ void App::MenuProjectRatesClick()
     f.MenuEC3Rates.setChecked(false);
     f.MenuProjectRates.setChecked(true);
 
-    f.RG_Project_Rates.setEnabled(true);
-    f.Edit_Front.setEnabled(true);
-    f.setFocus(&f.Edit_Front);
-    for (form::Control *c : {&f.Edit_Front_Descr, &f.Edit_Back, &f.Edit_Back_Descr, &f.Lbl_Front1,
-                             &f.Lbl_Front3, &f.Lbl_Back1, &f.Lbl_Back3})
+    for (form::Control *c : projectRateControls(*this))
         c->setEnabled(true);
-
-    for (form::Control *c : {&f.GB_EC3, &f.CB_EC3NAD, &f.RG_Back, &f.CB_Back_Detail, &f.RG_Front,
-                             &f.CB_Front_Detail, &f.B_EC3Tables, &f.Lbl_EC3Front, &f.Lbl_EC3Back})
+    f.setFocus(&f.Edit_Front);
+    for (form::Control *c : tableRateControls(*this))
         c->setEnabled(false);
 
     f.Lbl_Summary_Front4.setCaption(f.Edit_Front_Descr.text());
