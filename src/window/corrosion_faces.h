@@ -38,6 +38,10 @@ inline bool tableRatesSelected(const App &a)
 std::array<form::Control *, 9> tableRateControls(App &a);
 std::array<form::Control *, 9> projectRateControls(App &a);
 
+// Enables or disables the service-life and protection lists (a total loss
+// ignores time).
+void enableServiceLifeLists(App &a, bool on);
+
 // " Loss: front = ..., back = ..." from the loss summary labels.
 QString lossStatus(const App &a);
 

@@ -84,6 +84,13 @@ std::array<form::Control *, 9> projectRateControls(App &a)
             &f.Lbl_Front3,       &f.Lbl_Back1,       &f.Lbl_Back3};
 }
 
+void enableServiceLifeLists(App &a, bool on)
+{
+    for (form::Control *c :
+         {&a.f.CB_Protection_Front, &a.f.CB_Protection_Back, &a.f.CB_ServiceLife})
+        c->setEnabled(on);
+}
+
 QString lossStatus(const App &a)
 {
     return lossStatusText(a.f.Lbl_Summary_Front2.caption(), a.f.Lbl_Summary_Front3.caption(),
@@ -178,8 +185,7 @@ void App::MenuEC3RatesClick()
     RG_BackClick();
 
     if (!f.CB_Protection_Front.enabled())
-        for (form::Control *c : {&f.CB_Protection_Front, &f.CB_Protection_Back, &f.CB_ServiceLife})
-            c->setEnabled(true);
+        enableServiceLifeLists(*this, true);
 
     ComputeTableLoss();
 }

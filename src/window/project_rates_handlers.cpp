@@ -50,8 +50,7 @@ void App::MenuProjectRatesClick()
     f.Lbl_Summary_Back4.setCaption(f.Edit_Back_Descr.text());
 
     if (projectMode(*this) == ProjectMode::TotalLoss)
-        for (form::Control *c : {&f.CB_Protection_Front, &f.CB_Protection_Back, &f.CB_ServiceLife})
-            c->setEnabled(false);
+        enableServiceLifeLists(*this, false);
 
     ComputeProjectLoss();
 }
@@ -61,9 +60,7 @@ void App::RG_Project_RatesClick()
     const ProjectMode mode = projectMode(*this);
     const bool metric = s.UnitsMetric;
     // A total loss ignores time: service life and protection are frozen.
-    const bool timed = mode == ProjectMode::Rates;
-    for (form::Control *c : {&f.CB_Protection_Front, &f.CB_Protection_Back, &f.CB_ServiceLife})
-        c->setEnabled(timed);
+    enableServiceLifeLists(*this, mode == ProjectMode::Rates);
     const QString zero = projectZeroText(mode, metric, p.decimalSeparator());
     f.Edit_Front.setText(zero);
     f.Edit_Back.setText(zero);
