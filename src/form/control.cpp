@@ -503,29 +503,6 @@ void Control::setAlphaBlend(int v)
     notify(Property::AlphaBlend);
 }
 
-std::optional<Control::Cell> Control::cellAt(int x, int y, int lineWidth) const
-{
-    // Walks the columns and the rows from the top left corner: a grid has a
-    // handful of them, and the widths and heights may all differ.
-    auto find = [lineWidth](const std::vector<int> &sizes, int pos) {
-        if (pos < 0)
-            return -1;
-        int start = 0;
-        for (size_t i = 0; i < sizes.size(); ++i) {
-            const int end = start + sizes[i] + lineWidth;
-            if (pos < end)
-                return static_cast<int>(i);
-            start = end;
-        }
-        return -1;
-    };
-    const int col = find(colWidths_, x);
-    const int row = find(rowHeights_, y);
-    if (col < 0 || row < 0)
-        return std::nullopt;
-    return Cell{col, row};
-}
-
 void Control::setParent(Control *p)
 {
     if (parent_ == p)

@@ -156,15 +156,6 @@ public:
     const std::vector<int> &rowHeights() const { return rowHeights_; }
     int rowHeight(int row) const;
     void setRowHeight(int row, int h);
-    // The cell under pixel (x, y) of the grid, the cells starting at its top
-    // left corner and separated by lines `lineWidth` pixels wide (each line
-    // belongs to the cell before it); nothing outside every cell.
-    struct Cell
-    {
-        int col = -1;
-        int row = -1;
-    };
-    std::optional<Cell> cellAt(int x, int y, int lineWidth) const;
 
     // Status bar panels.
     const QStringList &panels() const { return panels_; }

@@ -3,6 +3,7 @@
 
 #include "window/property_grid.h"
 
+#include "corrosion/corrosion_table.h"
 #include "engine/reduced_properties.h"
 #include "window/app.h"
 #include "window/wiring.h"
@@ -53,9 +54,10 @@ void App::SetUpPropertyGrid()
 void App::StGr_RedPropMouseMove(int x, int y)
 {
     form::Control &grid = f.StGr_RedProp;
-    if (const auto cell = grid.cellAt(x, y, PropertyGridLineWidth);
-        cell && cell->row >= 0 && cell->row < static_cast<int>(PropertyGridRowHints.size()))
-        grid.setHint(PropertyGridHintHead + PropertyGridRowHints[static_cast<size_t>(cell->row)]);
+    const int col = gridCellAt(grid.colWidths(), PropertyGridLineWidth, x);
+    const int row = gridCellAt(grid.rowHeights(), PropertyGridLineWidth, y);
+    if (col >= 0 && row >= 0 && row < static_cast<int>(PropertyGridRowHints.size()))
+        grid.setHint(PropertyGridHintHead + PropertyGridRowHints[static_cast<size_t>(row)]);
     f.SB1.setPanel(1, hintLongPart(grid.hint()));
 }
 

@@ -235,3 +235,34 @@ TEST(GuiAboutBox, ShowsWithADrawnTransparencyAndHidesOnOkOrWhenLeft)
     QTRY_VERIFY_WITH_TIMEOUT(box.isHidden(), 2000);
     EXPECT_FALSE(r.a.about.shown());
 }
+
+TEST(GuiTableWindow, ShowTableOpensTheTableSizedByTheProgramAndLeavingItClosesIt)
+{
+    Catalogue c = pc::test::handlerCatalogue();
+    Annex x;
+    x.AnnexName = QStringLiteral("EN 1993-5:2007");
+    x.AnnexYear = {5, 25};
+    x.AtmosColName = {QStringLiteral("Normal atmosphere")};
+    x.AtmosLoss = {{0.05}, {0.25}};
+    x.SoilColName = {QStringLiteral("Undisturbed natural soil")};
+    x.SoilLoss = x.AtmosLoss;
+    x.WaterColName = {QStringLiteral("Fresh water")};
+    x.WaterLoss = x.AtmosLoss;
+    c.Annexes = {x};
+    GuiRun r({}, c);
+    auto *tabs = r.widget<QTabWidget>(r.f.PageControl1);
+    QTest::mouseClick(tabs->tabBar(), Qt::LeftButton, {},
+                      tabs->tabBar()->tabRect(form::MainForm::PageRates).center());
+    QTest::mouseClick(r.widget(r.f.B_EC3Tables), Qt::LeftButton);
+    auto &table = r.session->tableWindow();
+    ASSERT_FALSE(table.isHidden());
+    EXPECT_EQ(table.windowTitle(), r.a.tableWindow.TForm2.caption());
+    EXPECT_EQ(table.width(), r.a.tableWindow.TForm2.width());
+    auto *grid = r.widget<QTableWidget>(r.a.tableWindow.SG_EC3Table);
+    EXPECT_EQ(grid->rowCount(), 7);
+    EXPECT_EQ(grid->item(1, 0)->text(), r.a.tableWindow.SG_EC3Table.cell(0, 1));
+    (void)QTest::qWaitForWindowActive(&table, 2000);
+    r.activate();
+    QTRY_VERIFY_WITH_TIMEOUT(table.isHidden(), 2000);
+    EXPECT_FALSE(r.a.tableWindow.shown());
+}

@@ -289,40 +289,6 @@ TEST(FormControl, GridSizesFollowTheDefaultsAsTheToolkitDoes)
     EXPECT_EQ(g.rowHeights(), (std::vector<int>{18, 18}));
 }
 
-TEST(FormControl, MouseToCellCountsEachLineWithTheCellBeforeIt)
-{
-    Control g(QStringLiteral("G"), Kind::Grid);
-    g.setColCount(3);
-    g.setRowCount(2);
-    g.setColWidth(0, 50);
-    g.setColWidth(1, 20);
-    g.setColWidth(2, 30);
-    g.setRowHeight(0, 10);
-    g.setRowHeight(1, 18);
-    struct Case
-    {
-        int x, y;
-        int col, row; // -1: no cell
-    };
-    const Case cases[] = {
-        {0, 0, 0, 0},     {50, 10, 0, 0},  // the lines after the first cell
-        {51, 11, 1, 1},   {72, 29, 2, 1},  // the first pixels of the next cells
-        {102, 0, 2, 0},   {103, 0, -1, -1}, // past the last column
-        {0, 29, 0, 1},    {0, 30, -1, -1},  // past the last row
-        {-1, 5, -1, -1},  {5, -1, -1, -1},
-    };
-    for (const Case &c : cases) {
-        const auto cell = g.cellAt(c.x, c.y, 1);
-        if (c.col < 0) {
-            EXPECT_FALSE(cell) << c.x << "," << c.y;
-            continue;
-        }
-        ASSERT_TRUE(cell) << c.x << "," << c.y;
-        EXPECT_EQ(cell->col, c.col) << c.x << "," << c.y;
-        EXPECT_EQ(cell->row, c.row) << c.x << "," << c.y;
-    }
-}
-
 TEST(FormControl, AlphaTransparencyStaysBetweenInvisibleAndOpaque)
 {
     Control w(QStringLiteral("W"), Kind::Window);
