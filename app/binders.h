@@ -73,6 +73,15 @@ protected:
     void userActed();
     // Whether the user's signal may go to the model (not a program update).
     static bool fromUser();
+    // The user's signal: `action` runs the model's user event, then the
+    // widget follows the model (nothing for a program update's signal).
+    template <typename Action> void user(Action action)
+    {
+        if (!fromUser())
+            return;
+        action();
+        userActed();
+    }
     // Whether a change of p shows at once rather than at the next flush.
     virtual bool immediate(form::Property) const { return false; }
 
@@ -89,6 +98,8 @@ protected:
 
 private:
     void changed(form::Property p);
+    // Applies the properties in `only` (every one for nothing), in order.
+    void apply(const std::set<form::Property> *only);
 
     std::set<form::Property> dirty_;
     std::shared_ptr<bool> alive_;

@@ -33,12 +33,17 @@ namespace {
 Qt::Key keyOf(QChar ch)
 {
     switch (ch.unicode()) {
-    case 8: return Qt::Key_Backspace;
-    case 9: return Qt::Key_Tab;
+    case 8:
+        return Qt::Key_Backspace;
+    case 9:
+        return Qt::Key_Tab;
     case 10:
-    case 13: return Qt::Key_Return;
-    case 27: return Qt::Key_Escape;
-    default: break;
+    case 13:
+        return Qt::Key_Return;
+    case 27:
+        return Qt::Key_Escape;
+    default:
+        break;
     }
     const char16_t u = ch.toUpper().unicode();
     if ((u >= u'0' && u <= u'9') || (u >= u'A' && u <= u'Z') || u == u' ' || u == u'.' ||
@@ -70,8 +75,7 @@ const std::pair<int, const char *> PagePictures[] = {
 
 WidgetScriptTarget::WidgetScriptTarget(QString screenshotDir)
     : screenshotDir_(std::move(screenshotDir))
-{
-}
+{}
 
 WidgetScriptTarget::~WidgetScriptTarget() = default;
 
@@ -143,12 +147,8 @@ void WidgetScriptTarget::focus(form::Form &form, Control &c)
 
 ActionResult WidgetScriptTarget::enter(form::Form &form, Control &c)
 {
-    if (!form::Form::focusableKind(c.kind()))
-        return ActionResult::WrongKind;
-    if (const ActionResult r = form.check(c); r != ActionResult::Done)
+    if (const ActionResult r = form.enterCheck(c); r != ActionResult::Done)
         return r;
-    if (!c.focusable())
-        return ActionResult::Ignored;
     ready();
     focus(form, c);
     done();
@@ -175,20 +175,19 @@ ActionResult WidgetScriptTarget::leave(form::Form &form)
     return ActionResult::Done;
 }
 
-ActionResult WidgetScriptTarget::typeKeys(form::Form &form, Control &c, const QString &text)
+QLineEdit *WidgetScriptTarget::focusedEdit(form::Form &form, Control &c)
 {
-    if (c.kind() != Kind::Edit)
-        return ActionResult::WrongKind;
-    if (const ActionResult r = form.check(c); r != ActionResult::Done)
-        return r;
-    if (!c.focusable())
-        return ActionResult::Ignored;
     ready();
     focus(form, c);
-    auto *edit = qobject_cast<QLineEdit *>(widgetOf(c));
-    if (!edit)
-        return ActionResult::Done;
-    for (QChar ch : text) {
+    return qobject_cast<QLineEdit *>(widgetOf(c));
+}
+
+ActionResult WidgetScriptTarget::typeKeys(form::Form &form, Control &c, const QString &text)
+{
+    if (const ActionResult r = form.editCheck(c); r != ActionResult::Done)
+        return r;
+    QLineEdit *edit = focusedEdit(form, c);
+    for (QChar ch : edit ? text : QString()) {
         // A handler may have moved the focus away or disabled the field: the
         // rest of the keys go nowhere.
         if (form.focused() != &c || !form.reachable(c))
@@ -214,15 +213,9 @@ ActionResult WidgetScriptTarget::key(form::Form &form, Control &c, QChar key)
 
 ActionResult WidgetScriptTarget::replace(form::Form &form, Control &c, const QString &text)
 {
-    if (c.kind() != Kind::Edit)
-        return ActionResult::WrongKind;
-    if (const ActionResult r = form.check(c); r != ActionResult::Done)
+    if (const ActionResult r = form.editCheck(c); r != ActionResult::Done)
         return r;
-    if (!c.focusable())
-        return ActionResult::Ignored;
-    ready();
-    focus(form, c);
-    auto *edit = qobject_cast<QLineEdit *>(widgetOf(c));
+    QLineEdit *edit = focusedEdit(form, c);
     if (edit && form.focused() == &c && form.reachable(c)) {
         // Select all, then paste (or delete, for no text).
         edit->selectAll();
@@ -239,21 +232,8 @@ ActionResult WidgetScriptTarget::select(form::Form &form, Control &c, int index)
 {
     if (&c == form.pageControl())
         return page(form, index);
-    switch (c.kind()) {
-    case Kind::ListBox:
-    case Kind::ComboBox:
-    case Kind::RadioGroup:
-    case Kind::TabControl:
-        if (index < 0 || index >= c.itemCount())
-            return ActionResult::BadIndex;
-        break;
-    default:
-        return ActionResult::WrongKind;
-    }
-    if (const ActionResult r = form.check(c); r != ActionResult::Done)
+    if (const ActionResult r = form.selectCheck(c, index); r != ActionResult::Done)
         return r;
-    if (c.kind() == Kind::RadioGroup && !c.itemEnabled()[static_cast<size_t>(index)])
-        return ActionResult::Ignored;
     ready();
     QWidget *w = widgetOf(c);
     if (auto *list = qobject_cast<QListWidget *>(w)) {
@@ -282,9 +262,7 @@ ActionResult WidgetScriptTarget::select(form::Form &form, Control &c, int index)
 
 ActionResult WidgetScriptTarget::dropDown(form::Form &form, Control &c)
 {
-    if (c.kind() != Kind::ComboBox)
-        return ActionResult::WrongKind;
-    if (const ActionResult r = form.check(c); r != ActionResult::Done)
+    if (const ActionResult r = form.dropDownCheck(c); r != ActionResult::Done)
         return r;
     ready();
     if (auto *combo = qobject_cast<QComboBox *>(widgetOf(c))) {
@@ -297,18 +275,7 @@ ActionResult WidgetScriptTarget::dropDown(form::Form &form, Control &c)
 
 ActionResult WidgetScriptTarget::click(form::Form &form, Control &c)
 {
-    switch (c.kind()) {
-    case Kind::Button:
-    case Kind::CheckBox:
-    case Kind::RadioButton:
-    case Kind::MenuItem:
-    case Kind::Label:
-    case Kind::Image:
-        break;
-    default:
-        return ActionResult::WrongKind;
-    }
-    if (const ActionResult r = form.check(c); r != ActionResult::Done)
+    if (const ActionResult r = form.clickCheck(c); r != ActionResult::Done)
         return r;
     ready();
     QObject *o = session_->binderFor(c) ? session_->binderFor(c)->object() : nullptr;
@@ -327,17 +294,13 @@ ActionResult WidgetScriptTarget::click(form::Form &form, Control &c)
 
 ActionResult WidgetScriptTarget::page(form::Form &form, int index)
 {
+    if (const ActionResult r = form.pageCheck(index); r != ActionResult::Done)
+        return r;
     Control *pc = form.pageControl();
-    if (!pc)
-        return ActionResult::WrongKind;
-    const auto pages = form.pages();
-    if (index < 0 || index >= static_cast<int>(pages.size()))
-        return ActionResult::BadIndex;
-    if (!form.reachable(*pc) || !pages[static_cast<size_t>(index)]->tabVisible())
-        return ActionResult::Ignored;
     ready();
     if (auto *tabs = qobject_cast<QTabWidget *>(widgetOf(*pc)))
-        QTest::mouseClick(tabs->tabBar(), Qt::LeftButton, {}, middle(tabs->tabBar()->tabRect(index)));
+        QTest::mouseClick(tabs->tabBar(), Qt::LeftButton, {},
+                          middle(tabs->tabBar()->tabRect(index)));
     done();
     if (!screenshotDir_.isEmpty() && app_ && pc->activePageIndex() == index)
         for (const auto &[i, name] : PagePictures)

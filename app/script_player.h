@@ -12,6 +12,7 @@
 #include <memory>
 #include <set>
 
+class QLineEdit;
 class QWidget;
 
 namespace pc::gui {
@@ -55,6 +56,8 @@ private:
     // Puts the focus on c through the toolkit, as a click or a tab would.
     void focus(form::Form &form, form::Control &c);
     form::ActionResult typeKeys(form::Form &form, form::Control &c, const QString &text);
+    // The edit of c, with the focus on it.
+    QLineEdit *focusedEdit(form::Form &form, form::Control &c);
     // Saves a picture of w as NAME.png; `once`: only the first time.
     void save(QWidget *w, const QString &name, bool once);
 

@@ -132,10 +132,9 @@ public:
         painter->setFont(opt.font);
         const QPalette::ColorGroup cg = !(opt.state & QStyle::State_Enabled) ? QPalette::Disabled
                                         : (opt.state & QStyle::State_Active) ? QPalette::Normal
-                                                                              : QPalette::Inactive;
-        painter->setPen(opt.palette.color(cg, (opt.state & QStyle::State_Selected)
-                                                  ? QPalette::HighlightedText
-                                                  : QPalette::Text));
+                                                                             : QPalette::Inactive;
+        painter->setPen(opt.palette.color(
+            cg, (opt.state & QStyle::State_Selected) ? QPalette::HighlightedText : QPalette::Text));
         const QStringList parts = text.split(QLatin1Char('\t'));
         const QFontMetrics fm(opt.font);
         const int stop = std::max(1, list_->tabStop());

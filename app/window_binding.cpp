@@ -31,7 +31,8 @@ WindowBinding::WindowBinding(Session &session, form::Form &form, QWidget *window
             continue;
         }
         if (objects.size() > 1) {
-            problems_ << c->name() + QStringLiteral(": %1 objects of that name").arg(objects.size());
+            problems_ << c->name() +
+                             QStringLiteral(": %1 objects of that name").arg(objects.size());
             continue;
         }
         QObject *o = objects.front();

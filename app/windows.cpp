@@ -60,9 +60,8 @@ MainWindow::MainWindow(Session &session) : session_(session)
     ui.Edit1->setPalette(banner);
     ui.MainMenu->installEventFilter(this);
     // The chart's context menu.
-    connect(ui.TeeCh_Wx, &QWidget::customContextMenuRequested, this, [this](const QPoint &pos) {
-        ui.PopUpMenu->popup(ui.TeeCh_Wx->mapToGlobal(pos));
-    });
+    connect(ui.TeeCh_Wx, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint &pos) { ui.PopUpMenu->popup(ui.TeeCh_Wx->mapToGlobal(pos)); });
     ui.TeeCh_Wx->setRenderHint(QPainter::Antialiasing);
     ui.TC_Chart->setShape(QTabBar::RoundedSouth);
     ui.TC_Chart->setDrawBase(false);
@@ -72,8 +71,9 @@ MainWindow::MainWindow(Session &session) : session_(session)
 
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == ui.MainMenu && (event->type() == QEvent::Resize || event->type() == QEvent::Show ||
-                                   event->type() == QEvent::FontChange)) {
+    if (watched == ui.MainMenu &&
+        (event->type() == QEvent::Resize || event->type() == QEvent::Show ||
+         event->type() == QEvent::FontChange)) {
         QLineEdit *banner = ui.Edit1;
         const int width = banner->fontMetrics().horizontalAdvance(banner->text()) + 12;
         const int height = std::min(ui.MainMenu->height(), banner->sizeHint().height());

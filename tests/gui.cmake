@@ -26,7 +26,8 @@ foreach(script ${PILECORR_SCENARIOS})
     endif()
     add_test(NAME ${variant}.${name}
              COMMAND ${CMAKE_COMMAND}
-                     -DPROGRAM=$<TARGET_FILE:pilecorr>
+                     -DCLI=$<TARGET_FILE:pilecorr>
+                     -DSCRIPT_OPTION=--script
                      -DNAME=${name}
                      -DSCRIPT=${script}
                      -DEXPECTED=${dir}/${name}.expected
@@ -36,7 +37,7 @@ foreach(script ${PILECORR_SCENARIOS})
                      -DSCENARIO_DATA=${PILECORR_SCENARIO_DATA}
                      -DWORK_DIR=${runs}
                      ${locale}
-                     -P ${CMAKE_CURRENT_SOURCE_DIR}/gui/run_gui_scenario.cmake)
+                     -P ${CMAKE_CURRENT_SOURCE_DIR}/scenarios/run_scenario.cmake)
     set_tests_properties(${variant}.${name} PROPERTIES ENVIRONMENT QT_QPA_PLATFORM=offscreen)
   endforeach()
 endforeach()

@@ -444,6 +444,15 @@ void Control::setTabIndex(int i)
     notify(Property::TabIndex);
 }
 
+void Control::setGeometry(Property p, int &field, int v)
+{
+    geometrySet_ |= geometryBit(p);
+    if (field == v)
+        return;
+    field = v;
+    notify(p);
+}
+
 bool Control::geometrySet(Property p) const
 {
     return (geometrySet_ & geometryBit(p)) != 0;
@@ -451,47 +460,27 @@ bool Control::geometrySet(Property p) const
 
 void Control::setTop(int v)
 {
-    geometrySet_ |= geometryBit(Property::Top);
-    if (top_ == v)
-        return;
-    top_ = v;
-    notify(Property::Top);
+    setGeometry(Property::Top, top_, v);
 }
 
 void Control::setHeight(int v)
 {
-    geometrySet_ |= geometryBit(Property::Height);
-    if (height_ == v)
-        return;
-    height_ = v;
-    notify(Property::Height);
+    setGeometry(Property::Height, height_, v);
 }
 
 void Control::setWidth(int v)
 {
-    geometrySet_ |= geometryBit(Property::Width);
-    if (width_ == v)
-        return;
-    width_ = v;
-    notify(Property::Width);
+    setGeometry(Property::Width, width_, v);
 }
 
 void Control::setMaxHeight(int v)
 {
-    geometrySet_ |= geometryBit(Property::MaxHeight);
-    if (maxHeight_ == v)
-        return;
-    maxHeight_ = v;
-    notify(Property::MaxHeight);
+    setGeometry(Property::MaxHeight, maxHeight_, v);
 }
 
 void Control::setLeft(int v)
 {
-    geometrySet_ |= geometryBit(Property::Left);
-    if (left_ == v)
-        return;
-    left_ = v;
-    notify(Property::Left);
+    setGeometry(Property::Left, left_, v);
 }
 
 void Control::setAlphaBlend(int v)

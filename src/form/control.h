@@ -243,6 +243,8 @@ public:
 
 private:
     void notify(Property p);
+    // Sets one geometry property (Top, Height, Width, MaxHeight, Left).
+    void setGeometry(Property p, int &field, int v);
 
     QString name_;
     Kind kind_;
