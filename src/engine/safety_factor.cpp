@@ -1,22 +1,16 @@
 #include "engine/safety_factor.h"
 
 #include "units/format.h"
+#include "units/unit_factors.h"
 
 namespace pc {
-
-namespace {
-
-constexpr long double KnmPerKipFt = 4.449741L;
-
-} // namespace
 
 Extended roundToHundredths(Extended x)
 {
     return roundEven(x * 100.0L) / 100.0L;
 }
 
-Extended safetyFactor(double moment, double load, double deflection, double modulus, double area,
-                      double fy)
+Extended sectionStress(double moment, double load, double deflection, double modulus, double area)
 {
     if (!(modulus > 0))
         return 0;
@@ -31,9 +25,20 @@ Extended safetyFactor(double moment, double load, double deflection, double modu
             return 0;
         stress += n / static_cast<Extended>(area) * 10.0L;
     }
+    return stress > 0 ? stress : 0;
+}
+
+Extended factorOfStress(double fy, Extended stress)
+{
     if (!(stress > 0))
         return 0;
     return roundToHundredths(static_cast<Extended>(fy) / stress);
+}
+
+Extended safetyFactor(double moment, double load, double deflection, double modulus, double area,
+                      double fy)
+{
+    return factorOfStress(fy, sectionStress(moment, load, deflection, modulus, area));
 }
 
 SafetyFactors computeSafetyFactors(const SafetyFactorInput &in)
@@ -95,7 +100,7 @@ QString bendingMomentCapacityText(QChar decimal, bool metric, Extended bmc)
 {
     if (metric)
         return format(decimal, "%8.0f", {bmc});
-    return format(decimal, "%8.1f", {bmc / KnmPerKipFt});
+    return format(decimal, "%8.1f", {bmc / KNM_PER_KIPFT});
 }
 
 } // namespace pc

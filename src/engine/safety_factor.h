@@ -37,6 +37,12 @@ Extended roundToHundredths(Extended x);
 Extended safetyFactor(double moment, double load, double deflection, double modulus, double area,
                       double fy);
 
+// The two steps of safetyFactor, for a scan that puts one section under many
+// grade strengths: the stress of the section in N/mm2 (0 when it has none we
+// could state, as above), then fy / stress rounded to 0.01 (0 without a stress).
+Extended sectionStress(double moment, double load, double deflection, double modulus, double area);
+Extended factorOfStress(double fy, Extended stress);
+
 struct SafetyFactors
 {
     Extended sfIni = 0;
