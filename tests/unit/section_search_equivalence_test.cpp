@@ -127,13 +127,16 @@ TEST(SectionSearchEquivalence, OneWriteLeavesTheStateOfWritingEveryCandidate)
         replace(&F::Edit_Moment, "50"), // no loss
         replace(&F::Edit_Moment, "0"),  // nothing passes
         [](pc::test::RunningApp &r) { r.f.userClick(r.f.MenuSelectSection); },
-        // A search started away from the input page: no section click
-        // rewrites the status bar, so the text left by a candidate without a
-        // reduced section stays.
+        // A search started away from the input page (the search modes can
+        // only be chosen there, but a corrosion input on the rates page
+        // re-runs the search): no section click rewrites the status bar, so
+        // the text left by a candidate without a reduced section stays.
         loss(3),
         replace(&F::Edit_Moment, "400"),
-        [](pc::test::RunningApp &r) { r.f.userPage(pc::form::MainForm::PageRates); },
         [](pc::test::RunningApp &r) { r.f.userClick(r.f.MenuSelectSfmin); },
+        [](pc::test::RunningApp &r) { r.f.userPage(pc::form::MainForm::PageRates); },
+        loss(3),
+        [](pc::test::RunningApp &r) { r.a.RecomputeAfterInput(); },
     };
 
     pc::test::RunningApp once(mixedCatalogue());
