@@ -18,7 +18,8 @@ void Catalogue::deriveLoadedValues()
     CurrentAnnex = 0;
     MaxMomentImp = static_cast<double>(truncZero(MaxMoment * 10.0L / KNM_PER_KIPFT) / 10.0L);
     MaxLoadImp = static_cast<double>(truncZero(MaxLoad * 10.0L / KNPM_PER_KIPPFT) / 10.0L);
-    MaxDeflectionImp = static_cast<double>(truncZero(MaxDeflection * 10.0L / CM_PER_IN_DEFLECTION_LIMIT) / 10.0L);
+    MaxDeflectionImp =
+        static_cast<double>(truncZero(MaxDeflection * 10.0L / CM_PER_IN_DEFLECTION_LIMIT) / 10.0L);
     MaxWallLengthFt = static_cast<double>(roundToPow10(MaxWallLength / M_PER_FT, -1));
 }
 

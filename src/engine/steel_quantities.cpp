@@ -53,8 +53,8 @@ SteelQuantityTexts steelQuantityTexts(QChar decimal, bool metric, const SteelQua
     } else {
         t.total = format(decimal, "%1.1f", {tonnes * SHORT_T_PER_T});
         t.wallLength = format(decimal, "%1.1f", {q.coveredLength / M_PER_FT});
-        t.weight =
-            hasWidth ? format(decimal, "%1.2f", {weight / KGM2_PER_LBFT2}) : QuantityNotAvailableText;
+        t.weight = hasWidth ? format(decimal, "%1.2f", {weight / KGM2_PER_LBFT2})
+                            : QuantityNotAvailableText;
     }
     return t;
 }

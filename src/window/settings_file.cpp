@@ -73,10 +73,6 @@ bool writeSettingsFile(const QString &path, const QString &metric, const QString
     if (!QDir().mkpath(file.absolutePath()))
         return false;
     QSettings settings(path, QSettings::IniFormat);
-    // A file that is not INI text would be replaced by the three entries
-    // alone; it is left as it is instead.
-    if (settings.status() != QSettings::NoError)
-        return false;
     // The file is written to a temporary file beside it and renamed into
     // place, never half-written.
     settings.setAtomicSyncRequired(true);

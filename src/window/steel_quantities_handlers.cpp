@@ -1,11 +1,11 @@
 // The steel quantities of the wall and the two length fields.
 
-#include "window/numeric_key_filter.h"
 #include "engine/steel_quantities.h"
-#include "window/app.h"
-#include "window/wiring.h"
 #include "units/format.h"
 #include "units/unit_factors.h"
+#include "window/app.h"
+#include "window/numeric_key_filter.h"
+#include "window/wiring.h"
 
 namespace pc {
 
