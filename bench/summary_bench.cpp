@@ -21,6 +21,7 @@
 
 #include <cmath>
 #include <memory>
+#include <vector>
 
 namespace {
 
@@ -64,13 +65,18 @@ KernelRows kernelRows(const pc::Catalogue &c, double loss)
             k = i;
     const long double t = (static_cast<long double>(loss) - c.LossStep[k]) /
                           (int(c.LossStep[k + 1]) - int(c.LossStep[k]));
-    return {c.RedWel[0].begin(), c.RedA[0].begin(),         c.RedWel[k].begin(),
-            c.RedWel[k + 1].begin(), c.RedA[k].begin(), c.RedA[k + 1].begin(), t};
+    return {c.RedWel[0].begin(),
+            c.RedA[0].begin(),
+            c.RedWel[k].begin(),
+            c.RedWel[k + 1].begin(),
+            c.RedA[k].begin(),
+            c.RedA[k + 1].begin(),
+            t};
 }
 
 // Stresses of the initial and the reduced section of s.
-inline void kernelStresses(const KernelRows &r, int s, long double m, long double n,
-                           long double e, long double &ini, long double &red)
+inline void kernelStresses(const KernelRows &r, int s, long double m, long double n, long double e,
+                           long double &ini, long double &red)
 {
     const long double w0 = r.wel0[s];
     const long double a0 = r.a0[s];
@@ -90,44 +96,37 @@ inline void kernelStresses(const KernelRows &r, int s, long double m, long doubl
     }
 }
 
+// Both factors of every section of " ALL" for each strength.
+long double kernelFamily(const pc::Catalogue &c, const std::vector<double> &fys)
+{
+    const KernelRows rows = kernelRows(c, Loss);
+    long double sum = 0;
+    for (int s = c.FamilyRange[0][0]; s <= c.FamilyRange[0][1]; ++s) {
+        long double ini, red;
+        kernelStresses(rows, s, Moment, 0, 0, ini, red);
+        for (double fy : fys)
+            sum += kernelFactor(fy, ini) + kernelFactor(fy, red);
+    }
+    return sum;
+}
+
 void BM_Kernel_Family(benchmark::State &state)
 {
-    const pc::Catalogue &c = catalogue();
-    const int first = c.FamilyRange[0][0];
-    const int last = c.FamilyRange[0][1];
-    const long double fy = 355;
-    for (auto _ : state) {
-        const KernelRows rows = kernelRows(c, Loss);
-        long double sum = 0;
-        for (int s = first; s <= last; ++s) {
-            long double ini, red;
-            kernelStresses(rows, s, Moment, 0, 0, ini, red);
-            sum += kernelFactor(fy, ini) + kernelFactor(fy, red);
-        }
-        benchmark::DoNotOptimize(sum);
-    }
-    state.counters["sections"] = last - first + 1;
+    const std::vector<double> fy = {355};
+    for (auto _ : state)
+        benchmark::DoNotOptimize(kernelFamily(catalogue(), fy));
+    state.counters["sections"] = catalogue().FamilyRange[0][1] - catalogue().FamilyRange[0][0] + 1;
 }
 BENCHMARK(BM_Kernel_Family)->Unit(benchmark::kMicrosecond);
 
 // Every section against every grade, as the summary evaluates them.
 void BM_Kernel_SummaryEvaluations(benchmark::State &state)
 {
-    const pc::Catalogue &c = catalogue();
-    const int first = c.FamilyRange[0][0];
-    const int last = c.FamilyRange[0][1];
-    for (auto _ : state) {
-        const KernelRows rows = kernelRows(c, Loss);
-        long double sum = 0;
-        for (int s = first; s <= last; ++s) {
-            long double ini, red;
-            kernelStresses(rows, s, Moment, 0, 0, ini, red);
-            for (double fy : c.GradeFy)
-                sum += kernelFactor(fy, ini) + kernelFactor(fy, red);
-        }
-        benchmark::DoNotOptimize(sum);
-    }
-    state.counters["evaluations"] = (last - first + 1) * c.GradeCount();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(kernelFamily(catalogue(), catalogue().GradeFy));
+    state.counters["evaluations"] =
+        (catalogue().FamilyRange[0][1] - catalogue().FamilyRange[0][0] + 1) *
+        catalogue().GradeCount();
 }
 BENCHMARK(BM_Kernel_SummaryEvaluations)->Unit(benchmark::kMicrosecond);
 

@@ -104,6 +104,18 @@ ReducedModulusArea loadedSection(const App &a)
     return m;
 }
 
+// One radio button chosen: it is checked and bold, the other neither, and
+// the grid is filled with the chosen factor.
+void chooseSummaryFactor(App &a, form::Control &chosen, form::Control &other)
+{
+    other.setChecked(false);
+    other.setFontBold(false);
+    chosen.setChecked(true);
+    chosen.setFontBold(true);
+    a.FillSummaryGrid();
+    a.ShowSummaryCaption();
+}
+
 } // namespace
 
 void setSummaryWritesEveryRow(bool on)
@@ -259,22 +271,12 @@ void App::TabSheetSFTableExit() {}
 
 void App::RB_SummarySfIniClick()
 {
-    f.RB_SummarySfRed.setChecked(false);
-    f.RB_SummarySfRed.setFontBold(false);
-    f.RB_SummarySfIni.setChecked(true);
-    f.RB_SummarySfIni.setFontBold(true);
-    FillSummaryGrid();
-    ShowSummaryCaption();
+    chooseSummaryFactor(*this, f.RB_SummarySfIni, f.RB_SummarySfRed);
 }
 
 void App::RB_SummarySfRedClick()
 {
-    f.RB_SummarySfIni.setChecked(false);
-    f.RB_SummarySfIni.setFontBold(false);
-    f.RB_SummarySfRed.setChecked(true);
-    f.RB_SummarySfRed.setFontBold(true);
-    FillSummaryGrid();
-    ShowSummaryCaption();
+    chooseSummaryFactor(*this, f.RB_SummarySfRed, f.RB_SummarySfIni);
 }
 
 void App::PageControl1Change()

@@ -164,6 +164,29 @@ void recomputeInNewUnits(App &a, int rememberedItem)
     // The chart takes the new units when its page is shown or rebuilt.
 }
 
+// The switch itself, in its order. Only the switch to imperial snaps the
+// pile length, so that it shows exactly in hundredths of a foot.
+void switchUnits(App &a, bool metric)
+{
+    a.s.UnitsMetric = metric;
+    (metric ? a.f.MenuMetric : a.f.MenuImperial).setChecked(true);
+    takeWorkingFy(a);
+    const int remembered = a.f.LB_SSP.itemIndex();
+    if (metric) {
+        a.ShowMetricUnitLabels();
+    } else {
+        a.ShowImperialUnitLabels();
+        a.s.SspLength = snapToHundredthFoot(a.s.SspLength);
+    }
+    a.SetUpSummaryGrid();
+    const QChar decimal = a.p.decimalSeparator();
+    rewriteInputs(a, metric ? metricInputTexts(decimal, storedInputs(a), inputLimits(a))
+                            : imperialInputTexts(decimal, storedInputs(a), inputLimits(a)));
+    a.p.beep();
+    convertProjectValues(a);
+    recomputeInNewUnits(a, remembered);
+}
+
 } // namespace
 
 void App::ShowMetricUnitLabels()
@@ -178,37 +201,14 @@ void App::ShowImperialUnitLabels()
 
 void App::MenuImperialClick()
 {
-    if (f.MenuImperial.checked())
-        return;
-    s.UnitsMetric = false;
-    f.MenuImperial.setChecked(true);
-    takeWorkingFy(*this);
-    const int remembered = f.LB_SSP.itemIndex();
-    ShowImperialUnitLabels();
-    s.SspLength = snapToHundredthFoot(s.SspLength);
-    SetUpSummaryGrid();
-    rewriteInputs(
-        *this, imperialInputTexts(p.decimalSeparator(), storedInputs(*this), inputLimits(*this)));
-    p.beep();
-    convertProjectValues(*this);
-    recomputeInNewUnits(*this, remembered);
+    if (!f.MenuImperial.checked())
+        switchUnits(*this, false);
 }
 
 void App::MenuMetricClick()
 {
-    if (f.MenuMetric.checked())
-        return;
-    s.UnitsMetric = true;
-    f.MenuMetric.setChecked(true);
-    takeWorkingFy(*this);
-    const int remembered = f.LB_SSP.itemIndex();
-    ShowMetricUnitLabels();
-    SetUpSummaryGrid();
-    rewriteInputs(*this,
-                  metricInputTexts(p.decimalSeparator(), storedInputs(*this), inputLimits(*this)));
-    p.beep();
-    convertProjectValues(*this);
-    recomputeInNewUnits(*this, remembered);
+    if (!f.MenuMetric.checked())
+        switchUnits(*this, true);
 }
 
 void wireUnits(App &a)

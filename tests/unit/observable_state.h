@@ -7,6 +7,11 @@
 #include "driver/property_text.h"
 #include "driver/run_state_text.h"
 
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <vector>
+
 namespace pc::test {
 
 // 24 sections of rising modulus; every fifth lacks a reduced section from
@@ -85,6 +90,22 @@ inline QString observableState(pc::test::RunningApp &r)
                    pc::driver::runStateJson(r.a, r.p, QString::fromUtf8(name)).value_or("?")) +
                QLatin1Char('\n');
     return out;
+}
+
+// Runs each step on both programs, on `plain` with its plain way switched on
+// by `usePlainWay`, and expects the same observable state after every step.
+inline void
+expectSameStateAfterEachStep(RunningApp &fast, RunningApp &plain,
+                             const std::vector<std::function<void(RunningApp &)>> &steps,
+                             void (*usePlainWay)(bool))
+{
+    for (size_t i = 0; i < steps.size(); ++i) {
+        steps[i](fast);
+        usePlainWay(true);
+        steps[i](plain);
+        usePlainWay(false);
+        ASSERT_EQ(observableState(fast), observableState(plain)) << "after step " << i;
+    }
 }
 
 } // namespace pc::test

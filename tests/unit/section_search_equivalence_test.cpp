@@ -13,7 +13,6 @@
 namespace {
 
 using pc::test::mixedCatalogue;
-using pc::test::observableState;
 
 TEST(SectionSearchEquivalence, OneWriteLeavesTheStateOfWritingEveryCandidate)
 {
@@ -66,13 +65,9 @@ TEST(SectionSearchEquivalence, OneWriteLeavesTheStateOfWritingEveryCandidate)
     pc::setSearchWritesEveryCandidate(true);
     pc::test::RunningApp every(mixedCatalogue());
     pc::setSearchWritesEveryCandidate(false);
-    for (size_t i = 0; i < steps.size(); ++i) {
-        steps[i](once);
-        pc::setSearchWritesEveryCandidate(true);
-        steps[i](every);
-        pc::setSearchWritesEveryCandidate(false);
-        ASSERT_EQ(observableState(once), observableState(every)) << "after step " << i;
-    }
+    pc::test::expectSameStateAfterEachStep(once, every, steps, pc::setSearchWritesEveryCandidate);
+    if (testing::Test::HasFatalFailure())
+        return;
     // The steps did reach the cases that matter.
     EXPECT_GT(once.p.beeps(), 3);
     EXPECT_EQ(once.f.SB1.panel(0),

@@ -95,14 +95,9 @@ TEST(SummaryEquivalence, OneWriteLeavesTheStateOfComputingEveryRow)
     pc::setSummaryWritesEveryRow(true);
     RunningApp every(c);
     pc::setSummaryWritesEveryRow(false);
-    for (size_t i = 0; i < steps.size(); ++i) {
-        steps[i](once);
-        pc::setSummaryWritesEveryRow(true);
-        steps[i](every);
-        pc::setSummaryWritesEveryRow(false);
-        ASSERT_EQ(pc::test::observableState(once), pc::test::observableState(every))
-            << "after step " << i;
-    }
+    pc::test::expectSameStateAfterEachStep(once, every, steps, pc::setSummaryWritesEveryRow);
+    if (testing::Test::HasFatalFailure())
+        return;
     // The steps did reach the cases that matter.
     EXPECT_GT(once.p.beeps(), 20);
     EXPECT_EQ(once.f.SFList.cell(1, 1), QStringLiteral("  N/A"));
