@@ -209,13 +209,6 @@ int wrappedTextHeight(const QString &text, int maxWidth, int lineHeight, int max
     return std::min(lines * lineHeight, maxHeight);
 }
 
-QString lossStatusText(const QString &frontValue, const QString &frontUnit,
-                       const QString &backValue, const QString &backUnit)
-{
-    return QStringLiteral(" Loss: front = ") + frontValue + QLatin1Char(' ') + frontUnit +
-           QStringLiteral(", back = ") + backValue + QLatin1Char(' ') + backUnit;
-}
-
 int centredDescriptionTop(int captionTop, int captionHeight, int boxHeight, int labelHeight,
                           long double scale)
 {

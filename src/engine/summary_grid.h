@@ -121,11 +121,6 @@ SummaryGridLayout summaryGridLayout(long double scale, int fontPointSize,
 int wrappedTextHeight(const QString &text, int maxWidth, int lineHeight, int maxHeight,
                       const std::function<int(const QString &)> &textWidth);
 
-// The status text of the losses: " Loss: front = " + value + " " + unit +
-// ", back = " + value + " " + unit, from the captions of the loss summary.
-QString lossStatusText(const QString &frontValue, const QString &frontUnit,
-                       const QString &backValue, const QString &backUnit);
-
 // Top of a description label centred in the space between the bottom of its
 // caption label and the bottom of the loss box (less 13 pixels at 96 pixels
 // per inch).

@@ -43,8 +43,6 @@ const UnitCaptions &unitCaptions(bool metric)
         S("mm"),
         S(" rates (mm / year)"),
         S(" total loss (mm)"),
-        S(" mm / year"),
-        S(" mm"),
         {S(" cm³/m"), S(" cm4/m"), S(" cm²/m"), S(" mm"), S(" mm")}};
     static const UnitCaptions imperialCaptions{
         S("kips*ft/ft"),
@@ -66,8 +64,6 @@ const UnitCaptions &unitCaptions(bool metric)
         S(" mils"),
         S(" rates (mils / year)"),
         S(" total loss (mils)"),
-        S(" mils / year"),
-        S(" mils"),
         {S(" in³/ft"), S(" in4/ft"), S(" in²/ft"), S(" in"), S(" in")}};
     return metric ? metricCaptions : imperialCaptions;
 }

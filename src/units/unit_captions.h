@@ -44,8 +44,6 @@ struct UnitCaptions
     QString lossUnit;       // Lbl_Summary_Front3, Lbl_Summary_Back3
     QString ratesItem;      // RG_Project_Rates item 0
     QString totalLossItem;  // RG_Project_Rates item 1
-    QString rateUnit;       // Lbl_Front3, Lbl_Back3 while rates are entered
-    QString totalLossUnit;  // Lbl_Front3, Lbl_Back3 while total losses are entered
     // The property grid's unit column, rows Wel, I, A, tf, tw.
     std::array<QString, 5> propertyUnits;
 };

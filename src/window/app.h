@@ -189,7 +189,9 @@ public:
     // plainly available; nothing for the grid's own drawing.
     std::optional<form::CellDrawing> SFListDrawCell(int col, int row) const;
 
-    // ---- Corrosion (window/corrosion_handlers.cpp, window/loss_finishing.cpp) -
+    // ---- Corrosion (window/corrosion_handlers.cpp: tables, exposures and details;
+    // service_life_handlers.cpp; project_rates_handlers.cpp; loss_finishing.cpp:
+    // reduction factors; corrosion_table_handlers.cpp: the table window) ------
     enum class Face { Front, Back };
     void FillExposureDetails(Face face);
     void FitDropDownWidth(form::Control &combo);
@@ -230,6 +232,10 @@ public:
     void Edit_Front_DescrChange();
     void Edit_Back_DescrChange();
     void B_EC3TablesClick();
+    // The corrosion table window lost activation: it closes (hides).
+    void TableWindowDeactivate();
+    void SG_EC3TableMouseMove(int x, int y);
+    std::optional<form::CellDrawing> SG_EC3TableDrawCell(int col, int row) const;
 
     // ---- Units (window/units_handlers.cpp) -----------------------------------
     void ShowMetricUnitLabels();

@@ -12,6 +12,7 @@
 #include "catalogue/section_list.h"
 #include "engine/summary_grid.h"
 #include "window/app.h"
+#include "window/corrosion_faces.h"
 #include "window/wiring.h"
 
 #include <algorithm>
@@ -262,8 +263,7 @@ void App::TabSheetSFTableShow()
     }
     f.setFocus(&f.SFList);
     f.SB1.setPanel(1, QString());
-    f.SB1.setPanel(0, lossStatusText(f.Lbl_Summary_Front2.caption(), f.Lbl_Summary_Front3.caption(),
-                                     f.Lbl_Summary_Back2.caption(), f.Lbl_Summary_Back3.caption()));
+    f.SB1.setPanel(0, lossStatus(*this));
     ShowSummaryCaption();
 }
 

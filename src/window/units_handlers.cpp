@@ -7,6 +7,7 @@
 // (100 kNm/m shows 22.5 kips*ft/ft and is stored as 22.5 x 4.449741).
 
 #include "catalogue/section_list.h"
+#include "corrosion/project_rates.h"
 #include "units/format.h"
 #include "units/unit_captions.h"
 #include "units/unit_conversion.h"
@@ -51,7 +52,8 @@ void showUnitCaptions(App &a, bool metric)
     // Replacing single items keeps the chosen mode selected.
     f.RG_Project_Rates.setItem(0, c.ratesItem);
     f.RG_Project_Rates.setItem(1, c.totalLossItem);
-    const QString &projectUnit = f.RG_Project_Rates.itemIndex() == 0 ? c.rateUnit : c.totalLossUnit;
+    const QString projectUnit =
+        projectUnitCaption(projectModeOfItem(f.RG_Project_Rates.itemIndex()), metric);
     f.Lbl_Front3.setCaption(projectUnit);
     f.Lbl_Back3.setCaption(projectUnit);
     form::Control &grid = f.StGr_RedProp;

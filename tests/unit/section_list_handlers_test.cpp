@@ -32,13 +32,18 @@ TEST(SectionListHandlers, StartUpListsTheFirstGradesSections)
     EXPECT_EQ(f.CB_SteelGrades.itemIndex(), 0);
     EXPECT_EQ(f.GB_SteelGrades.caption(), QStringLiteral(" Steel Gr.:  2  |      fy (MPa) "));
     EXPECT_EQ(f.SB1.panel(1), QString()); // every grade shown, none with a note
-    EXPECT_EQ(f.SB1.panel(0), QStringLiteral(" L max =  20.0 m"));
+    // The section's maximum length was shown; the exposure details filled
+    // after the lists empty panel 0 again.
+    EXPECT_EQ(f.SB1.panel(0), QString());
     EXPECT_EQ(r.a.s.CurrentFy, 240.0);
     EXPECT_EQ(r.a.s.CurrentSectionName, QStringLiteral("AA 10"));
     EXPECT_EQ(r.a.s.WelIni, 1000.0);
     EXPECT_EQ(f.Lbl_BMC_Value.caption(), QStringLiteral("     240"));
     EXPECT_EQ(r.a.s.CurrentGradeText, QStringLiteral(" S 240 GP         "));
     EXPECT_EQ(r.beeps(), 0);
+    // A click on the section shows its maximum length.
+    f.userSelect(f.LB_SSP, 0);
+    EXPECT_EQ(f.SB1.panel(0), QStringLiteral(" L max =  20.0 m"));
 }
 
 TEST(SectionListHandlers, GradeChangeKeepsTheSelectedSection)
