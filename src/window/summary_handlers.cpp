@@ -26,14 +26,14 @@ bool summaryWritesEveryRow = false;
 // The main window's font, in which the grid measures its texts.
 constexpr int GridFontPointSize = 9;
 
-struct FamilyRange
+struct FamilyRows
 {
     int family = -1;
     int first = 0;
     int last = -1;
 };
 
-FamilyRange currentFamily(const App &a)
+FamilyRows currentFamily(const App &a)
 {
     const int item = a.f.RG_SSP.itemIndex();
     const auto &ranges = a.cat().FamilyRange;
@@ -62,7 +62,7 @@ public:
         : a_(a), texts_(a.p.decimalSeparator(), a.f.MenuSelectSfmin.checked(), a.s.SfMinRequired,
                         a.s.SfMaxRequired)
     {
-        const FamilyRange range = currentFamily(a);
+        const FamilyRows range = currentFamily(a);
         for (int g : currentGradeColumns(a, range.family))
             fy_.push_back(workingFy(a.cat(), g, a.s.UnitsMetric));
         design_.moment = a.s.DesignMoment;
@@ -126,7 +126,7 @@ void setSummaryWritesEveryRow(bool on)
 
 void App::SetUpSummaryGrid()
 {
-    const FamilyRange range = currentFamily(*this);
+    const FamilyRows range = currentFamily(*this);
     if (range.family < 0)
         return;
     form::Control &grid = f.SFList;
@@ -163,7 +163,7 @@ void App::SetUpSummaryGrid()
 
 void App::FillSummaryGrid()
 {
-    const FamilyRange range = currentFamily(*this);
+    const FamilyRows range = currentFamily(*this);
     if (range.family < 0)
         return;
 
@@ -230,7 +230,7 @@ std::optional<form::CellDrawing> App::SFListDrawCell(int col, int row) const
 {
     if (col <= 0 || row <= 0)
         return std::nullopt;
-    const FamilyRange range = currentFamily(*this);
+    const FamilyRows range = currentFamily(*this);
     const std::vector<int> grades = currentGradeColumns(*this, range.family);
     const int section = range.first + row - 1;
     if (range.family < 0 || section > range.last || col > static_cast<int>(grades.size()))
