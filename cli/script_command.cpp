@@ -4,6 +4,7 @@
 #include "commands.h"
 
 #include "driver/script_runner.h"
+#include "window/settings_file.h"
 
 #include <QDir>
 #include <QFile>
@@ -39,6 +40,8 @@ int runScriptCommand(const QStringList &args)
 {
     pc::driver::ScriptOptions options;
     options.workingDirectory = QDir::currentPath();
+    // The program's own settings file unless --settings names another.
+    options.settingsPath = pc::defaultSettingsLocation();
     QString scriptPath;
     for (int i = 0; i < args.size(); ++i) {
         const QString &a = args[i];
