@@ -8,6 +8,7 @@
 #include "qt_platform.h"
 #include "script_player.h"
 #include "window/app.h"
+#include "window/settings_file.h"
 
 #include <QApplication>
 #include <QStringList>
@@ -66,6 +67,7 @@ int main(int argc, char **argv)
     pc::QtPlatform platform;
     pc::AppOptions options;
     options.askDisclaimer = true;
+    options.settingsPath = pc::defaultSettingsLocation();
     pc::App app(platform, options);
     pc::gui::Session session(app, {});
     QObject::connect(&session, &pc::gui::Session::ended, &application,

@@ -4,7 +4,9 @@
 # NAME.args holds more arguments, one option (with its value) a line; in it
 # @FIXTURES@ stands for the built test catalogues (build/fixtures) and
 # @SCENARIO_DATA@ for the scenario folders made below. Every run gets a fresh
-# settings file of its own, so that no run depends on another.
+# settings file of its own, so that no run depends on another; NAME.settings
+# prepares it before the run and NAME.settings.expected is what the run must
+# leave in it (see scenarios/run_scenario.cmake).
 #
 # Every scenario runs twice: once in the C locale and once under the comma
 # locale de_DE.UTF-8 that most users have (scenario_de.NAME), with the very same

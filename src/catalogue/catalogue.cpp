@@ -1,6 +1,7 @@
 #include "catalogue/catalogue.h"
 
 #include "units/rounding.h"
+#include "units/unit_factors.h"
 
 namespace pc {
 
@@ -15,10 +16,11 @@ void Catalogue::deriveLoadedValues()
 {
     GradeListMap.assign(GradeName.size(), 0);
     CurrentAnnex = 0;
-    MaxMomentImp = static_cast<double>(truncZero(MaxMoment * 10.0L / 4.449741L) / 10.0L);
-    MaxLoadImp = static_cast<double>(truncZero(MaxLoad * 10.0L / 14.598915L) / 10.0L);
-    MaxDeflectionImp = static_cast<double>(truncZero(MaxDeflection * 10.0L / 2.53999L) / 10.0L);
-    MaxWallLengthFt = static_cast<double>(roundToPow10(MaxWallLength / 0.304799L, -1));
+    MaxMomentImp = static_cast<double>(truncZero(MaxMoment * 10.0L / KNM_PER_KIPFT) / 10.0L);
+    MaxLoadImp = static_cast<double>(truncZero(MaxLoad * 10.0L / KNPM_PER_KIPPFT) / 10.0L);
+    MaxDeflectionImp =
+        static_cast<double>(truncZero(MaxDeflection * 10.0L / CM_PER_IN_DEFLECTION_LIMIT) / 10.0L);
+    MaxWallLengthFt = static_cast<double>(roundToPow10(MaxWallLength / M_PER_FT, -1));
 }
 
 } // namespace pc

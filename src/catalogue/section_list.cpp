@@ -3,14 +3,11 @@
 #include "output/section_sketch.h"
 #include "units/format.h"
 #include "units/rounding.h"
+#include "units/unit_factors.h"
 
 namespace pc {
 
 namespace {
-
-constexpr long double Cm3mPerIn3ft = 53.763147L;
-constexpr long double MpaPerKsi = 6.89714L;
-constexpr long double MPerFt = 0.304799L;
 
 // Catalogue names and the section label hold at most 18 characters.
 QString cut18(const QString &s)
@@ -35,7 +32,7 @@ QString sectionRowText(const Catalogue &cat, int s, bool metric, QChar decimal)
     QString row = format(decimal, " %-0s", {cat.SectionName[s]}) + QLatin1Char('\t');
     if (metric)
         return row + format(decimal, "%-10.0f", {wel});
-    return row + format(decimal, "%-10.1f", {wel / Cm3mPerIn3ft});
+    return row + format(decimal, "%-10.1f", {wel / CM3M_PER_IN3FT});
 }
 
 QString trimmedSectionLabel(const QString &name)
@@ -67,7 +64,7 @@ double workingFy(const Catalogue &cat, int g, bool metric)
         return 0;
     if (metric)
         return cat.GradeFy[g];
-    return static_cast<double>(MpaPerKsi * cat.GradeFyKsi[g]);
+    return static_cast<double>(MPA_PER_KSI * cat.GradeFyKsi[g]);
 }
 
 double workingFyOfItem(const Catalogue &cat, const std::vector<int8_t> &map, int count, int item,
@@ -171,7 +168,7 @@ QString gradeListCaption(int available, bool metric)
 
 double maxSspLengthImp(double maxSspLength)
 {
-    return static_cast<double>(roundToPow10(maxSspLength / MPerFt, -1));
+    return static_cast<double>(roundToPow10(maxSspLength / M_PER_FT, -1));
 }
 
 bool pileLengthTooLong(bool metric, double sspLength, double maxSspLength, double typedFeet,

@@ -1,5 +1,7 @@
 #include "corrosion/corrosion_table.h"
 
+#include "units/unit_factors.h"
+
 #include "corrosion/annex_tables.h"
 #include "corrosion/project_rates.h"
 #include "units/format.h"
@@ -83,7 +85,7 @@ CorrosionTable corrosionTable(const Catalogue &cat, int annex, const QString &an
                 QString &text = t.cells[static_cast<size_t>(r)][static_cast<size_t>(col)];
                 if (const auto x = parseNumber(text, decimal)) {
                     const float mm = static_cast<float>(*x);
-                    text = format(decimal, "  %1.0f", {mm / MmPerMil});
+                    text = format(decimal, "  %1.0f", {mm / MM_PER_MIL});
                 }
             }
     }

@@ -48,7 +48,7 @@ std::optional<double> projectValueMm(const QString &text, QChar decimal, bool me
         return std::nullopt;
     if (metric)
         return static_cast<double>(*v);
-    return static_cast<double>(roundToPow10(*v * MmPerMil, -3));
+    return static_cast<double>(roundToPow10(*v * MM_PER_MIL, -3));
 }
 
 ProjectCheck checkProjectValue(const QString &text, QChar decimal, bool metric, ProjectMode mode,
@@ -67,11 +67,11 @@ QString projectRejectionText(ProjectMode mode, bool metric, const ProjectLimits 
     if (mode == ProjectMode::Rates)
         return MaxRatePrefix +
                (metric ? format(decimal, "%1.2f", {limits.maxRate}) + QStringLiteral(" mm / year")
-                       : format(decimal, "%1.2f", {limits.maxRate / MmPerMil}) +
+                       : format(decimal, "%1.2f", {limits.maxRate / MM_PER_MIL}) +
                              QStringLiteral(" mils / year"));
     return MaxTotalLossRejectedPrefix +
            (metric ? format(decimal, "%1.2f", {limits.maxTotalLoss}) + QStringLiteral(" mm")
-                   : format(decimal, "%1.1f", {limits.maxTotalLoss / MmPerMil}) +
+                   : format(decimal, "%1.1f", {limits.maxTotalLoss / MM_PER_MIL}) +
                          QStringLiteral(" mils"));
 }
 
@@ -79,7 +79,7 @@ QString projectEnterText(ProjectMode mode, bool metric, const ProjectLimits &lim
 {
     const bool rates = mode == ProjectMode::Rates;
     const long double limit = rates ? limits.maxRate : limits.maxTotalLoss;
-    const QString value = format(decimal, "%1.2f", {metric ? limit : limit / MmPerMil});
+    const QString value = format(decimal, "%1.2f", {metric ? limit : limit / MM_PER_MIL});
     if (rates)
         return MaxRatePrefix + value +
                (metric ? QStringLiteral(" mm / year") : QStringLiteral(" mils / year"));
@@ -95,8 +95,8 @@ TidiedProjectText tidyProjectText(const QString &text, QChar decimal, bool metri
     long double shown = *v;
     if (!metric) {
         const long double limit = mode == ProjectMode::Rates
-                                      ? truncZero(limits.maxRate * 10 / MmPerMil) / 10
-                                      : truncZero(limits.maxTotalLoss / MmPerMil);
+                                      ? truncZero(limits.maxRate * 10 / MM_PER_MIL) / 10
+                                      : truncZero(limits.maxTotalLoss / MM_PER_MIL);
         shown = std::min(shown, limit);
     }
     return {format(decimal, tidyFormat(mode, metric), {shown}), true};
@@ -122,11 +122,11 @@ double projectFaceLoss(ProjectMode mode, bool metric, double typed, int effectiv
         if (metric)
             return effectiveYears * typed;
         return static_cast<double>(
-            roundToPow10(static_cast<Extended>(effectiveYears) * typed * MmPerMil, -2));
+            roundToPow10(static_cast<Extended>(effectiveYears) * typed * MM_PER_MIL, -2));
     }
     if (metric)
         return typed;
-    return static_cast<double>(roundToPow10(typed * MmPerMil, -2));
+    return static_cast<double>(roundToPow10(typed * MM_PER_MIL, -2));
 }
 
 double projectTypedNumber(const QString &text, QChar decimal)

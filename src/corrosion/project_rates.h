@@ -4,6 +4,7 @@
 // limits, the texts of the edits and the losses they give.
 
 #include "catalogue/catalogue.h"
+#include "units/unit_factors.h"
 
 #include <QChar>
 #include <QString>
@@ -11,9 +12,6 @@
 #include <optional>
 
 namespace pc {
-
-// mm per mil, for losses and rates.
-constexpr long double MmPerMil = 0.025399956L;
 
 // RG_Project_Rates: item 0 rates per year, item 1 total loss.
 enum class ProjectMode { Rates = 0, TotalLoss = 1 };

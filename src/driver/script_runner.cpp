@@ -5,6 +5,7 @@
 #include "driver/property_text.h"
 #include "driver/run_state_text.h"
 #include "driver/script_target.h"
+#include "window/settings_file.h"
 #include "platform/scripted_platform.h"
 #include "units/format.h"
 
@@ -423,6 +424,8 @@ bool parseScriptArguments(const QStringList &args, ScriptOptions &options, QStri
                           QString &error)
 {
     options.workingDirectory = QDir::currentPath();
+    // The program's own settings file unless --settings names another.
+    options.settingsPath = defaultSettingsLocation();
     scriptPath.clear();
     for (int i = 0; i < args.size(); ++i) {
         const QString &a = args[i];

@@ -22,7 +22,7 @@ class ScriptTarget;
 struct ScriptOptions
 {
     QString workingDirectory;          // absolute; where the catalogue is looked for
-    QString settingsPath;              // empty = the program's normal location
+    QString settingsPath;              // empty = no settings file (see AppOptions)
     QChar decimalSeparator = QLatin1Char('.');
     QChar systemDecimalSeparator = QLatin1Char('.');
     int pixelsPerInch = 96;

@@ -1,6 +1,7 @@
 #include "engine/design_input.h"
 
 #include "units/format.h"
+#include "units/unit_factors.h"
 
 namespace pc {
 
@@ -41,11 +42,11 @@ long double actionFactor(ActionField field)
 {
     switch (field) {
     case ActionField::Moment:
-        return 4.449741L;
+        return KNM_PER_KIPFT;
     case ActionField::Load:
-        return 14.598915L;
+        return KNPM_PER_KIPPFT;
     case ActionField::Deflection:
-        return 2.5399956L;
+        return CM_PER_IN;
     }
     return 1.0L;
 }

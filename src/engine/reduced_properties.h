@@ -5,6 +5,7 @@
 // caller writes them into its controls.
 
 #include "catalogue/catalogue.h"
+#include "units/rounding.h"
 
 #include <QChar>
 #include <QString>
@@ -61,8 +62,87 @@ struct ReducedProperties
     }
 };
 
+// Where a total loss lies among the loss steps. It depends on the loss alone,
+// so a scan of many sections finds it once.
+struct LossInterval
+{
+    enum class Kind {
+        BeyondTables, // above the largest tabulated loss
+        NoLoss,       // the reduced values are the initial ones
+        NoUpperRow,   // the tables have no row above the loss (a single row)
+        Within,       // between rows k and k + 1, at fraction t
+    };
+    Kind kind = Kind::NoLoss;
+    int k = 0; // the last row below the loss, never the last row
+    Extended t = 0;
+    int lossMax = 0; // largest tabulated total loss, mm
+};
+
+LossInterval findLossInterval(const Catalogue &cat, double lossTotal);
+
+// What a safety factor needs of a section: its initial and reduced modulus
+// and area.
+struct ReducedModulusArea
+{
+    ReducedStatus status = ReducedStatus::NoSection;
+    bool beep = false;           // the status is one that sounds the default beep
+    double welIni = 0, aIni = 0; // 0 without a section
+    double welRed = 0, aRed = 0; // 0 = not available
+};
+
+// The sections of a catalogue under one total loss: the loss interval is found
+// once, and each section then costs only its own interpolation and roundings.
+// Every reduced modulus and area of the program comes from here, so a scan of
+// a whole family gives the very values of one section computed alone.
+class SectionScan
+{
+public:
+    SectionScan(const Catalogue &cat, double lossTotal);
+
+    const LossInterval &interval() const { return iv_; }
+    ReducedModulusArea modulusArea(int s) const;
+
+private:
+    // One row of a property table; a value outside the table reads as 0, as
+    // a missing reduced section does.
+    struct Row
+    {
+        const double *values = nullptr;
+        int count = 0;
+        double operator()(int s) const { return s < count ? values[s] : 0.0; }
+    };
+    static Row row(const PropertyTable &table, int r);
+
+    LossInterval iv_;
+    int sections_ = 0;
+    Row wel0_, a0_, welLow_, welHigh_, aLow_, aHigh_;
+};
+
 // Reduced properties of section s (-1: none) for the total loss in mm.
 ReducedProperties computeReducedProperties(const Catalogue &cat, int s, double lossTotal);
+// The same within a scan already made for that loss.
+ReducedProperties computeReducedProperties(const Catalogue &cat, const SectionScan &scan, int s,
+                                           double lossTotal);
+
+// value(k) + t x (value(k + 1) - value(k)) of one section, in extended precision.
+inline Extended interpolateRows(double low, double high, Extended t)
+{
+    const Extended lo = low;
+    const Extended hi = high;
+    return lo + t * (hi - lo);
+}
+
+// The reduced modulus from its interpolated value: a whole number, then to
+// the nearest 5. The reduced moment of inertia: a whole number, then to the
+// nearest 10.
+inline double reducedModulus(Extended interpolated)
+{
+    return static_cast<double>(roundToNearest5(roundEven(interpolated)));
+}
+inline double reducedInertia(Extended interpolated)
+{
+    return static_cast<double>(roundToPow10(roundEven(interpolated), 1));
+}
 
 // Column count the property grid takes: 4 while a loss applies to a section,
 // 3 without loss or section; `current` when neither rule applies.
@@ -94,5 +174,44 @@ struct LossSummary
 // factors apply.
 LossSummary lossSummary(QChar decimal, bool metric, double lossFront, double lossFrontReduced,
                         bool reductionApplies, double lossBack, double lossTotal);
+
+inline ReducedModulusArea SectionScan::modulusArea(int s) const
+{
+    ReducedModulusArea m;
+    if (s < 0 || s >= sections_) {
+        m.beep = true; // NoSection
+        return m;
+    }
+    m.welIni = wel0_(s);
+    m.aIni = a0_(s);
+    switch (iv_.kind) {
+    case LossInterval::Kind::BeyondTables:
+        m.status = ReducedStatus::OutOfRange;
+        m.beep = true;
+        break;
+    case LossInterval::Kind::NoLoss:
+        m.status = ReducedStatus::NoLoss;
+        m.welRed = m.welIni;
+        m.aRed = m.aIni;
+        break;
+    case LossInterval::Kind::NoUpperRow:
+        m.status = ReducedStatus::NoReducedSection;
+        m.beep = true;
+        break;
+    case LossInterval::Kind::Within: {
+        const double welHigh = welHigh_(s);
+        if (welHigh == 0) {
+            m.status = ReducedStatus::NoReducedSection;
+            m.beep = true;
+            break;
+        }
+        m.status = ReducedStatus::Interpolated;
+        m.aRed = static_cast<double>(interpolateRows(aLow_(s), aHigh_(s), iv_.t));
+        m.welRed = reducedModulus(interpolateRows(welLow_(s), welHigh, iv_.t));
+        break;
+    }
+    }
+    return m;
+}
 
 } // namespace pc

@@ -1,51 +1,9 @@
 #include "engine/safety_factor.h"
 
 #include "units/format.h"
+#include "units/unit_factors.h"
 
 namespace pc {
-
-namespace {
-
-constexpr long double KnmPerKipFt = 4.449741L;
-
-} // namespace
-
-Extended roundToHundredths(Extended x)
-{
-    return roundEven(x * 100.0L) / 100.0L;
-}
-
-Extended safetyFactor(double moment, double load, double deflection, double modulus, double area,
-                      double fy)
-{
-    if (!(modulus > 0))
-        return 0;
-    const Extended m = moment;
-    const Extended n = load;
-    const Extended e = deflection;
-    Extended stress = ((e / 100.0L) * n + m) / static_cast<Extended>(modulus) * 1000.0L;
-    if (n != 0) {
-        // A load on a section without an area has no stress we could state:
-        // the factor is not available rather than a division by zero.
-        if (!(area > 0))
-            return 0;
-        stress += n / static_cast<Extended>(area) * 10.0L;
-    }
-    if (!(stress > 0))
-        return 0;
-    return roundToHundredths(static_cast<Extended>(fy) / stress);
-}
-
-SafetyFactors computeSafetyFactors(const SafetyFactorInput &in)
-{
-    SafetyFactors r;
-    if ((in.moment > 0 || in.load > 0) && in.welIni > 0) {
-        r.sfIni = safetyFactor(in.moment, in.load, in.deflection, in.welIni, in.aIni, in.fy);
-        if (in.welRed > 0)
-            r.sfRed = safetyFactor(in.moment, in.load, in.deflection, in.welRed, in.aRed, in.fy);
-    }
-    return r;
-}
 
 QString sfResultText(QChar decimal, Extended sf, bool atLeastSfmin, Extended sfMinRequired)
 {
@@ -78,14 +36,6 @@ QString sfRedLabelCaption(const QString &current, double lossTotal, bool sfminMo
     return current;
 }
 
-bool passesSearch(Extended sfRed, Extended sfMinRequired, Extended sfMaxRequired)
-{
-    if (!(sfRed > 0))
-        return false;
-    const Extended r = roundToHundredths(sfRed);
-    return sfMinRequired <= r && r <= sfMaxRequired;
-}
-
 Extended bendingMomentCapacity(double welIni, double fy)
 {
     return static_cast<Extended>(welIni) * static_cast<Extended>(fy) / 1000.0L;
@@ -95,7 +45,7 @@ QString bendingMomentCapacityText(QChar decimal, bool metric, Extended bmc)
 {
     if (metric)
         return format(decimal, "%8.0f", {bmc});
-    return format(decimal, "%8.1f", {bmc / KnmPerKipFt});
+    return format(decimal, "%8.1f", {bmc / KNM_PER_KIPFT});
 }
 
 } // namespace pc

@@ -2,22 +2,31 @@
 
 namespace pc {
 
-SearchCandidate evaluateSearchCandidate(const Catalogue &cat, int section, const SearchDesign &d)
+SearchEvaluator::SearchEvaluator(const Catalogue &cat, const SearchDesign &design)
+    : scan_(cat, design.lossTotal), design_(design)
+{}
+
+SearchCandidate SearchEvaluator::evaluate(int section) const
 {
     SearchCandidate c;
-    c.reduced = computeReducedProperties(cat, section, d.lossTotal);
+    c.reduced = scan_.modulusArea(section);
     SafetyFactorInput in;
-    in.moment = d.moment;
-    in.load = d.load;
-    in.deflection = d.deflection;
-    in.fy = d.fy;
-    in.welIni = c.reduced.initial.wel;
-    in.aIni = c.reduced.initial.a;
+    in.moment = design_.moment;
+    in.load = design_.load;
+    in.deflection = design_.deflection;
+    in.fy = design_.fy;
+    in.welIni = c.reduced.welIni;
+    in.aIni = c.reduced.aIni;
     in.welRed = c.reduced.welRed;
     in.aRed = c.reduced.aRed;
     c.factors = computeSafetyFactors(in);
-    c.passes = passesSearch(c.factors.sfRed, d.sfMinRequired, d.sfMaxRequired);
+    c.passes = passesSearch(c.factors.sfRed, design_.sfMinRequired, design_.sfMaxRequired);
     return c;
+}
+
+SearchCandidate evaluateSearchCandidate(const Catalogue &cat, int section, const SearchDesign &d)
+{
+    return SearchEvaluator(cat, d).evaluate(section);
 }
 
 } // namespace pc

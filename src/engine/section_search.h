@@ -1,7 +1,7 @@
 #pragma once
-// One candidate of the Sfmin-mode section search, evaluated on values only:
-// reduced properties for the current loss, both safety factors, and whether
-// Sf,red lies within the required band.
+// The Sfmin-mode section search on values only: reduced modulus and area for
+// the current loss, both safety factors, and whether Sf,red lies within the
+// required band.
 
 #include "catalogue/catalogue.h"
 #include "engine/reduced_properties.h"
@@ -23,10 +23,24 @@ struct SearchDesign
 struct SearchCandidate
 {
     bool passes = false;
-    ReducedProperties reduced;
+    ReducedModulusArea reduced;
     SafetyFactors factors;
 };
 
+// The search test of the sections of a family for one design: the loss
+// interval is found once for all of them.
+class SearchEvaluator
+{
+public:
+    SearchEvaluator(const Catalogue &cat, const SearchDesign &design);
+    SearchCandidate evaluate(int section) const;
+
+private:
+    SectionScan scan_;
+    SearchDesign design_;
+};
+
+// The search test of one section.
 SearchCandidate evaluateSearchCandidate(const Catalogue &cat, int section, const SearchDesign &d);
 
 } // namespace pc

@@ -2,6 +2,7 @@
 
 #include "units/format.h"
 #include "units/rounding.h"
+#include "units/unit_factors.h"
 
 #include <limits>
 
@@ -9,9 +10,6 @@ namespace pc {
 
 namespace {
 
-constexpr long double MPerFt = 0.304799L;
-constexpr long double ShortTonPerTonne = 1.102311L;
-constexpr long double KgM2PerLbFt2 = 4.88245L;
 constexpr int ExitSignificantDigits = 8;
 
 const QString WallRangePrefix = QStringLiteral(" 0 < wall length =< ");
@@ -53,10 +51,10 @@ SteelQuantityTexts steelQuantityTexts(QChar decimal, bool metric, const SteelQua
         t.wallLength = format(decimal, "%1.1f", {q.coveredLength});
         t.weight = hasWidth ? format(decimal, "%1.1f", {weight}) : QuantityNotAvailableText;
     } else {
-        t.total = format(decimal, "%1.1f", {tonnes * ShortTonPerTonne});
-        t.wallLength = format(decimal, "%1.1f", {q.coveredLength / MPerFt});
-        t.weight =
-            hasWidth ? format(decimal, "%1.2f", {weight / KgM2PerLbFt2}) : QuantityNotAvailableText;
+        t.total = format(decimal, "%1.1f", {tonnes * SHORT_T_PER_T});
+        t.wallLength = format(decimal, "%1.1f", {q.coveredLength / M_PER_FT});
+        t.weight = hasWidth ? format(decimal, "%1.2f", {weight / KGM2_PER_LBFT2})
+                            : QuantityNotAvailableText;
     }
     return t;
 }
@@ -86,7 +84,7 @@ InputChange evaluateLengthChange(const QString &text, QChar decimal, bool metric
     long double number = 0;
     if (const auto common = commonInputOutcome(text, decimal, number))
         return *common;
-    const double value = static_cast<double>(metric ? number : number * MPerFt);
+    const double value = static_cast<double>(metric ? number : number * M_PER_FT);
     const bool tooLong = metric ? value > limits.metric : number > limits.imperial;
     if (tooLong)
         return {InputOutcome::TooLarge, 0};

@@ -216,10 +216,16 @@ void MainForm::setDesignState()
     items(CB_Protection_Back, {" 0"}, 0);
     CB_Protection_Back.setDropDownCount(6);
     labelled(GB_Loss_Summary, " Loss of steel thickness ");
+    // The loss box's geometry places the two environment descriptions.
+    GB_Loss_Summary.setHeight(137);
     labelled(Lbl_Summary_Front1, "Front :");
+    Lbl_Summary_Front1.setTop(22);
+    Lbl_Summary_Front1.setHeight(15);
     labelled(Lbl_Summary_Front2, "N/A");
     labelled(Lbl_Summary_Front3, "mm");
     labelled(Lbl_Summary_Back1, "Back :");
+    Lbl_Summary_Back1.setTop(22);
+    Lbl_Summary_Back1.setHeight(15);
     labelled(Lbl_Summary_Back2, "N/A");
     labelled(Lbl_Summary_Back3, "mm");
     for (Control *c : {&Lbl_Summary_Front4, &Lbl_Summary_Back4}) {
@@ -307,6 +313,10 @@ void MainForm::setDesignState()
     SFList.setRowCount(9);
     SFList.setFocusable(false);
     SFList.setMaxHeight(390);
+    // The legend goes below the grid; the grid's width decides whether its
+    // columns need a horizontal scroll bar.
+    SFList.setTop(56);
+    SFList.setWidth(616);
     labelled(Lbl_SfTableGrades, "Note: on steel grades and more");
 
     // Corrosion rates page.

@@ -2,6 +2,7 @@
 
 #include "catalogue/catalogue_source_geometry.h"
 #include "units/format.h"
+#include "units/unit_factors.h"
 
 #include <algorithm>
 #include <cmath>
@@ -13,7 +14,9 @@ namespace pc {
 namespace {
 
 constexpr int MaxLabelLength = 18;
-constexpr double MmPerIn = 25.399956; // the program's own inch, as everywhere else
+// The program's own inch, as everywhere else.
+constexpr double MmPerIn = static_cast<double>(MM_PER_IN);
+static_assert(MmPerIn == 25.399956, "the same double as the decimal value");
 constexpr double PixelWidth = 720;
 
 const QString OnRequestText = QStringLiteral(" - on request");

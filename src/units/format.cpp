@@ -1,12 +1,16 @@
 #include "units/format.h"
 
+#include "units/rounding.h"
+
+#include <algorithm>
 #include <cctype>
 #include <clocale>
 #include <cmath>
-#include <cstdlib>
 #include <cstdio>
+#include <cstdlib>
 #include <locale.h>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace pc {
@@ -52,8 +56,30 @@ QString replaceDecimal(const std::string &s, QChar decimal)
     return out;
 }
 
+// "%.0f" with no flag but "-": the whole number nearest to v, ties to even,
+// is exactly what printf prints (both round the exact value), and is far
+// cheaper than printf. Nothing for anything else.
+std::optional<QString> formatWholeNumber(const Spec &sp, long double v)
+{
+    constexpr long double Limit = 1e18L;
+    if (sp.conv != 'f' || sp.precision != 0 || !(sp.flags.empty() || sp.flags == "-") ||
+        !(v > -Limit && v < Limit))
+        return std::nullopt;
+    const long double n = roundEven(v);
+    QString digits = QString::number(static_cast<long long>(std::fabs(n)));
+    if (std::signbit(n))
+        digits.prepend(QLatin1Char('-'));
+    if (sp.width > digits.size()) {
+        const QString pad(sp.width - digits.size(), QLatin1Char(' '));
+        digits = sp.flags.empty() ? pad + digits : digits + pad;
+    }
+    return digits;
+}
+
 QString formatFloat(const Spec &sp, long double v, QChar decimal)
 {
+    if (auto whole = formatWholeNumber(sp, v))
+        return *whole;
     std::string f = "%" + sp.flags;
     if (sp.width >= 0)
         f += std::to_string(sp.width);
@@ -100,16 +126,23 @@ QString format(QChar decimal, const char *fmt, std::initializer_list<FormatArg> 
 {
     QString out;
     auto arg = args.begin();
-    const std::string f(fmt);
+    const std::string_view f(fmt);
     std::size_t i = 0;
     while (i < f.size()) {
         const char c = f[i];
         if (c != '%') {
-            // Collect a literal run (UTF-8 in the source).
+            // Collect a literal run (UTF-8 in the source; most are ASCII).
             std::size_t j = f.find('%', i);
-            if (j == std::string::npos)
+            if (j == std::string_view::npos)
                 j = f.size();
-            out += QString::fromUtf8(f.data() + i, static_cast<int>(j - i));
+            const std::string_view run = f.substr(i, j - i);
+            const bool ascii = std::all_of(run.begin(), run.end(), [](char ch) {
+                return static_cast<unsigned char>(ch) < 0x80;
+            });
+            if (ascii)
+                out += QLatin1String(run.data(), static_cast<qsizetype>(run.size()));
+            else
+                out += QString::fromUtf8(run.data(), static_cast<qsizetype>(run.size()));
             i = j;
             continue;
         }
@@ -120,7 +153,7 @@ QString format(QChar decimal, const char *fmt, std::initializer_list<FormatArg> 
             continue;
         }
         Spec sp;
-        while (i < f.size() && std::string("-+ #0").find(f[i]) != std::string::npos)
+        while (i < f.size() && std::string_view("-+ #0").find(f[i]) != std::string_view::npos)
             sp.flags += f[i++];
         if (i < f.size() && std::isdigit(static_cast<unsigned char>(f[i]))) {
             sp.width = 0;
@@ -160,8 +193,8 @@ QString format(QChar decimal, const char *fmt, std::initializer_list<FormatArg> 
             out += formatFloat(sp, a.toFloat(), decimal);
             break;
         case 's':
-            out += formatText(sp, a.kind() == FormatArg::Text ? a.text()
-                                                              : format(decimal, "%g", {a}));
+            out +=
+                formatText(sp, a.kind() == FormatArg::Text ? a.text() : format(decimal, "%g", {a}));
             break;
         default:
             out += QStringLiteral("<bad format>");

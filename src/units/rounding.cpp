@@ -1,6 +1,5 @@
 #include "units/rounding.h"
 
-#include <cfenv>
 #include <cmath>
 
 namespace pc {
@@ -12,27 +11,30 @@ Extended pow10(int d)
     // Literal powers so that 0.01 is the nearest extended value, as a decimal
     // constant in the source would be.
     switch (d) {
-    case -4: return 0.0001L;
-    case -3: return 0.001L;
-    case -2: return 0.01L;
-    case -1: return 0.1L;
-    case 0: return 1.0L;
-    case 1: return 10.0L;
-    case 2: return 100.0L;
-    case 3: return 1000.0L;
-    case 4: return 10000.0L;
-    default: return std::pow(10.0L, static_cast<Extended>(d));
+    case -4:
+        return 0.0001L;
+    case -3:
+        return 0.001L;
+    case -2:
+        return 0.01L;
+    case -1:
+        return 0.1L;
+    case 0:
+        return 1.0L;
+    case 1:
+        return 10.0L;
+    case 2:
+        return 100.0L;
+    case 3:
+        return 1000.0L;
+    case 4:
+        return 10000.0L;
+    default:
+        return std::pow(10.0L, static_cast<Extended>(d));
     }
 }
 
 } // namespace
-
-Extended roundEven(Extended x)
-{
-    // nearbyintl follows the current rounding mode; the program never changes
-    // it from the default, round to nearest with ties to even.
-    return std::nearbyintl(x);
-}
 
 Extended roundToPow10(Extended x, int d)
 {
@@ -42,11 +44,6 @@ Extended roundToPow10(Extended x, int d)
 Extended truncZero(Extended x)
 {
     return std::truncl(x);
-}
-
-Extended roundToNearest5(Extended x)
-{
-    return (10.0L * roundEven(2.0L * x * 0.1L)) / 2.0L;
 }
 
 } // namespace pc

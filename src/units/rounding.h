@@ -6,8 +6,29 @@ namespace pc {
 
 using Extended = long double;
 
-// Nearest whole number, ties to even.
-Extended roundEven(Extended x);
+#ifdef __FAST_MATH__
+#error "roundEven relies on every addition being rounded as written; build without -ffast-math"
+#endif
+
+// Nearest whole number, ties to even: what nearbyintl gives, bit for bit.
+//
+// Every evaluation of a section rounds several times, so this is inline and
+// never touches the floating-point environment (nearbyintl saves and restores
+// it on every call, which made it the largest single cost of a scan).
+// From 2^63 on every long double is a whole number. Below it, adding 2^63 to a
+// positive x leaves no bits for a fraction, so the addition itself rounds to a
+// whole number in the current rounding mode (the default, nearest with ties to
+// even, which the program never changes), and 2^63 being even keeps the
+// parity; subtracting it again is exact. A negative x is rounded as its
+// magnitude, which keeps the sign of a zero result (-0.3 rounds to -0); a
+// zero is returned as it is.
+inline Extended roundEven(Extended x)
+{
+    constexpr Extended TwoTo63 = 9223372036854775808.0L;
+    if (!(x < TwoTo63 && x > -TwoTo63) || x == 0)
+        return x; // whole already, infinite, not a number, or a signed zero
+    return x > 0 ? (x + TwoTo63) - TwoTo63 : -((TwoTo63 - x) - TwoTo63);
+}
 
 // 10^d x round(x x 10^-d): roundToPow10(x, -2) rounds to 0.01, roundToPow10(x, 1) to 10.
 Extended roundToPow10(Extended x, int d);
@@ -16,6 +37,9 @@ Extended roundToPow10(Extended x, int d);
 Extended truncZero(Extended x);
 
 // Nearest multiple of 5 of a whole number already rounded: (10 x round(2x x 0.1)) / 2.
-Extended roundToNearest5(Extended x);
+inline Extended roundToNearest5(Extended x)
+{
+    return (10.0L * roundEven(2.0L * x * 0.1L)) / 2.0L;
+}
 
 } // namespace pc

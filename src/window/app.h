@@ -36,8 +36,10 @@ inline constexpr int HintHidePauseMs = 2500;
 // How a run is started.
 struct AppOptions
 {
-    // The settings file to read at start and write at a normal close; empty
-    // = the program's normal location (beside the executable).
+    // The settings file to read at start and write at a normal close. The
+    // programs put their normal location here (defaultSettingsLocation(),
+    // window/settings_file.h) unless told another; empty: no settings file is
+    // read or written, as a run of the tests wants.
     QString settingsPath;
     // Ask the disclaimer question at start; without it the run starts as if
     // the user had accepted it.
@@ -187,6 +189,9 @@ public:
     void TabSheetSFTableExit();
     void RB_SummarySfIniClick();
     void RB_SummarySfRedClick();
+    // How SFList paints cell (col, row): the marks of grades that are not
+    // plainly available; nothing for the grid's own drawing.
+    std::optional<form::CellDrawing> SFListDrawCell(int col, int row) const;
 
     // ---- Corrosion (window/corrosion_handlers.cpp: tables, exposures and details;
     // service_life_handlers.cpp; project_rates_handlers.cpp; loss_finishing.cpp:

@@ -33,9 +33,6 @@ inline const QString PropertyGridIniHeader = QStringLiteral("  ini.");
 inline const QString PropertyGridRedHeader = QStringLiteral("  red.");
 inline const QString PropertyGridUnitHeader = QStringLiteral(" ");
 
-// Unit texts of rows 1 to 5 of the last column in the unit system.
-std::array<QString, 5> propertyGridUnitTexts(bool metric);
-
 // The long part of a hint: the text after its first "|" (empty without one).
 QString hintLongPart(const QString &hint);
 

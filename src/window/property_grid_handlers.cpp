@@ -5,19 +5,11 @@
 
 #include "corrosion/corrosion_table.h"
 #include "engine/reduced_properties.h"
+#include "units/unit_captions.h"
 #include "window/app.h"
 #include "window/wiring.h"
 
 namespace pc {
-
-std::array<QString, 5> propertyGridUnitTexts(bool metric)
-{
-    if (metric)
-        return {QString::fromUtf8(" cm³/m"), QStringLiteral(" cm4/m"), QString::fromUtf8(" cm²/m"),
-                QStringLiteral(" mm"), QStringLiteral(" mm")};
-    return {QString::fromUtf8(" in³/ft"), QStringLiteral(" in4/ft"), QString::fromUtf8(" in²/ft"),
-            QStringLiteral(" in"), QStringLiteral(" in")};
-}
 
 QString hintLongPart(const QString &hint)
 {
@@ -46,7 +38,7 @@ void App::SetUpPropertyGrid()
 
     const int last = grid.colCount() - 1;
     grid.setCell(last, 0, PropertyGridUnitHeader);
-    const auto units = propertyGridUnitTexts(s.UnitsMetric);
+    const auto &units = unitCaptions(s.UnitsMetric).propertyUnits;
     for (int row = 1; row <= 5; ++row)
         grid.setCell(last, row, units[static_cast<size_t>(row - 1)]);
 }

@@ -52,8 +52,10 @@ struct RunState
     double CoveredWallLength = 0;  // m
     double SteelMassTotal = 0;     // kg
 
-    // Units (imperial until the settings are applied at start-up).
+    // Units (imperial until the settings are applied at start-up), and the
+    // unit-label strings of the system in use, set by the unit switch.
     bool UnitsMetric = false;
+    QString UnitLoss, UnitLength, UnitWel, UnitI, UnitA, UnitMoment;
 
     // Section and grade lists.
     QString CurrentGradeText;      // at most 18 characters

@@ -88,15 +88,15 @@ void App::FillSectionList(int first, int last)
     // and the status text of a candidate without a reduced section.
     const bool search = sfminMode(*this);
     SearchDesign design;
-    if (search) {
-        design.moment = s.DesignMoment;
-        design.load = s.DesignLoad;
-        design.deflection = s.DesignDeflection;
-        design.fy = s.CurrentFy;
-        design.lossTotal = s.LossTotal;
-        design.sfMinRequired = s.SfMinRequired;
-        design.sfMaxRequired = s.SfMaxRequired;
-    }
+    design.moment = s.DesignMoment;
+    design.load = s.DesignLoad;
+    design.deflection = s.DesignDeflection;
+    design.fy = s.CurrentFy;
+    design.lossTotal = s.LossTotal;
+    design.sfMinRequired = s.SfMinRequired;
+    design.sfMaxRequired = s.SfMaxRequired;
+    // The loss interval is found once for every candidate.
+    const SearchEvaluator evaluator(cat(), design);
     int lastCandidate = -1;
     bool lastBeeped = false;
     bool lastLackedReduced = false;
@@ -119,7 +119,7 @@ void App::FillSectionList(int first, int last)
             runSearchTestOnControls(*this, j);
             listed = passesSearch(s.SfRed, s.SfMinRequired, s.SfMaxRequired);
         } else if (search) {
-            const SearchCandidate c = evaluateSearchCandidate(cat(), j, design);
+            const SearchCandidate c = evaluator.evaluate(j);
             if (lastCandidate >= 0) {
                 earlierBeeps += lastBeeped ? 1 : 0;
                 earlierLackedReduced = earlierLackedReduced || lastLackedReduced;

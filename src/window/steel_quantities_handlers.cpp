@@ -1,16 +1,15 @@
 // The steel quantities of the wall and the two length fields.
 
-#include "window/numeric_key_filter.h"
 #include "engine/steel_quantities.h"
-#include "window/app.h"
-#include "window/wiring.h"
 #include "units/format.h"
+#include "units/unit_factors.h"
+#include "window/app.h"
+#include "window/numeric_key_filter.h"
+#include "window/wiring.h"
 
 namespace pc {
 
 namespace {
-
-constexpr long double MPerFt = 0.304799L;
 
 struct LengthFieldRefs
 {
@@ -78,7 +77,7 @@ void lengthExit(App &a, const LengthFieldRefs &r)
         r.edit.setText(*t);
     } else {
         // Not a number: the field shows the length still in use.
-        const long double shown = metric ? static_cast<long double>(r.value) : r.value / MPerFt;
+        const long double shown = metric ? static_cast<long double>(r.value) : r.value / M_PER_FT;
         const int decimals = r.field == LengthField::Pile && metric ? 2 : 1;
         r.edit.setText(formatFixed(decimal, shown, 8, decimals));
     }

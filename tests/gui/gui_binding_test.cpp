@@ -6,6 +6,7 @@
 #include "gui_fixture.h"
 
 #include "engine/design_input.h"
+#include "window/settings_file.h"
 #include "window_binding.h"
 
 #include <QAction>
@@ -17,6 +18,7 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTableWidget>
+#include <QTemporaryDir>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -151,6 +153,52 @@ TEST(GuiBinding, ThePointerOverAPropertyGridRowExplainsItInPanelOne)
     EXPECT_EQ(r.panel(1), QStringLiteral(" A = steel area of cross section "));
     QTest::mouseMove(r.widget(r.f.GB_Red_Properties), QPoint(3, 5));
     EXPECT_EQ(r.panel(1), QString());
+}
+
+TEST(GuiBinding, TheUnitsMenuSwitchesTheFieldsTheirUnitsAndTheMenuChecks)
+{
+    GuiRun r;
+    auto *moment = r.widget<QLineEdit>(r.f.Edit_Moment);
+    moment->setFocus();
+    QTest::keyClick(moment, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(moment, QStringLiteral("100"));
+    // Ctrl+I is "&Imperial" of the Units menu.
+    QTest::keyClick(&r.window(), Qt::Key_I, Qt::ControlModifier);
+    EXPECT_FALSE(r.a.s.UnitsMetric);
+    auto action = [&r](const form::Control &c) {
+        return qobject_cast<QAction *>(r.session->binderFor(c)->object());
+    };
+    EXPECT_TRUE(action(r.f.MenuImperial)->isChecked());
+    EXPECT_FALSE(action(r.f.MenuMetric)->isChecked());
+    EXPECT_EQ(r.widget<QLabel>(r.f.Lbl_MomentUnit)->text(), r.f.Lbl_MomentUnit.caption());
+    EXPECT_EQ(r.f.Lbl_MomentUnit.caption(), QStringLiteral("kips*ft/ft"));
+    // 100 kNm/m is written again in kips*ft/ft, and shown so.
+    EXPECT_EQ(moment->text(), r.f.Edit_Moment.text());
+    EXPECT_NE(moment->text(), QStringLiteral("100"));
+    auto *grid = r.widget<QTableWidget>(r.f.StGr_RedProp);
+    EXPECT_EQ(grid->item(1, grid->columnCount() - 1)->text(), QString::fromUtf8(" in³/ft"));
+    QTest::keyClick(&r.window(), Qt::Key_M, Qt::ControlModifier);
+    EXPECT_TRUE(r.a.s.UnitsMetric);
+    EXPECT_EQ(r.widget<QLabel>(r.f.Lbl_MomentUnit)->text(), QStringLiteral("kNm/m"));
+}
+
+TEST(GuiBinding, ClosingTheWindowWritesTheSettings)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("pilecorr.INI"));
+    AppOptions o;
+    o.settingsPath = path;
+    {
+        GuiRun r({}, pc::test::handlerCatalogue(), o);
+        QTest::keyClick(&r.window(), Qt::Key_I, Qt::ControlModifier);
+        r.window().close();
+        ASSERT_TRUE(r.a.ended());
+    }
+    const StoredSettings stored = readSettingsFile(path);
+    ASSERT_TRUE(stored.metric);
+    EXPECT_EQ(*stored.metric, QStringLiteral("0"));
+    EXPECT_EQ(stored.sfMin, QStringLiteral("1.50"));
+    EXPECT_EQ(stored.sfMax, QStringLiteral("10.00"));
 }
 
 TEST(GuiBinding, ClosingTheWindowRunsTheCloseHandlingAndEndsTheRun)

@@ -17,11 +17,13 @@ namespace pc::test {
 struct GuiRun
 {
     ScriptedPlatform p;
-    App a{p};
+    App a;
     form::MainForm &f = a.f;
     std::unique_ptr<gui::Session> session;
 
-    explicit GuiRun(gui::Session::Options options = {}, Catalogue c = handlerCatalogue())
+    explicit GuiRun(gui::Session::Options options = {}, Catalogue c = handlerCatalogue(),
+                    AppOptions appOptions = {})
+        : a(p, std::move(appOptions))
     {
         a.catalogueLoader = [c](Platform &) { return std::optional<Catalogue>(c); };
         session = std::make_unique<gui::Session>(a, options);

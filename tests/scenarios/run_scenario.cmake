@@ -3,6 +3,11 @@
 # -DSCENARIO_DATA -DWORK_DIR, and optionally -DLOCALE (the process locale of
 # the run, which must be installed: scripts/install-deps generates it).
 #
+# Every run reads and writes the settings file WORK_DIR/settings.ini, fresh for
+# the run. A scenario NAME may start from a prepared one, NAME.settings beside
+# its script, and may check what its close wrote: NAME.settings.expected must
+# then equal the settings file after the run.
+#
 # The Qt program plays the same scripts on its real window: then CLI is
 # `pilecorr`, -DSCRIPT_OPTION=--script stands where `script` stands for the
 # headless driver, and -DNAME with -DDIFFERENCES names the documented list of
@@ -12,6 +17,12 @@ cmake_minimum_required(VERSION 3.22)
 
 file(REMOVE_RECURSE ${WORK_DIR})
 file(MAKE_DIRECTORY ${WORK_DIR})
+
+string(REGEX REPLACE "\\.script$" ".settings" PREPARED_SETTINGS "${SCRIPT}")
+set(EXPECTED_SETTINGS "${PREPARED_SETTINGS}.expected")
+if(EXISTS ${PREPARED_SETTINGS})
+  configure_file(${PREPARED_SETTINGS} ${WORK_DIR}/settings.ini COPYONLY)
+endif()
 
 if(NOT DEFINED SCRIPT_OPTION)
   set(SCRIPT_OPTION script)
@@ -96,4 +107,16 @@ if(NOT actual STREQUAL expected)
   file(WRITE ${WORK_DIR}/actual.txt "${actual}")
   execute_process(COMMAND diff -u ${EXPECTED} ${WORK_DIR}/actual.txt)
   message(FATAL_ERROR "scenario output differs from ${EXPECTED} (standard error: ${err})")
+endif()
+
+if(EXISTS ${EXPECTED_SETTINGS})
+  if(NOT EXISTS ${WORK_DIR}/settings.ini)
+    message(FATAL_ERROR "the run wrote no settings file, ${EXPECTED_SETTINGS} expects one")
+  endif()
+  file(READ ${EXPECTED_SETTINGS} expected_settings)
+  file(READ ${WORK_DIR}/settings.ini written_settings)
+  if(NOT written_settings STREQUAL expected_settings)
+    execute_process(COMMAND diff -u ${EXPECTED_SETTINGS} ${WORK_DIR}/settings.ini)
+    message(FATAL_ERROR "the settings file written differs from ${EXPECTED_SETTINGS}")
+  endif()
 endif()

@@ -3,7 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <clocale>
+#include <cmath>
+#include <cstdio>
+#include <random>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -33,6 +37,32 @@ TEST(Format, PrintfStyleWithDecimalSeparator)
     };
     for (const auto &c : cases)
         EXPECT_EQ(format(c.dec, c.fmt, c.args), QString::fromUtf8(c.expected)) << c.fmt;
+}
+
+// Whole numbers are formatted without printf; they must read exactly as
+// printf writes them, ties to even on the exact value, signs of zero included.
+TEST(Format, WholeNumbersAsPrintfWritesThem)
+{
+    std::vector<long double> values = {0.0L, -0.0L, -0.3L, 0.3L, 1e17L, -1e17L, 999999.5L};
+    for (int n = -2000; n <= 2000; ++n) {
+        values.push_back(n + 0.5L);
+        values.push_back(n * 0.37L);
+        values.push_back(static_cast<double>(n) + 0.5 + 1e-9);
+        values.push_back(std::nextafter(n + 0.5L, 0.0L));
+    }
+    std::mt19937_64 rng(7);
+    std::uniform_real_distribution<double> d(-1e6, 1e6);
+    for (int i = 0; i < 20000; ++i)
+        values.push_back(d(rng));
+    for (const char *fmt : {"%.0f", "%-10.0f", "%8.0f", "%1.0f"}) {
+        for (long double v : values) {
+            char expected[128];
+            const std::string cfmt = std::string(fmt).insert(std::string(fmt).size() - 1, "L");
+            std::snprintf(expected, sizeof expected, cfmt.c_str(), v);
+            ASSERT_EQ(format('.', fmt, {v}), QString::fromLatin1(expected))
+                << fmt << " of " << static_cast<double>(v);
+        }
+    }
 }
 
 TEST(Format, TextWidthCountsCharactersNotBytes)
