@@ -117,10 +117,17 @@ public:
     ListBoxBinder(Session &s, form::Form &f, Control &c, QObject *o) : Binder(s, f, c, o)
     {
         list()->viewport()->installEventFilter(this);
-        // Keys that move the selection pick the item they land on.
+        // Keys that move the selection pick the item they land on, once the
+        // list has finished moving (the pick may refill it).
         connect(list(), &QListWidget::currentRowChanged, this, [this](int row) {
             if (fromUser() && row >= 0 && row != control_.itemIndex())
-                pick(row);
+                QMetaObject::invokeMethod(
+                    this,
+                    [this, row] {
+                        if (row < control_.itemCount())
+                            pick(row);
+                    },
+                    Qt::QueuedConnection);
         });
     }
 

@@ -25,8 +25,14 @@ RadioGroupBox::RadioGroupBox(QWidget *parent)
 
 void RadioGroupBox::setItems(const QStringList &items)
 {
-    for (QRadioButton *b : buttons_)
-        delete b;
+    // A button may be the one whose click is running: it goes once the
+    // click is over.
+    for (QRadioButton *b : buttons_) {
+        group_->removeButton(b);
+        layout_->removeWidget(b);
+        b->hide();
+        b->deleteLater();
+    }
     buttons_.clear();
     for (int i = 0; i < items.size(); ++i) {
         auto *b = new QRadioButton(items[i], this);

@@ -314,3 +314,16 @@ TEST(GuiTableWindow, ShowTableOpensTheTableSizedByTheProgramAndLeavingItClosesIt
     QTRY_VERIFY_WITH_TIMEOUT(table.isHidden(), 2000);
     EXPECT_FALSE(r.a.tableWindow.shown());
 }
+
+TEST(GuiBinding, ArrowKeysInTheSectionListPickTheNextSection)
+{
+    GuiRun r;
+    auto *list = r.widget<QListWidget>(r.f.LB_SSP);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      list->visualItemRect(list->item(0)).center());
+    ASSERT_EQ(r.f.LB_SSP.itemIndex(), 0);
+    QTest::keyClick(list, Qt::Key_Down);
+    QTRY_COMPARE(r.f.LB_SSP.itemIndex(), 1);
+    EXPECT_EQ(r.a.s.CurrentSectionName, QStringLiteral("AA 18*"));
+    EXPECT_EQ(list->currentRow(), 1);
+}
