@@ -83,7 +83,8 @@ inline std::vector<form::Property> with(std::vector<form::Property> a,
 }
 
 // Forwards the pointer's moves over a widget (and its leaving) and, for
-// labels and pictures, clicks to the model.
+// labels and pictures, clicks to the model. It belongs to its binder and
+// goes with it, so a widget that outlives the binding forwards nothing.
 class MouseForwarder : public QObject
 {
 public:

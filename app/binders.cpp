@@ -286,7 +286,7 @@ QTabWidget *detail::tabWidgetOf(const QWidget *page, int *index)
 
 detail::MouseForwarder::MouseForwarder(Binder &binder, QWidget *surface,
                                        std::function<void()> acted)
-    : QObject(surface), binder_(binder), acted_(std::move(acted))
+    : QObject(&binder), binder_(binder), acted_(std::move(acted))
 {
     const Control &c = binder.control();
     if (c.onMouseMove || c.onMouseEnter || c.onMouseLeave)

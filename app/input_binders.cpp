@@ -226,6 +226,12 @@ public:
             };
     }
 
+    ~ComboBoxBinder() override
+    {
+        if (auto *dd = qobject_cast<DropDownList *>(combo()))
+            dd->onDropDown = nullptr;
+    }
+
 protected:
     QComboBox *combo() const { return qobject_cast<QComboBox *>(object_.data()); }
     QStringList items() const
