@@ -140,10 +140,18 @@ void Session::syncFocus()
     w->setFocus(Qt::OtherFocusReason);
 }
 
+void raiseWindow(QWidget *window)
+{
+    // Off screen there is nothing to stack (and the platform says so on
+    // every call).
+    if (QGuiApplication::platformName() != QLatin1String("offscreen"))
+        window->raise();
+}
+
 void Session::keepOnTop()
 {
     if (splash_ && !splash_->isHidden())
-        splash_->raise();
+        raiseWindow(splash_.get());
 }
 
 void Session::focusChanged(QWidget *, QWidget *now)

@@ -26,6 +26,9 @@ class SplashWindow;
 class AboutWindow;
 class TableWindow;
 
+// Brings a window to the front of the others.
+void raiseWindow(QWidget *window);
+
 class Session : public QObject
 {
     Q_OBJECT

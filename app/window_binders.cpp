@@ -55,7 +55,7 @@ protected:
             if (control_.visible()) {
                 place();
                 w->show();
-                w->raise();
+                raiseWindow(w);
                 session_.keepOnTop();
                 if (w->property("paintAtOnce").toBool()) {
                     // Shown and painted before anything else is created.
