@@ -59,11 +59,7 @@ TEST(GuiInventory, EveryControlHasExactlyOneWidgetOfItsKindAndNoneIsBoundTwice)
 TEST(GuiBinding, TypingAMomentShowsSfIniInTheLabelWidget)
 {
     GuiRun r;
-    auto *edit = r.widget<QLineEdit>(r.f.Edit_Moment);
-    ASSERT_NE(edit, nullptr);
-    edit->setFocus();
-    QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClicks(edit, QStringLiteral("100"));
+    QLineEdit *edit = r.retype(r.f.Edit_Moment, QStringLiteral("100"));
     // 100 kNm/m on 1000 cm³/m in S 240 GP: 100 N/mm², Sf 2.40.
     EXPECT_EQ(edit->text(), QStringLiteral("100"));
     EXPECT_DOUBLE_EQ(r.a.s.DesignMoment, 100.0);
@@ -88,10 +84,7 @@ TEST(GuiBinding, ARejectedKeyLeavesTheFieldAndReportsItInTheStatusBar)
 TEST(GuiBinding, LeavingAFieldThroughTheToolkitRunsItsExitAndTheNextFieldsEnter)
 {
     GuiRun r;
-    auto *moment = r.widget<QLineEdit>(r.f.Edit_Moment);
-    moment->setFocus();
-    QTest::keyClick(moment, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClicks(moment, QStringLiteral("12.6"));
+    QLineEdit *moment = r.retype(r.f.Edit_Moment, QStringLiteral("12.6"));
     ASSERT_EQ(moment->text(), QStringLiteral("12.6"));
     r.widget<QLineEdit>(r.f.Edit_Load)->setFocus();
     // The exit rewrites the moment with no decimals; the load's enter shows
@@ -158,10 +151,7 @@ TEST(GuiBinding, ThePointerOverAPropertyGridRowExplainsItInPanelOne)
 TEST(GuiBinding, TheUnitsMenuSwitchesTheFieldsTheirUnitsAndTheMenuChecks)
 {
     GuiRun r;
-    auto *moment = r.widget<QLineEdit>(r.f.Edit_Moment);
-    moment->setFocus();
-    QTest::keyClick(moment, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClicks(moment, QStringLiteral("100"));
+    QLineEdit *moment = r.retype(r.f.Edit_Moment, QStringLiteral("100"));
     // Ctrl+I is "&Imperial" of the Units menu.
     QTest::keyClick(&r.window(), Qt::Key_I, Qt::ControlModifier);
     EXPECT_FALSE(r.a.s.UnitsMetric);

@@ -8,6 +8,7 @@
 #include "gui_session.h"
 #include "windows.h"
 
+#include <QLineEdit>
 #include <QTest>
 
 #include <memory>
@@ -51,6 +52,16 @@ struct GuiRun
 
     // The text a status bar panel shows.
     QString panel(int i) const;
+
+    // The user clicks into an edit, selects its text and types `text`.
+    QLineEdit *retype(const form::Control &edit, const QString &text) const
+    {
+        auto *w = widget<QLineEdit>(edit);
+        w->setFocus();
+        QTest::keyClick(w, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(w, text);
+        return w;
+    }
 };
 
 } // namespace pc::test
