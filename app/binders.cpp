@@ -36,6 +36,14 @@ using form::Kind;
 using form::Property;
 using P = form::Property;
 
+QString tooltipOf(const QString &hint)
+{
+    // A hint is a short part and a long part joined by a bar: the tooltip
+    // shows the short part (the long one is the program's to show).
+    const QString shortPart = hint.section(QLatin1Char('|'), 0, 0);
+    return shortPart.trimmed().isEmpty() ? QString() : shortPart;
+}
+
 std::optional<QColor> modelColor(const QString &name)
 {
     if (name == form::clWindowText)
@@ -186,9 +194,7 @@ void Binder::applyCommon(Property p)
     switch (p) {
     case P::Hint:
     case P::ShowHint:
-        w->setToolTip(control_.showHint()
-                          ? control_.hint().trimmed().isEmpty() ? QString() : control_.hint()
-                          : QString());
+        w->setToolTip(control_.showHint() ? tooltipOf(control_.hint()) : QString());
         break;
     case P::Enabled:
         w->setEnabled(control_.enabled());

@@ -113,6 +113,10 @@ std::unique_ptr<Binder> makeBinder(Session &session, form::Form &form, form::Con
 // Whether `object` is of the class that shows controls of kind `k`.
 bool objectFitsKind(const QObject *object, form::Kind k);
 
+// The tooltip of a hint: its part before the first bar; nothing when that
+// is blank.
+QString tooltipOf(const QString &hint);
+
 // "#RRGGBB" or "clWindowText" to a colour; nothing for the system colour.
 std::optional<QColor> modelColor(const QString &name);
 

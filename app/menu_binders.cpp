@@ -62,7 +62,7 @@ protected:
             a->setChecked(control_.checked());
             break;
         case P::Hint:
-            a->setToolTip(control_.hint());
+            a->setToolTip(tooltipOf(control_.hint()));
             break;
         case P::Enabled:
             a->setEnabled(control_.enabled());

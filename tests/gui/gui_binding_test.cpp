@@ -144,6 +144,9 @@ TEST(GuiBinding, ThePointerOverAPropertyGridRowExplainsItInPanelOne)
     EXPECT_EQ(grid->height(), 117);
     QTest::mouseMove(grid->viewport(), QPoint(20, 60));
     EXPECT_EQ(r.panel(1), QStringLiteral(" A = steel area of cross section "));
+    // The tooltip is the short part of the hint; the long part is in panel 1.
+    EXPECT_EQ(grid->toolTip(),
+              QStringLiteral(" Section properties: see explanation in bottom statusbar "));
     QTest::mouseMove(r.widget(r.f.GB_Red_Properties), QPoint(3, 5));
     EXPECT_EQ(r.panel(1), QString());
 }
