@@ -4,7 +4,7 @@ BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: all deps configure build run test bench release clean
+.PHONY: all deps configure build run test bench release screenshots clean
 
 all: build
 
@@ -32,6 +32,22 @@ release: deps
 
 bench: build
 	$(BUILD_DIR)/bench/pilecorr_bench
+	$(BUILD_DIR)/bench/pilecorr_gui_bench
+
+# Pictures of the four pages, the about box and the corrosion table window for
+# the README and the user guide: the program plays docs/screenshots.script on
+# the sample catalogue under a virtual X server and saves them into
+# docs/images/. SCREENSHOT_SCALE=1.5 draws them as on a 144 pixels-per-inch
+# screen (SCREENSHOT_DIR picks another folder).
+SCREENSHOT_DIR ?= $(CURDIR)/docs/images
+SCREENSHOT_SCALE ?= 1
+screenshots: build
+	./scripts/install-deps --screenshots
+	mkdir -p $(SCREENSHOT_DIR)
+	rm -f $(abspath $(BUILD_DIR))/screenshots.ini
+	cd $(BUILD_DIR)/sample && QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR=$(SCREENSHOT_SCALE) \
+	  xvfb-run -a -s "-screen 0 1600x1200x24" ../app/pilecorr --script $(CURDIR)/docs/screenshots.script \
+	  --settings $(abspath $(BUILD_DIR))/screenshots.ini --screenshots $(abspath $(SCREENSHOT_DIR))
 
 clean:
 	rm -rf $(BUILD_DIR) $(BUILD_DIR)-release

@@ -1,29 +1,80 @@
-// The Qt program. Until the main window lands this is a plain window that
-// loads the catalogue and says how many sections it holds.
+// The Qt program: `pilecorr` runs the main window on the catalogue of the
+// working directory; `pilecorr --script FILE [options]` plays a script of the
+// headless driver on the real window and prints what `pilecorr-cli script`
+// prints for it (`--screenshots DIR` also saves a picture of each page shown).
 
-#include "window/catalogue_locator.h"
+#include "driver/script_runner.h"
+#include "gui_session.h"
 #include "qt_platform.h"
+#include "script_player.h"
+#include "window/app.h"
+#include "window/settings_file.h"
 
 #include <QApplication>
-#include <QLabel>
+#include <QStringList>
+
+#include <cstdio>
+#include <iostream>
+
+namespace {
+
+int scriptError(const QString &message)
+{
+    std::fprintf(stderr, "pilecorr --script: %s\n", message.toLocal8Bit().constData());
+    return pc::driver::ScriptError;
+}
+
+int runScriptMode(QStringList args)
+{
+    QString screenshots;
+    if (const auto i = args.indexOf(QStringLiteral("--screenshots")); i >= 0) {
+        if (i + 1 >= args.size())
+            return scriptError(QStringLiteral("--screenshots needs a folder"));
+        screenshots = args[i + 1];
+        args.remove(i, 2);
+    }
+    pc::driver::ScriptOptions options;
+    options.programName = QStringLiteral("pilecorr --script");
+    QString scriptPath;
+    QString error;
+    if (!pc::driver::parseScriptArguments(args, options, scriptPath, error))
+        return scriptError(error);
+    QByteArray script;
+    if (!pc::driver::readScriptFile(scriptPath, script))
+        return scriptError(QStringLiteral("cannot read %1").arg(scriptPath));
+    pc::gui::WidgetScriptTarget target(screenshots);
+    const int status = pc::driver::runScript(script, options, std::cout, std::cerr, {}, &target);
+    std::cout.flush();
+    return status;
+}
+
+} // namespace
 
 int main(int argc, char **argv)
 {
-    QApplication app(argc, argv);
+    QApplication application(argc, argv);
     // Window and message captions are the program's own texts; without this the
     // platform may append the executable's name to them.
     QApplication::setApplicationDisplayName(QString());
 
-    pc::QtPlatform platform;
-    const std::optional<pc::Catalogue> catalogue = pc::loadCatalogue(platform);
-    if (!catalogue)
-        return 0; // missing or damaged catalogue: end without a window and without settings
+    QStringList args = QApplication::arguments();
+    args.removeFirst();
+    if (const auto i = args.indexOf(QStringLiteral("--script")); i >= 0) {
+        args.removeAt(i);
+        return runScriptMode(args);
+    }
 
-    QLabel window(
-        QStringLiteral(" The catalogue holds %1 sections. ").arg(catalogue->SectionCount()));
-    window.setWindowTitle(QStringLiteral(" Pilecorr "));
-    window.setMinimumSize(360, 120);
-    window.setAlignment(Qt::AlignCenter);
-    window.show();
-    return app.exec();
+    pc::QtPlatform platform;
+    pc::AppOptions options;
+    options.askDisclaimer = true;
+    options.settingsPath = pc::defaultSettingsLocation();
+    pc::App app(platform, options);
+    pc::gui::Session session(app, {});
+    QObject::connect(&session, &pc::gui::Session::ended, &application,
+                     [](int code) { QApplication::exit(code); });
+    app.start();
+    session.afterUserAction();
+    if (app.ended())
+        return app.exitCode();
+    return QApplication::exec();
 }

@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QFont>
 #include <QFontMetrics>
+#include <QLabel>
 #include <QLocale>
 #include <QMessageBox>
 #include <QOperatingSystemVersion>
@@ -35,9 +36,12 @@ QString qtFilter(const QString &filter)
     return filters.join(QStringLiteral(";;"));
 }
 
+// The named family where the system has it, else the system's own sans
+// font, as the windows use them.
 QFont qtFont(const FontSpec &spec)
 {
-    QFont font(spec.family);
+    QFont font = QApplication::font();
+    font.setFamilies({spec.family, QApplication::font().family()});
     font.setPointSizeF(spec.pointSize);
     font.setBold(spec.bold);
     return font;
@@ -71,7 +75,19 @@ MessageButton QtPlatform::message(MessageKind kind, const QString &caption, cons
         box.setIcon(QMessageBox::NoIcon);
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         box.setDefaultButton(QMessageBox::No);
+        // Above the splash, which stays on top while it fades.
+        box.setWindowFlag(Qt::WindowStaysOnTopHint);
         break;
+    }
+    // Lines laid out by the program stay whole: the text is as wide as its
+    // widest line, within the screen.
+    if (auto *label = box.findChild<QLabel *>(QStringLiteral("qt_msgbox_label"))) {
+        int widest = 0;
+        for (const QString &line : text.split(QLatin1Char('\n')))
+            widest = std::max(widest, label->fontMetrics().horizontalAdvance(line));
+        const QScreen *screen = QGuiApplication::primaryScreen();
+        const int room = screen ? screen->availableGeometry().width() * 4 / 5 : widest;
+        label->setMinimumWidth(std::min(widest + 8, room));
     }
     switch (box.exec()) {
     case QMessageBox::Yes:

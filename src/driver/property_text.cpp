@@ -12,7 +12,7 @@ using form::Property;
 
 namespace {
 
-const std::array<std::pair<Property, const char *>, 30> Names = {{
+const std::array<std::pair<Property, const char *>, 32> Names = {{
     {Property::Text, "Text"},
     {Property::Caption, "Caption"},
     {Property::Hint, "Hint"},
@@ -43,6 +43,8 @@ const std::array<std::pair<Property, const char *>, 30> Names = {{
     {Property::DefaultRowHeight, "DefaultRowHeight"},
     {Property::ColWidths, "ColWidths"},
     {Property::RowHeights, "RowHeights"},
+    {Property::Left, "Left"},
+    {Property::AlphaBlend, "AlphaBlend"},
 }};
 
 } // namespace
@@ -66,8 +68,10 @@ QString propertyName(Property p)
 bool hasProperty(const form::Control &c, Property p)
 {
     if (p == Property::Top || p == Property::Height || p == Property::Width ||
-        p == Property::MaxHeight)
+        p == Property::MaxHeight || p == Property::Left)
         return true;
+    if (p == Property::AlphaBlend)
+        return c.kind() == form::Kind::Window;
     if (p == Property::DefaultColWidth || p == Property::DefaultRowHeight ||
         p == Property::ColWidths || p == Property::RowHeights)
         return c.kind() == form::Kind::Grid;
@@ -122,6 +126,8 @@ std::string propertyJson(const form::Control &c, Property p)
     case Property::DefaultRowHeight: return jsonInt(c.defaultRowHeight());
     case Property::ColWidths: return jsonInts(c.colWidths());
     case Property::RowHeights: return jsonInts(c.rowHeights());
+    case Property::Left: return jsonInt(c.left());
+    case Property::AlphaBlend: return jsonInt(c.alphaBlend());
     }
     return "null";
 }

@@ -4,9 +4,14 @@
 #include "driver/json_text.h"
 #include "driver/property_text.h"
 #include "driver/run_state_text.h"
+#include "driver/script_target.h"
+#include "window/settings_file.h"
 #include "platform/scripted_platform.h"
 #include "units/format.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QStringList>
 
 #include <algorithm>
@@ -107,7 +112,8 @@ int parseIndex(const QString &word, const QString &what)
 class Runner
 {
 public:
-    Runner(const ScriptOptions &o, std::ostream &out) : out_(out)
+    Runner(const ScriptOptions &o, std::ostream &out, ScriptTarget &target)
+        : out_(out), target_(target)
     {
         platform_.setCurrentDirectory(o.workingDirectory);
         platform_.setDecimalSeparator(o.decimalSeparator);
@@ -165,19 +171,19 @@ public:
         }
         if (command == QLatin1String("close")) {
             noMoreWords(rest, command);
-            app_->closeMainWindow();
+            target_.close(*app_);
             return;
         }
         if (command == QLatin1String("leave")) {
             noMoreWords(rest, command);
-            app_->f.userLeave();
+            target_.leave(app_->f);
             return;
         }
         if (command == QLatin1String("page")) {
             const QString word = nextWord(rest);
             noMoreWords(rest, command);
             const int index = parseIndex(word, QStringLiteral("page index"));
-            report(app_->f.userPage(index), command, QStringLiteral("PageControl1"),
+            report(target_.page(app_->f, index), command, QStringLiteral("PageControl1"),
                    QString::number(index));
             return;
         }
@@ -186,9 +192,9 @@ public:
             const QString name = nextWord(rest);
             noMoreWords(rest, command);
             auto [form, c] = control(name);
-            ActionResult r = command == QLatin1String("enter")    ? form->userEnter(*c)
-                             : command == QLatin1String("dropdown") ? form->userDropDown(*c)
-                                                                    : form->userClick(*c);
+            ActionResult r = command == QLatin1String("enter")      ? target_.enter(*form, *c)
+                             : command == QLatin1String("dropdown") ? target_.dropDown(*form, *c)
+                                                                    : target_.click(*form, *c);
             report(r, command, name, QString());
             return;
         }
@@ -199,13 +205,13 @@ public:
             const QString text = decodeText(rest);
             ActionResult r;
             if (command == QLatin1String("type")) {
-                r = form->userType(*c, text);
+                r = target_.type(*form, *c, text);
             } else if (command == QLatin1String("replace")) {
-                r = form->userReplace(*c, text);
+                r = target_.replace(*form, *c, text);
             } else {
                 if (text.size() != 1)
                     fail(QStringLiteral("key takes exactly one character"));
-                r = form->userKey(*c, text[0]);
+                r = target_.key(*form, *c, text[0]);
             }
             report(r, command, name, QString());
             return;
@@ -216,7 +222,7 @@ public:
             noMoreWords(rest, command);
             auto [form, c] = control(name);
             const int index = parseIndex(word, QStringLiteral("item index"));
-            report(form->userSelect(*c, index), command, name, QString::number(index));
+            report(target_.select(*form, *c, index), command, name, QString::number(index));
             return;
         }
         if (command == QLatin1String("mouse")) {
@@ -227,7 +233,7 @@ public:
             auto [form, c] = control(name);
             const int x = parseIndex(xs, QStringLiteral("x"));
             const int y = parseIndex(ys, QStringLiteral("y"));
-            report(form->userMouse(*c, x, y), command, name, QString());
+            report(target_.mouse(*form, *c, x, y), command, name, QString());
             return;
         }
         fail(QStringLiteral("unknown command '%1'").arg(command));
@@ -292,7 +298,14 @@ private:
             fail(QStringLiteral("unknown property '%1'").arg(propName));
         if (!hasProperty(*c, *p))
             fail(QStringLiteral("%1 has no property %2").arg(what.left(dot), propName));
-        print(what, propertyJson(*c, *p));
+        print(what, shownJson(*c, *p));
+    }
+
+    std::string shownJson(const Control &c, form::Property p) const
+    {
+        if (auto shown = target_.shown(c, p))
+            return *shown;
+        return propertyJson(c, p);
     }
 
     void dump()
@@ -307,7 +320,7 @@ private:
         for (Form *form : {static_cast<Form *>(&app_->f), static_cast<Form *>(&app_->tableWindow)})
             for (Control *c : form->controls())
                 for (form::Property p : c->dumpedProperties())
-                    lines.push_back({form->qualifiedName(*c), propertyName(p), propertyJson(*c, p)});
+                    lines.push_back({form->qualifiedName(*c), propertyName(p), shownJson(*c, p)});
         std::sort(lines.begin(), lines.end(), [](const Line &a, const Line &b) {
             return a.control != b.control ? a.control < b.control : a.property < b.property;
         });
@@ -323,18 +336,36 @@ private:
     ScriptedPlatform platform_;
     std::unique_ptr<App> app_;
     std::ostream &out_;
+    ScriptTarget &target_;
     bool started_ = false;
+};
+
+// Tells the target before the program goes, however the run ends.
+struct Detach
+{
+    ScriptTarget &target;
+    App &app;
+    ~Detach() { target.detach(app); }
 };
 
 } // namespace
 
+void ScriptTarget::close(App &app)
+{
+    app.closeMainWindow();
+}
+
 int runScript(const QByteArray &script, const ScriptOptions &options, std::ostream &out,
-              std::ostream &err, const std::function<void(App &)> &prepare)
+              std::ostream &err, const std::function<void(App &)> &prepare, ScriptTarget *target)
 {
     const QStringList lines = QString::fromUtf8(script).split(QLatin1Char('\n'));
-    Runner runner(options, out);
+    ScriptTarget headless;
+    ScriptTarget &t = target ? *target : headless;
+    Runner runner(options, out, t);
     if (prepare)
         prepare(runner.app());
+    t.attach(runner.app());
+    const Detach detach{t, runner.app()};
 
     for (int i = 0; i <= lines.size(); ++i) {
         QString command;
@@ -365,8 +396,8 @@ int runScript(const QByteArray &script, const ScriptOptions &options, std::ostre
             runner.run(command, rest);
         } catch (const ScriptFault &f) {
             out.flush();
-            err << "pilecorr-cli script: line " << (i + 1) << ": " << f.message.toStdString()
-                << '\n';
+            err << options.programName.toStdString() << ": line " << (i + 1) << ": "
+                << f.message.toStdString() << '\n';
             return ScriptError;
         }
         if (runner.app().ended()) {
@@ -375,6 +406,81 @@ int runScript(const QByteArray &script, const ScriptOptions &options, std::ostre
         }
     }
     return ScriptOk;
+}
+
+bool readScriptFile(const QString &path, QByteArray &script)
+{
+    QFile file;
+    const bool ok = path == QLatin1String("-") ? file.open(stdin, QIODevice::ReadOnly)
+                                               : (file.setFileName(path),
+                                                  file.open(QIODevice::ReadOnly));
+    if (!ok)
+        return false;
+    script = file.readAll();
+    return true;
+}
+
+bool parseScriptArguments(const QStringList &args, ScriptOptions &options, QString &scriptPath,
+                          QString &error)
+{
+    options.workingDirectory = QDir::currentPath();
+    // The program's own settings file unless --settings names another.
+    options.settingsPath = defaultSettingsLocation();
+    scriptPath.clear();
+    for (int i = 0; i < args.size(); ++i) {
+        const QString &a = args[i];
+        auto value = [&](QString &into) {
+            if (i + 1 >= args.size())
+                return false;
+            into = args[++i];
+            return true;
+        };
+        QString v;
+        if (a == QLatin1String("--disclaimer")) {
+            options.askDisclaimer = true;
+        } else if (a == QLatin1String("--cwd")) {
+            if (!value(v) || !QFileInfo(v).isDir()) {
+                error = QStringLiteral("--cwd needs an existing directory");
+                return false;
+            }
+            options.workingDirectory = QFileInfo(v).absoluteFilePath();
+        } else if (a == QLatin1String("--settings")) {
+            if (!value(v) || v.isEmpty()) {
+                error = QStringLiteral("--settings needs a file");
+                return false;
+            }
+            options.settingsPath = QFileInfo(v).absoluteFilePath();
+        } else if (a == QLatin1String("--decimal-separator") ||
+                   a == QLatin1String("--system-decimal-separator")) {
+            if (!value(v) || v.size() != 1) {
+                error = a + QStringLiteral(" needs one character");
+                return false;
+            }
+            (a == QLatin1String("--decimal-separator") ? options.decimalSeparator
+                                                       : options.systemDecimalSeparator) = v[0];
+        } else if (a == QLatin1String("--ppi")) {
+            bool ok = false;
+            const int ppi = value(v) ? v.toInt(&ok) : 0;
+            if (!ok || ppi < 1 || ppi > 10000) {
+                error = QStringLiteral("--ppi needs a whole number from 1 to 10000");
+                return false;
+            }
+            options.pixelsPerInch = ppi;
+        } else if (a.startsWith(QLatin1String("--"))) {
+            error = QStringLiteral("unknown option %1").arg(a);
+            return false;
+        } else if (scriptPath.isEmpty()) {
+            scriptPath = a;
+        } else {
+            error = QStringLiteral("only one script file, not also %1").arg(a);
+            return false;
+        }
+    }
+    if (scriptPath.isEmpty()) {
+        error = QStringLiteral("no script file (use - for standard input)");
+        return false;
+    }
+    return true;
 }
 
 } // namespace pc::driver

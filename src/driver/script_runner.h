@@ -6,6 +6,7 @@
 #include <QByteArray>
 #include <QChar>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 #include <ostream>
@@ -16,6 +17,8 @@ class App;
 
 namespace pc::driver {
 
+class ScriptTarget;
+
 struct ScriptOptions
 {
     QString workingDirectory;          // absolute; where the catalogue is looked for
@@ -24,16 +27,30 @@ struct ScriptOptions
     QChar systemDecimalSeparator = QLatin1Char('.');
     int pixelsPerInch = 96;
     bool askDisclaimer = false;
+    // How error messages name the program ("pilecorr-cli script").
+    QString programName = QStringLiteral("pilecorr-cli script");
 };
+
+// Reads the options of a script run ("FILE [--cwd DIR] [--settings FILE]
+// [--decimal-separator C] [--system-decimal-separator C] [--ppi N]
+// [--disclaimer]") into `options` and `scriptPath`; false with a message in
+// `error` when they are wrong.
+bool parseScriptArguments(const QStringList &args, ScriptOptions &options, QString &scriptPath,
+                          QString &error);
 
 // Exit statuses of a run.
 constexpr int ScriptOk = 0;
 constexpr int ScriptError = 2;
 
+// Reads a script file, "-" being standard input; false when it cannot.
+bool readScriptFile(const QString &path, QByteArray &script);
+
 // Runs `script` (any bytes; read as UTF-8). Output lines go to `out`, a script
 // error to `err` as one line naming the script line. `prepare`, when given,
 // is called with the program before it starts (tests replace the catalogue).
+// `target` plays the user actions (nothing = the named controls themselves).
 int runScript(const QByteArray &script, const ScriptOptions &options, std::ostream &out,
-              std::ostream &err, const std::function<void(App &)> &prepare = {});
+              std::ostream &err, const std::function<void(App &)> &prepare = {},
+              ScriptTarget *target = nullptr);
 
 } // namespace pc::driver

@@ -13,6 +13,7 @@ unsigned geometryBit(Property p)
     case Property::Height: return 2u;
     case Property::Width: return 4u;
     case Property::MaxHeight: return 8u;
+    case Property::Left: return 16u;
     default: return 0u;
     }
 }
@@ -443,6 +444,15 @@ void Control::setTabIndex(int i)
     notify(Property::TabIndex);
 }
 
+void Control::setGeometry(Property p, int &field, int v)
+{
+    geometrySet_ |= geometryBit(p);
+    if (field == v)
+        return;
+    field = v;
+    notify(p);
+}
+
 bool Control::geometrySet(Property p) const
 {
     return (geometrySet_ & geometryBit(p)) != 0;
@@ -450,38 +460,36 @@ bool Control::geometrySet(Property p) const
 
 void Control::setTop(int v)
 {
-    geometrySet_ |= geometryBit(Property::Top);
-    if (top_ == v)
-        return;
-    top_ = v;
-    notify(Property::Top);
+    setGeometry(Property::Top, top_, v);
 }
 
 void Control::setHeight(int v)
 {
-    geometrySet_ |= geometryBit(Property::Height);
-    if (height_ == v)
-        return;
-    height_ = v;
-    notify(Property::Height);
+    setGeometry(Property::Height, height_, v);
 }
 
 void Control::setWidth(int v)
 {
-    geometrySet_ |= geometryBit(Property::Width);
-    if (width_ == v)
-        return;
-    width_ = v;
-    notify(Property::Width);
+    setGeometry(Property::Width, width_, v);
 }
 
 void Control::setMaxHeight(int v)
 {
-    geometrySet_ |= geometryBit(Property::MaxHeight);
-    if (maxHeight_ == v)
+    setGeometry(Property::MaxHeight, maxHeight_, v);
+}
+
+void Control::setLeft(int v)
+{
+    setGeometry(Property::Left, left_, v);
+}
+
+void Control::setAlphaBlend(int v)
+{
+    v = std::clamp(v, 0, 255);
+    if (alphaBlend_ == v)
         return;
-    maxHeight_ = v;
-    notify(Property::MaxHeight);
+    alphaBlend_ = v;
+    notify(Property::AlphaBlend);
 }
 
 void Control::setParent(Control *p)
@@ -562,6 +570,9 @@ std::vector<Property> Control::dumpedProperties() const
         props = {P::Visible};
         break;
     case Kind::Menu:
+        props = {P::Enabled};
+        break;
+    case Kind::Timer:
         props = {P::Enabled};
         break;
     }

@@ -44,6 +44,7 @@ enum class Kind {
     Chart,
     Image,
     Menu,       // a main menu or a context menu: holds menu items, no events of its own
+    Timer,      // runs onTimer at its interval while it is enabled; never seen
 };
 
 // Font colours as the driver prints them.
@@ -61,6 +62,8 @@ enum class Property {
     TabVisible, ActivePageIndex, TabIndex, MaxHeight, Top, Height, Width, MaxLength,
     // Grid sizes (not dumped; the driver reads them on request).
     DefaultColWidth, DefaultRowHeight, ColWidths, RowHeights,
+    // Left edge of a control the program places; alpha transparency of a window.
+    Left, AlphaBlend,
 };
 
 // How the program wants one grid cell painted. The decision is the model's, so
@@ -194,12 +197,18 @@ public:
     void setWidth(int v);
     int maxHeight() const { return maxHeight_; }
     void setMaxHeight(int v);
+    int left() const { return left_; }
+    void setLeft(int v);
     // Width limits (labels that wrap); not printed by the driver.
     int minWidth() const { return minWidth_; }
     void setMinWidth(int v) { minWidth_ = v; }
     int maxWidth() const { return maxWidth_; }
     void setMaxWidth(int v) { maxWidth_ = v; }
-    // Whether the geometry property p (Top, Height, Width, MaxHeight) has
+    // Windows: alpha transparency, 0 (invisible) to 255 (opaque).
+    int alphaBlend() const { return alphaBlend_; }
+    void setAlphaBlend(int v);
+
+    // Whether the geometry property p (Top, Height, Width, MaxHeight, Left) has
     // been given a value, at design time or by the program: the driver dumps
     // only those.
     bool geometrySet(Property p) const;
@@ -220,6 +229,8 @@ public:
     std::function<void(int x, int y)> onMouseMove;
     std::function<void()> onMouseEnter;
     std::function<void()> onMouseLeave;
+    std::function<void()> onTimer;      // a timer's tick
+    std::function<void()> onDeactivate; // a window loses activation
     // Owner drawing of grid cells: how cell (col, row) is painted after the
     // grid has drawn it normally; nothing = the grid's own drawing only.
     std::function<std::optional<CellDrawing>(int col, int row)> onDrawCell;
@@ -232,6 +243,8 @@ public:
 
 private:
     void notify(Property p);
+    // Sets one geometry property (Top, Height, Width, MaxHeight, Left).
+    void setGeometry(Property p, int &field, int v);
 
     QString name_;
     Kind kind_;
@@ -266,6 +279,8 @@ private:
     int height_ = 0;
     int width_ = 0;
     int maxHeight_ = 0;
+    int left_ = 0;
+    int alphaBlend_ = 255;
     int minWidth_ = 0;
     int maxWidth_ = 0;
     unsigned geometrySet_ = 0; // one bit per geometry property

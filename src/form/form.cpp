@@ -22,8 +22,10 @@ bool isAncestorOrSelf(const Control *ancestor, const Control *c)
     return false;
 }
 
+} // namespace
+
 // Kinds a person can put the keyboard focus on.
-bool focusableKind(Kind k)
+bool Form::focusableKind(Kind k)
 {
     switch (k) {
     case Kind::PageControl:
@@ -43,8 +45,8 @@ bool focusableKind(Kind k)
     }
 }
 
+namespace {
 constexpr QChar Backspace{8};
-
 } // namespace
 
 Form::Form(QString prefix) : prefix_(std::move(prefix)) {}
@@ -183,22 +185,85 @@ void Form::focusForUser(Control &c)
         setFocus(&c);
 }
 
-ActionResult Form::userEnter(Control &c)
-{
-    if (!focusableKind(c.kind()))
-        return ActionResult::WrongKind;
-    return focusForUserAction(c);
-}
-
-ActionResult Form::focusForUserAction(Control &c)
+ActionResult Form::focusCheck(const Control &c) const
 {
     const ActionResult r = check(c);
     if (r != ActionResult::Done)
         return r;
-    if (!c.focusable())
+    return c.focusable() ? ActionResult::Done : ActionResult::Ignored;
+}
+
+ActionResult Form::enterCheck(const Control &c) const
+{
+    return focusableKind(c.kind()) ? focusCheck(c) : ActionResult::WrongKind;
+}
+
+ActionResult Form::editCheck(const Control &c) const
+{
+    return c.kind() == Kind::Edit ? focusCheck(c) : ActionResult::WrongKind;
+}
+
+ActionResult Form::selectCheck(const Control &c, int index) const
+{
+    if (&c == pageControl_)
+        return pageCheck(index);
+    switch (c.kind()) {
+    case Kind::ListBox:
+    case Kind::ComboBox:
+    case Kind::RadioGroup:
+    case Kind::TabControl:
+        if (index < 0 || index >= c.itemCount())
+            return ActionResult::BadIndex;
+        break;
+    default:
+        return ActionResult::WrongKind;
+    }
+    const ActionResult r = check(c);
+    if (r != ActionResult::Done)
+        return r;
+    if (c.kind() == Kind::RadioGroup && !c.itemEnabled()[static_cast<size_t>(index)])
         return ActionResult::Ignored;
-    focusForUser(c);
     return ActionResult::Done;
+}
+
+ActionResult Form::dropDownCheck(const Control &c) const
+{
+    return c.kind() == Kind::ComboBox ? check(c) : ActionResult::WrongKind;
+}
+
+ActionResult Form::clickCheck(const Control &c) const
+{
+    switch (c.kind()) {
+    case Kind::Button:
+    case Kind::CheckBox:
+    case Kind::RadioButton:
+    case Kind::MenuItem:
+    case Kind::Label:
+    case Kind::Image:
+        return check(c);
+    default:
+        return ActionResult::WrongKind;
+    }
+}
+
+ActionResult Form::pageCheck(int index) const
+{
+    if (!pageControl_)
+        return ActionResult::WrongKind;
+    const auto all = pages();
+    if (index < 0 || index >= static_cast<int>(all.size()))
+        return ActionResult::BadIndex;
+    if (!reachable(*pageControl_) || !all[static_cast<size_t>(index)]->tabVisible())
+        return ActionResult::Ignored;
+    return ActionResult::Done;
+}
+
+ActionResult Form::userEnter(Control &c)
+{
+    const ActionResult r = enterCheck(c);
+    if (r == ActionResult::Done)
+        focusForUser(c);
+    return r;
 }
 
 ActionResult Form::userLeave()
@@ -242,10 +307,9 @@ void Form::pressKey(Control &c, QChar key)
 
 ActionResult Form::userType(Control &c, const QString &text)
 {
-    if (c.kind() != Kind::Edit)
-        return ActionResult::WrongKind;
-    if (const ActionResult r = focusForUserAction(c); r != ActionResult::Done)
+    if (const ActionResult r = editCheck(c); r != ActionResult::Done)
         return r;
+    focusForUser(c);
     for (QChar ch : text) {
         // A handler may have moved the focus away or disabled the field: the
         // rest of the keys then go nowhere.
@@ -263,10 +327,9 @@ ActionResult Form::userKey(Control &c, QChar key)
 
 ActionResult Form::userReplace(Control &c, const QString &text)
 {
-    if (c.kind() != Kind::Edit)
-        return ActionResult::WrongKind;
-    if (const ActionResult r = focusForUserAction(c); r != ActionResult::Done)
+    if (const ActionResult r = editCheck(c); r != ActionResult::Done)
         return r;
+    focusForUser(c);
     if (focus_ != &c || !reachable(c))
         return ActionResult::Done;
     // A paste is cut to the field's maximum length.
@@ -278,22 +341,8 @@ ActionResult Form::userSelect(Control &c, int index)
 {
     if (&c == pageControl_)
         return userPage(index);
-    switch (c.kind()) {
-    case Kind::ListBox:
-    case Kind::ComboBox:
-    case Kind::RadioGroup:
-    case Kind::TabControl:
-        if (index < 0 || index >= c.itemCount())
-            return ActionResult::BadIndex;
-        break;
-    default:
-        return ActionResult::WrongKind;
-    }
-    const ActionResult r = check(c);
-    if (r != ActionResult::Done)
+    if (const ActionResult r = selectCheck(c, index); r != ActionResult::Done)
         return r;
-    if (c.kind() == Kind::RadioGroup && !c.itemEnabled()[static_cast<size_t>(index)])
-        return ActionResult::Ignored;
     focusForUser(c);
     if (!reachable(c))
         return ActionResult::Done;
@@ -323,10 +372,7 @@ ActionResult Form::userSelect(Control &c, int index)
 
 ActionResult Form::userDropDown(Control &c)
 {
-    if (c.kind() != Kind::ComboBox)
-        return ActionResult::WrongKind;
-    const ActionResult r = check(c);
-    if (r != ActionResult::Done)
+    if (const ActionResult r = dropDownCheck(c); r != ActionResult::Done)
         return r;
     focusForUser(c);
     if (reachable(c))
@@ -336,19 +382,7 @@ ActionResult Form::userDropDown(Control &c)
 
 ActionResult Form::userClick(Control &c)
 {
-    switch (c.kind()) {
-    case Kind::Button:
-    case Kind::CheckBox:
-    case Kind::RadioButton:
-    case Kind::MenuItem:
-    case Kind::Label:
-    case Kind::Image:
-        break;
-    default:
-        return ActionResult::WrongKind;
-    }
-    const ActionResult r = check(c);
-    if (r != ActionResult::Done)
+    if (const ActionResult r = clickCheck(c); r != ActionResult::Done)
         return r;
     if (c.kind() == Kind::MenuItem || c.kind() == Kind::Label || c.kind() == Kind::Image) {
         run(c.onClick); // the focus stays where it is
@@ -373,13 +407,9 @@ ActionResult Form::userClick(Control &c)
 
 ActionResult Form::userPage(int index)
 {
-    if (!pageControl_)
-        return ActionResult::WrongKind;
+    if (const ActionResult r = pageCheck(index); r != ActionResult::Done)
+        return r;
     const auto all = pages();
-    if (index < 0 || index >= static_cast<int>(all.size()))
-        return ActionResult::BadIndex;
-    if (!reachable(*pageControl_) || !all[static_cast<size_t>(index)]->tabVisible())
-        return ActionResult::Ignored;
     setFocus(pageControl_);
     if (index == pageControl_->activePageIndex())
         return ActionResult::Done;

@@ -96,18 +96,32 @@ public:
     // The pointer leaves the window.
     void userMouseOut();
 
+    // What would become of a user action, checked before anything runs (Done:
+    // it goes ahead). Every action on c first checks that it lies on the
+    // active page, then that it is reachable; the others add the kind of
+    // control, the item, whether c takes the focus. The Qt program checks
+    // them before it plays a script's action on a widget, so that a script
+    // error is the same error on both.
+    ActionResult check(const Control &c) const;
+    ActionResult enterCheck(const Control &c) const;            // enter
+    ActionResult editCheck(const Control &c) const;             // type, key, replace
+    ActionResult selectCheck(const Control &c, int index) const; // select
+    ActionResult dropDownCheck(const Control &c) const;
+    ActionResult clickCheck(const Control &c) const;
+    ActionResult pageCheck(int index) const;
+    // Whether a person can put the focus on a kind of control.
+    static bool focusableKind(Kind k);
+
 protected:
     // Registers c under `parent` (nullptr for the window itself).
     void add(Control &c, Control *parent);
     void setPageControl(Control &pageControl) { pageControl_ = &pageControl; }
 
 private:
-    ActionResult check(const Control &c) const;
     bool canTakeFocus(const Control &c) const;
     void focusForUser(Control &c);
-    // The checks every focusing user action makes (reachable, focusable), then
-    // the focus moves to the control.
-    ActionResult focusForUserAction(Control &c);
+    // The checks of an action that moves the focus: check(), then focusable.
+    ActionResult focusCheck(const Control &c) const;
     void pressKey(Control &c, QChar key);
 
     QString prefix_;

@@ -182,6 +182,7 @@ void MainForm::setDesignState()
 
     // Section and grade.
     labelled(RG_SSP, " Sheet piles  ");
+    RG_SSP.setColumns(2); // the family names stand in two columns
     labelled(GB_SSP, " SSP section            Wx,ini (cm³/m)  ");
     labelled(Lbl_SSP, "xxxxxxxxxx");
     Lbl_SSP.setFontColor(clRed);
@@ -238,6 +239,8 @@ void MainForm::setDesignState()
     GB_Red_Properties.setHint(S("  Section properties: see explanation in bottom statusbar | "));
     StGr_RedProp.setColCount(4);
     StGr_RedProp.setRowCount(6);
+    StGr_RedProp.setWidth(215); // design size; the set-up derives the cell sizes from it
+    StGr_RedProp.setHeight(125);
     struct RedRow
     {
         Control *caption, *value, *unit;

@@ -89,7 +89,11 @@ public:
     bool gradeDataLoaded = false;
 
     FontQuality fontQuality = FontQuality::ClearTypeNatural;
-    int hintHidePause = 0; // ms, set at start-up
+    // Hints of the whole application: the pause before a hint shows and how
+    // long it stays, in ms (the toolkit's defaults until start-up and the
+    // about box change them).
+    int hintPause = 500;
+    int hintHidePause = 0;
 
     // ---- Lifecycle (window/startup.cpp) -------------------------------------
     // Program start: runs FormCreate and everything up to the event loop.
@@ -268,8 +272,20 @@ public:
     void GB_Red_PropertiesMouseMove(int x, int y);
     void StGr_RedPropMouseMove(int x, int y);
 
-    // ---- About box (later) ---------------------------------------------------
+    // ---- Splash and about box (window/about_handlers.cpp) ---------------------
+    void Timer1Timer();
+    void SplashFormClick();
+    // The splash loses activation: the liability question, once.
+    void SplashFormDeactivate();
+    // Closes and releases the splash (its timer stops).
+    void closeSplash();
     void MenuAboutClick();
+    void AboutFormShow();
+    void AboutFormDeactivate();
+    void OKButtonClick();
+    void LblEmailLinkClick();
+    void Lbl_AuthorMouseMove(int x, int y);
+    void Lbl_AuthorMouseLeave();
 
 private:
     // Binds every event to its handler (window/wiring.cpp).

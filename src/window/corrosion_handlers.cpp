@@ -261,6 +261,7 @@ void wireCorrosion(App &a)
     form::Control &grid = a.tableWindow.SG_EC3Table;
     grid.onMouseMove = [&a](int x, int y) { a.SG_EC3TableMouseMove(x, y); };
     grid.onDrawCell = [&a](int col, int row) { return a.SG_EC3TableDrawCell(col, row); };
+    a.tableWindow.TForm2.onDeactivate = [&a] { a.TableWindowDeactivate(); };
 }
 
 } // namespace pc

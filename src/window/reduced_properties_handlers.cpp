@@ -6,6 +6,7 @@
 #include "engine/reduced_properties.h"
 #include "output/section_sketch.h"
 #include "window/app.h"
+#include "window/property_grid.h"
 
 namespace pc {
 
@@ -24,6 +25,7 @@ void App::ComputeReducedProperties(int section)
     const int columns = reducedGridColumnCount(grid.colCount(), s.LossTotal, shown);
     if (columns == 4 && grid.colCount() == 3) {
         grid.setColCount(4);
+        grid.setDefaultColWidth(reducedGridColumnWidth(grid.width(), PropertyGridLineWidth, 4));
         grid.setCell(2, 0, ReducedColumnHeader);
         for (int row = 1; row < grid.rowCount(); ++row)
             grid.setCell(3, row, grid.cell(2, row));
@@ -31,6 +33,7 @@ void App::ComputeReducedProperties(int section)
         for (int row = 0; row < grid.rowCount(); ++row)
             grid.setCell(2, row, grid.cell(3, row));
         grid.setColCount(3);
+        grid.setDefaultColWidth(reducedGridColumnWidth(grid.width(), PropertyGridLineWidth, 3));
     }
 
     if (r.hasSection) {

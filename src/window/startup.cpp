@@ -53,17 +53,15 @@ void App::start()
     BuildCorrosionTable();
     tableWindow.hide();
 
+    // The splash takes the focus and starts fading.
+    splash.Timer1.setEnabled(true);
     hintHidePause = HintHidePauseMs;
 
     // The event loop starts: the main window comes on screen (its active
-    // page's show handler runs) and the splash loses activation, which asks
-    // the liability question.
+    // page's show handler runs) and becomes active, so the splash loses
+    // activation, which asks the liability question.
     f.show();
-    if (options.askDisclaimer && !askDisclaimer()) {
-        endProgram(0);
-        return;
-    }
-    splash.hide();
+    SplashFormDeactivate();
 }
 
 void App::FormCreate()

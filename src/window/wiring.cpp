@@ -21,6 +21,7 @@ void App::wireEvents()
     wireSummary(*this);
     wireUnits(*this);
     wirePropertyGrid(*this);
+    wireSplashAndAbout(*this);
     // Subsystems add their wire functions below, one line each (declared in
     // window/wiring.h), e.g. wireSectionList(*this);
 }

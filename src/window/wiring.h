@@ -17,5 +17,6 @@ void wireCorrosion(App &a);       // window/corrosion_handlers.cpp
 void wireSummary(App &a);         // window/summary_handlers.cpp
 void wireUnits(App &a);           // window/units_handlers.cpp
 void wirePropertyGrid(App &a);    // window/property_grid_handlers.cpp
+void wireSplashAndAbout(App &a);  // window/about_handlers.cpp
 
 } // namespace pc

@@ -288,3 +288,16 @@ TEST(FormControl, GridSizesFollowTheDefaultsAsTheToolkitDoes)
     g.setDefaultRowHeight(18);
     EXPECT_EQ(g.rowHeights(), (std::vector<int>{18, 18}));
 }
+
+TEST(FormControl, AlphaTransparencyStaysBetweenInvisibleAndOpaque)
+{
+    Control w(QStringLiteral("W"), Kind::Window);
+    int notified = 0;
+    w.addObserver([&notified](Control &, Property p) { notified += p == Property::AlphaBlend; });
+    EXPECT_EQ(w.alphaBlend(), 255);
+    w.setAlphaBlend(300);
+    EXPECT_EQ(notified, 0);
+    w.setAlphaBlend(-5);
+    EXPECT_EQ(w.alphaBlend(), 0);
+    EXPECT_EQ(notified, 1);
+}

@@ -1,0 +1,205 @@
+#include "gui_session.h"
+
+#include "binders.h"
+#include "window/app.h"
+#include "window_binding.h"
+#include "windows.h"
+
+#include <QApplication>
+#include <QHelpEvent>
+#include <QPointer>
+#include <QProxyStyle>
+#include <QStatusBar>
+#include <QToolTip>
+
+namespace pc::gui {
+
+namespace {
+
+// The pause before a hint shows is the program's (the about box changes it).
+class HintTimingStyle : public QProxyStyle
+{
+public:
+    explicit HintTimingStyle(Session *session) : session_(session) {}
+
+    int styleHint(StyleHint hint, const QStyleOption *option, const QWidget *widget,
+                  QStyleHintReturn *returnData) const override
+    {
+        if (hint == SH_ToolTip_WakeUpDelay && session_)
+            return session_->app().hintPause;
+        return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+
+private:
+    QPointer<Session> session_;
+};
+
+QFont::StyleStrategy strategyOf(FontQuality q)
+{
+    // ClearType natural is smoothed text; the default quality of those days
+    // drew small text unsmoothed.
+    return q == FontQuality::ClearTypeNatural ? QFont::PreferAntialias : QFont::NoAntialias;
+}
+
+} // namespace
+
+Session::Session(App &app, Options options) : app_(app), options_(options)
+{
+    main_ = std::make_unique<MainWindow>(*this);
+    splash_ = std::make_unique<SplashWindow>();
+    about_ = std::make_unique<AboutWindow>(main_.get());
+    table_ = std::make_unique<TableWindow>(main_.get());
+
+    // Presentation: the main window's font is the system's modern interface
+    // font (an older system's otherwise), 9 points, falling back to the
+    // platform's own sans font; the status bar's is Arial, 8 points.
+    const QString family =
+        app.p.osMajorVersion() > 5 ? QStringLiteral("Segoe UI") : QStringLiteral("Tahoma");
+    main_->setFont(familyFont(family, 9));
+    about_->setFont(familyFont(family, 9));
+    main_->ui.SB1->setFont(familyFont(QStringLiteral("Arial"), 8));
+
+    bindings_.push_back(std::make_unique<WindowBinding>(*this, app.f, main_.get()));
+    bindings_.push_back(std::make_unique<WindowBinding>(*this, app.tableWindow, table_.get()));
+    bindings_.push_back(std::make_unique<WindowBinding>(*this, app.splash, splash_.get()));
+    bindings_.push_back(std::make_unique<WindowBinding>(*this, app.about, about_.get()));
+    for (auto &b : bindings_)
+        b->applyAll();
+    applyFontQuality();
+
+    connect(qApp, &QApplication::focusChanged, this, &Session::focusChanged);
+    qApp->installEventFilter(this);
+    QApplication::setStyle(new HintTimingStyle(this));
+    app.onFontQualityChanged = [this](FontQuality) { applyFontQuality(); };
+}
+
+Session::~Session()
+{
+    // Nothing that the windows do while they go may reach the program.
+    disconnect(qApp, nullptr, this, nullptr);
+    qApp->removeEventFilter(this);
+    app_.onFontQualityChanged = nullptr;
+    bindings_.clear();
+}
+
+Binder *Session::binderFor(const form::Control &c) const
+{
+    for (const auto &b : bindings_)
+        if (Binder *binder = b->binderFor(c))
+            return binder;
+    return nullptr;
+}
+
+QWidget *Session::widgetFor(const form::Control &c) const
+{
+    const Binder *b = binderFor(c);
+    return b ? b->widget() : nullptr;
+}
+
+void Session::requestFlush()
+{
+    if (flushPosted_)
+        return;
+    flushPosted_ = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            if (flushPosted_)
+                flush();
+        },
+        Qt::QueuedConnection);
+}
+
+void Session::flush()
+{
+    flushPosted_ = false;
+    for (auto &b : bindings_)
+        b->flush();
+}
+
+void Session::afterUserAction()
+{
+    flush();
+    syncFocus();
+    if (app_.ended() && !endReported_) {
+        endReported_ = true;
+        emit ended(app_.exitCode());
+    }
+}
+
+void Session::syncFocus()
+{
+    form::Control *c = app_.f.focused();
+    QWidget *w = c ? widgetFor(*c) : nullptr;
+    if (!w || w->isHidden() || !main_->isActiveWindow())
+        return;
+    const QWidget *now = QApplication::focusWidget();
+    if (now && (now == w || w->isAncestorOf(now)))
+        return;
+    ProgramUpdate update;
+    w->setFocus(Qt::OtherFocusReason);
+}
+
+void raiseWindow(QWidget *window)
+{
+    // Off screen there is nothing to stack (and the platform says so on
+    // every call).
+    if (QGuiApplication::platformName() != QLatin1String("offscreen"))
+        window->raise();
+}
+
+void Session::keepOnTop()
+{
+    if (splash_ && !splash_->isHidden())
+        raiseWindow(splash_.get());
+}
+
+void Session::focusChanged(QWidget *, QWidget *now)
+{
+    if (!now || ProgramUpdate::active())
+        return;
+    for (const auto &b : bindings_) {
+        form::Control *c = b->controlOf(now);
+        if (!c)
+            continue;
+        form::Form &form = b->form();
+        if (form::Form::focusableKind(c->kind()))
+            form.userEnter(*c);
+        else if (c->kind() == form::Kind::Page || c->kind() == form::Kind::Window)
+            form.setFocus(c);
+        else
+            return;
+        afterUserAction();
+        return;
+    }
+}
+
+bool Session::eventFilter(QObject *watched, QEvent *event)
+{
+    // A hint stays as long as the program says.
+    if (event->type() == QEvent::ToolTip && app_.hintHidePause > 0) {
+        auto *w = qobject_cast<QWidget *>(watched);
+        if (w && !w->toolTip().isEmpty()) {
+            const auto *help = static_cast<QHelpEvent *>(event);
+            QToolTip::showText(help->globalPos(), w->toolTip(), w, QRect(), app_.hintHidePause);
+            return true;
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void Session::applyFontQuality()
+{
+    const QFont::StyleStrategy s = strategyOf(app_.fontQuality);
+    auto apply = [s](QWidget *w) {
+        QFont f = w->font();
+        f.setStyleStrategy(s);
+        w->setFont(f);
+    };
+    apply(main_.get());
+    for (QWidget *w : main_->findChildren<QWidget *>())
+        if (w->testAttribute(Qt::WA_SetFont))
+            apply(w);
+}
+
+} // namespace pc::gui

@@ -1,0 +1,290 @@
+// Binders of windows, the page control, its pages and timers.
+
+#include "binder_support.h"
+#include "gui_session.h"
+#include "widgets.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QEvent>
+#include <QMainWindow>
+#include <QScreen>
+#include <QSignalBlocker>
+#include <QTabWidget>
+#include <QTimer>
+
+namespace pc::gui::detail {
+
+namespace {
+
+// ---- Window -----------------------------------------------------------------
+
+class WindowBinder : public Binder
+{
+public:
+    WindowBinder(Session &s, form::Form &f, Control &c, QObject *o) : Binder(s, f, c, o)
+    {
+        widget()->installEventFilter(this);
+    }
+
+protected:
+    std::vector<Property> properties() const override
+    {
+        return {P::Caption,    P::Hint,  P::ShowHint, P::Enabled,
+                P::AlphaBlend, P::Width, P::Height,   P::Visible};
+    }
+
+    void apply(Property p) override
+    {
+        QWidget *w = widget();
+        switch (p) {
+        case P::Caption:
+            w->setWindowTitle(control_.caption());
+            break;
+        case P::AlphaBlend:
+            w->setWindowOpacity(control_.alphaBlend() / 255.0);
+            break;
+        case P::Width:
+        case P::Height:
+            if (control_.geometrySet(P::Width) && control_.geometrySet(P::Height))
+                resizeClient(control_.width(), control_.height());
+            break;
+        case P::Visible:
+            if (control_.visible() == !w->isHidden())
+                break;
+            if (control_.visible()) {
+                place();
+                w->show();
+                raiseWindow(w);
+                session_.keepOnTop();
+                if (w->property("paintAtOnce").toBool()) {
+                    // Shown and painted before anything else is created.
+                    w->repaint();
+                    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+                }
+            } else {
+                w->hide();
+            }
+            break;
+        default:
+            applyCommon(p);
+            break;
+        }
+    }
+
+    std::optional<std::string> shown(Property p) const override
+    {
+        if (p == P::Caption)
+            return json(widget()->windowTitle());
+        return shownCommon(p);
+    }
+
+    // Windows come and go in the order the program shows and hides them
+    // (a question asked next stands above the window shown before it).
+    bool immediate(Property p) const override { return p == P::Visible; }
+
+    bool eventFilter(QObject *o, QEvent *e) override
+    {
+        if (o != object_)
+            return false;
+        if (e->type() == QEvent::WindowDeactivate && session_.forwardsActivation() &&
+            control_.onDeactivate && !widget()->isHidden()) {
+            run(control_.onDeactivate);
+            userActed();
+        } else if (e->type() == QEvent::Close && fromUser() && !widget()->isHidden()) {
+            // A small window closed with its close button is only hidden.
+            if (&control_ != &form_.window() || form_.prefix().isEmpty())
+                return false;
+            form_.hide();
+            userActed();
+        }
+        return false;
+    }
+
+private:
+    // The client area: below the menu bar of a main window.
+    void resizeClient(int width, int height)
+    {
+        QWidget *w = widget();
+        int extra = 0;
+        if (auto *mw = qobject_cast<QMainWindow *>(w); mw && mw->menuWidget())
+            extra = mw->menuWidget()->sizeHint().height();
+        if (w->property("fixedSize").toBool())
+            w->setFixedSize(width, height + extra);
+        else
+            w->resize(width, height + extra);
+    }
+
+    // Windows come up centred: over the main window when they belong to
+    // it, otherwise on the screen.
+    void place()
+    {
+        QWidget *w = widget();
+        w->adjustSize();
+        if (w->property("fixedSize").toBool() || control_.geometrySet(P::Width))
+            resizeClient(control_.width(), control_.height());
+        QRect area;
+        if (QWidget *owner = w->parentWidget(); owner && owner->isVisible())
+            area = owner->window()->frameGeometry();
+        else if (const QScreen *screen = QGuiApplication::primaryScreen())
+            area = screen->availableGeometry();
+        if (area.isValid())
+            w->move(area.center() - QPoint(w->width() / 2, w->height() / 2));
+    }
+};
+
+// ---- Page control and pages -------------------------------------------------
+
+class PageControlBinder : public Binder
+{
+public:
+    PageControlBinder(Session &s, form::Form &f, Control &c, QObject *o) : Binder(s, f, c, o)
+    {
+        auto *tabs = qobject_cast<QTabWidget *>(o);
+        connect(tabs, &QTabWidget::tabBarClicked, this, [this](int index) { page(index); });
+        connect(tabs, &QTabWidget::currentChanged, this, [this](int index) {
+            if (index != control_.activePageIndex())
+                page(index);
+        });
+    }
+
+protected:
+    std::vector<Property> properties() const override
+    {
+        return {P::Enabled, P::Visible, P::ActivePageIndex};
+    }
+
+    void apply(Property p) override
+    {
+        if (p == P::ActivePageIndex)
+            tabs()->setCurrentIndex(control_.activePageIndex());
+        else
+            applyCommon(p);
+    }
+
+    std::optional<std::string> shown(Property p) const override
+    {
+        if (p == P::ActivePageIndex)
+            return json(tabs()->currentIndex());
+        return shownCommon(p);
+    }
+
+private:
+    QTabWidget *tabs() const { return qobject_cast<QTabWidget *>(object_.data()); }
+
+    void page(int index)
+    {
+        if (index >= 0)
+            user([&] { form_.userPage(index); });
+    }
+};
+
+class PageBinder : public Binder
+{
+public:
+    using Binder::Binder;
+
+protected:
+    std::vector<Property> properties() const override
+    {
+        return {P::Caption, P::Enabled, P::TabVisible};
+    }
+
+    void apply(Property p) override
+    {
+        int index = -1;
+        QTabWidget *tabs = tabWidgetOf(widget(), &index);
+        if (!tabs)
+            return;
+        // Hiding the shown page's tab makes the tab widget show another
+        // page; which page is active is the model's to say.
+        const QSignalBlocker block(tabs);
+        switch (p) {
+        case P::Caption:
+            tabs->setTabText(index, control_.caption());
+            break;
+        case P::Enabled:
+            tabs->setTabEnabled(index, control_.enabled());
+            break;
+        case P::TabVisible:
+            tabs->setTabVisible(index, control_.tabVisible());
+            break;
+        default:
+            break;
+        }
+    }
+
+    std::optional<std::string> shown(Property p) const override
+    {
+        int index = -1;
+        QTabWidget *tabs = tabWidgetOf(widget(), &index);
+        if (!tabs)
+            return std::nullopt;
+        switch (p) {
+        case P::Caption:
+            return json(tabs->tabText(index));
+        case P::Enabled:
+            return json(tabs->isTabEnabled(index));
+        case P::TabVisible:
+            return json(tabs->isTabVisible(index));
+        default:
+            return std::nullopt;
+        }
+    }
+};
+
+// ---- Timer ---------------------------------------------------------------------------------
+
+class TimerBinder : public Binder
+{
+public:
+    TimerBinder(Session &s, form::Form &f, Control &c, QObject *o) : Binder(s, f, c, o)
+    {
+        connect(timer(), &QTimer::timeout, this, [this] {
+            run(control_.onTimer);
+            session_.afterUserAction();
+        });
+    }
+
+protected:
+    QTimer *timer() const { return qobject_cast<QTimer *>(object_.data()); }
+
+    std::vector<Property> properties() const override { return {P::Enabled}; }
+
+    void apply(Property p) override
+    {
+        if (p != P::Enabled)
+            return;
+        if (control_.enabled() && !timer()->isActive())
+            timer()->start();
+        else if (!control_.enabled())
+            timer()->stop();
+    }
+
+    std::optional<std::string> shown(Property p) const override
+    {
+        if (p == P::Enabled)
+            return json(timer()->isActive());
+        return std::nullopt;
+    }
+};
+
+} // namespace
+
+std::unique_ptr<Binder> makeWindowBinder(Session &s, form::Form &f, Control &c, QObject *o)
+{
+    switch (c.kind()) {
+    case Kind::Window:
+        return std::make_unique<WindowBinder>(s, f, c, o);
+    case Kind::PageControl:
+        return std::make_unique<PageControlBinder>(s, f, c, o);
+    case Kind::Page:
+        return std::make_unique<PageBinder>(s, f, c, o);
+    case Kind::Timer:
+        return std::make_unique<TimerBinder>(s, f, c, o);
+    default:
+        return nullptr;
+    }
+}
+
+} // namespace pc::gui::detail

@@ -1,0 +1,153 @@
+// The two small windows that frame a run: the splash that fades out and asks
+// the liability question once, and the about box.
+
+#include "units/rounding.h"
+#include "window/app.h"
+#include "window/wiring.h"
+
+namespace pc {
+
+namespace {
+
+constexpr int SplashLastTick = 7;
+constexpr int SplashAlphaStep = 20;
+
+constexpr int AboutAlphaLow = 205;
+constexpr int AboutAlphaHigh = 244;
+constexpr int EmailRowAboveOk = 25;
+
+// Hint timing while the pointer rests on the authorship spot, and for the
+// rest of the run once it has left it.
+constexpr int AuthorHintPause = 4000;
+constexpr int AuthorHintHidePause = 2000;
+constexpr int AfterAuthorHintPause = 1000;
+constexpr int AfterAuthorHintHidePause = 1500;
+
+// Six lines, each with a blank at both ends, separated by CR LF. The maker
+// and the telephone number are the program's own (the number lies in a
+// range reserved for fiction).
+const QString AboutNotice = QStringLiteral(" Pilecorr project \r\n"
+                                           " Sheet pile design tools \r\n"
+                                           " No liability for any possible error. \r\n"
+                                           " Changes possible without prior notice. \r\n"
+                                           " Need help ? \r\n"
+                                           " Phone +44 20 7946 0000 ");
+
+const QString MailtoScheme = QStringLiteral("mailto:");
+
+int roundedHalf(int v)
+{
+    return static_cast<int>(roundEven(static_cast<long double>(v) / 2));
+}
+
+} // namespace
+
+void App::closeSplash()
+{
+    splash.Timer1.setEnabled(false);
+    splash.hide();
+}
+
+void App::Timer1Timer()
+{
+    if (splash.tickCount >= SplashLastTick)
+        return;
+    ++splash.tickCount;
+    form::Control &box = splash.TPilecorrSplashScreenBox;
+    box.setAlphaBlend(box.alphaBlend() - SplashAlphaStep);
+    if (splash.tickCount == SplashLastTick)
+        closeSplash();
+}
+
+void App::SplashFormClick()
+{
+    closeSplash();
+}
+
+void App::SplashFormDeactivate()
+{
+    // Only while the splash fades; the question is asked once, and the
+    // splash is gone once it is answered.
+    if (!splash.Timer1.enabled() || splash.disclaimerAsked)
+        return;
+    splash.disclaimerAsked = true;
+    if (options.askDisclaimer && !askDisclaimer()) {
+        endProgram(0);
+        return;
+    }
+    closeSplash();
+}
+
+void App::MenuAboutClick()
+{
+    about.Copyright.setCaption(AboutNotice);
+    about.TPilecorrAboutBox.setAlphaBlend(p.randomInt(AboutAlphaLow, AboutAlphaHigh));
+    // The box shows over the centre of the main window (the Qt program
+    // places it); showing a box that is already shown runs nothing more.
+    if (about.shown())
+        return;
+    about.show();
+    AboutFormShow();
+}
+
+void App::AboutFormShow()
+{
+    // The mail address and its label form one centred row above the button.
+    const FontSpec font;
+    const int emailWidth = p.textWidth(about.LblEmail.caption(), font);
+    const int linkWidth = p.textWidth(about.LblEmailLink.caption(), font);
+    const int top = about.OKButton.top() - EmailRowAboveOk;
+    about.LblEmailLink.setTop(top);
+    about.LblEmail.setTop(top);
+    about.LblEmail.setWidth(emailWidth);
+    about.LblEmailLink.setWidth(linkWidth);
+    about.LblEmail.setLeft(roundedHalf(about.TPilecorrAboutBox.width()) -
+                           roundedHalf(linkWidth + emailWidth));
+    about.LblEmailLink.setLeft(about.LblEmail.left() + emailWidth);
+}
+
+void App::AboutFormDeactivate()
+{
+    about.hide();
+}
+
+void App::OKButtonClick()
+{
+    about.hide();
+}
+
+void App::LblEmailLinkClick()
+{
+    // Handed to the user's mail program; nothing is checked or reported.
+    p.openUrl(MailtoScheme + about.LblEmailLink.caption());
+}
+
+void App::Lbl_AuthorMouseMove(int, int)
+{
+    hintPause = AuthorHintPause;
+    hintHidePause = AuthorHintHidePause;
+}
+
+void App::Lbl_AuthorMouseLeave()
+{
+    hintPause = AfterAuthorHintPause;
+    hintHidePause = AfterAuthorHintHidePause;
+    // The authorship line shows once per run.
+    about.Lbl_Author.setShowHint(false);
+}
+
+void wireSplashAndAbout(App &a)
+{
+    a.splash.Timer1.onTimer = [&a] { a.Timer1Timer(); };
+    a.splash.TPilecorrSplashScreenBox.onClick = [&a] { a.SplashFormClick(); };
+    a.splash.Image1.onClick = [&a] { a.SplashFormClick(); };
+    a.splash.TPilecorrSplashScreenBox.onDeactivate = [&a] { a.SplashFormDeactivate(); };
+    a.f.MenuAbout.onClick = [&a] { a.MenuAboutClick(); };
+    a.about.TPilecorrAboutBox.onDeactivate = [&a] { a.AboutFormDeactivate(); };
+    a.about.OKButton.onClick = [&a] { a.OKButtonClick(); };
+    a.about.LblEmailLink.onClick = [&a] { a.LblEmailLinkClick(); };
+    a.about.Lbl_Author.onMouseMove = [&a](int x, int y) { a.Lbl_AuthorMouseMove(x, y); };
+    a.about.Lbl_Author.onMouseLeave = [&a] { a.Lbl_AuthorMouseLeave(); };
+}
+
+} // namespace pc
