@@ -1,8 +1,12 @@
 #include "qt_platform.h"
 
+#include "window/app.h"
+
 #include <QApplication>
+#include <QClipboard>
 #include <QDesktopServices>
 #include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFont>
@@ -10,7 +14,11 @@
 #include <QLabel>
 #include <QLocale>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QOperatingSystemVersion>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
 #include <QScreen>
 #include <QSysInfo>
 #include <QUrl>
@@ -55,6 +63,8 @@ QChar firstChar(const QString &s)
 } // namespace
 
 QtPlatform::QtPlatform() : random_(static_cast<quint32>(QDateTime::currentMSecsSinceEpoch())) {}
+
+QtPlatform::~QtPlatform() = default;
 
 MessageButton QtPlatform::message(MessageKind kind, const QString &caption, const QString &text)
 {
@@ -198,9 +208,39 @@ int QtPlatform::randomInt(int low, int high)
         random_.bounded(static_cast<qint64>(low), static_cast<qint64>(high) + 1));
 }
 
-void QtPlatform::setClipboardDescription(const QString &)
+bool QtPlatform::choosePrinter()
 {
-    // Only the headless driver reports what went to the clipboard.
+    if (QPrinterInfo::availablePrinters().isEmpty()) {
+        message(MessageKind::Plain, ApplicationTitle,
+                QStringLiteral("No printer is installed. Install a printer to print."));
+        return false;
+    }
+    if (!printer_)
+        printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    printer_->setCopyCount(1);
+    QPrintDialog dialog(printer_.get());
+    // One copy of a one-page report: nothing to choose but the printer.
+    dialog.setOptions(QAbstractPrintDialog::PrintShowPageSize);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+void QtPlatform::setClipboardBitmap(const QByteArray &png)
+{
+    QGuiApplication::clipboard()->setImage(QImage::fromData(png, "PNG"));
+}
+
+void QtPlatform::setClipboardPicture(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return;
+    auto *data = new QMimeData;
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    data->setData(suffix == QLatin1String("svg") ? QStringLiteral("image/svg+xml")
+                                                 : QStringLiteral("image/x-emf"),
+                  file.readAll());
+    data->setUrls({QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath())});
+    QGuiApplication::clipboard()->setMimeData(data);
 }
 
 void QtPlatform::openUrl(const QString &url)

@@ -1,10 +1,14 @@
 #pragma once
-// The platform of the Qt program: real message boxes, file dialogs, beeps,
-// locale, screen and font metrics.
+// The platform of the Qt program: real message boxes, file and print
+// dialogs, the clipboard, beeps, locale, screen and font metrics.
 
 #include "platform/platform.h"
 
 #include <QRandomGenerator>
+
+#include <memory>
+
+class QPrinter;
 
 namespace pc {
 
@@ -12,6 +16,7 @@ class QtPlatform : public Platform
 {
 public:
     QtPlatform();
+    ~QtPlatform() override;
 
     MessageButton message(MessageKind kind, const QString &caption, const QString &text) override;
     std::optional<QString> openFile(const OpenFileRequest &req) override;
@@ -28,11 +33,18 @@ public:
     bool fileExists(const QString &path) const override;
     QDateTime now() const override;
     int randomInt(int low, int high) override;
-    void setClipboardDescription(const QString &jsonDescription) override;
+    bool choosePrinter() override;
+    void setClipboardBitmap(const QByteArray &png) override;
+    void setClipboardPicture(const QString &path) override;
     void openUrl(const QString &url) override;
+
+    // The printer chosen last in the print dialog (nothing before the first
+    // choice); the report is printed on it.
+    QPrinter *printer() const { return printer_.get(); }
 
 private:
     QRandomGenerator random_;
+    std::unique_ptr<QPrinter> printer_;
 };
 
 } // namespace pc

@@ -24,11 +24,12 @@ std::string clipboardJson(const QString &description)
 {
     if (description.isEmpty())
         return "null";
-    // The description is JSON already; anything else is printed as a text.
+    // The description is JSON already, its keys in the order they were
+    // written; anything else is printed as a text.
     const std::string raw = description.toStdString();
-    if (nlohmann::json::accept(raw))
-        return nlohmann::json::parse(raw).dump(-1, ' ', false,
-                                               nlohmann::json::error_handler_t::replace);
+    if (nlohmann::ordered_json::accept(raw))
+        return nlohmann::ordered_json::parse(raw).dump(
+            -1, ' ', false, nlohmann::ordered_json::error_handler_t::replace);
     return jsonString(description);
 }
 

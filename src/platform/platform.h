@@ -3,6 +3,7 @@
 // it with real dialogs; the command line and the tests use ScriptedPlatform,
 // which answers from a queue and records what was asked.
 
+#include <QByteArray>
 #include <QChar>
 #include <QDateTime>
 #include <QString>
@@ -82,8 +83,16 @@ public:
     // A random whole number in [low, high].
     virtual int randomInt(int low, int high) = 0;
 
-    // Clipboard and shell.
-    virtual void setClipboardDescription(const QString &jsonDescription) = 0;
+    // The print dialog (one copy). It warns by itself when no printer is
+    // installed. True when the user chose a printer to print on.
+    virtual bool choosePrinter() = 0;
+
+    // The clipboard: a bitmap given as PNG bytes, or a vector picture given
+    // as the file that holds it.
+    virtual void setClipboardBitmap(const QByteArray &png) = 0;
+    virtual void setClipboardPicture(const QString &path) = 0;
+
+    // The shell: opens an address such as "mailto:..." with the user's program.
     virtual void openUrl(const QString &url) = 0;
 };
 

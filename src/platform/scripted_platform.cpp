@@ -5,6 +5,10 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <nlohmann/json.hpp>
+
+#include <utility>
+
 namespace pc {
 
 namespace {
@@ -95,9 +99,49 @@ int ScriptedPlatform::randomInt(int low, int high)
     return static_cast<int>(low + static_cast<int64_t>((random_ >> 33) % span));
 }
 
-void ScriptedPlatform::setClipboardDescription(const QString &jsonDescription)
+bool ScriptedPlatform::choosePrinter()
 {
-    clipboard_ = jsonDescription;
+    ++printDialogs_;
+    if (answers_.empty() || !std::holds_alternative<MessageButton>(answers_.front()))
+        return false;
+    const MessageButton b = std::get<MessageButton>(answers_.front());
+    answers_.pop_front();
+    return b == MessageButton::Ok || b == MessageButton::Yes;
+}
+
+namespace {
+
+// Width and height from the IHDR chunk that every PNG file starts with:
+// the 8-byte signature, the chunk length and type, then two big-endian
+// 32-bit numbers.
+std::pair<quint32, quint32> pngSize(const QByteArray &png)
+{
+    static const QByteArray Signature("\x89PNG\r\n\x1a\n", 8);
+    if (png.size() < 24 || !png.startsWith(Signature) || png.mid(12, 4) != "IHDR")
+        return {0, 0};
+    auto bigEndian = [&png](int at) {
+        quint32 v = 0;
+        for (int i = 0; i < 4; ++i)
+            v = (v << 8) | static_cast<quint8>(png[at + i]);
+        return v;
+    };
+    return {bigEndian(16), bigEndian(20)};
+}
+
+} // namespace
+
+void ScriptedPlatform::setClipboardBitmap(const QByteArray &png)
+{
+    const auto [width, height] = pngSize(png);
+    const nlohmann::ordered_json d = {{"kind", "bitmap"}, {"width", width}, {"height", height}};
+    clipboard_ = QString::fromStdString(d.dump());
+}
+
+void ScriptedPlatform::setClipboardPicture(const QString &path)
+{
+    const nlohmann::ordered_json d = {{"kind", "vector"}, {"path", path.toStdString()}};
+    clipboard_ = QString::fromStdString(
+        d.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace));
 }
 
 } // namespace pc

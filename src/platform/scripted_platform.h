@@ -7,7 +7,13 @@
 // otherwise it returns its default: No for a question or an error box with
 // Yes and No, OK for a plain message. A file dialog takes the front entry when
 // it is a path (relative paths are taken from the working directory) or
-// "cancel"; otherwise it is cancelled.
+// "cancel"; otherwise it is cancelled. The print dialog takes the front entry
+// when it is a button (ok or yes print, cancel or no cancel); otherwise it is
+// cancelled.
+//
+// The clipboard is recorded as the driver prints it:
+// {"kind":"bitmap","width":W,"height":H} (read from the PNG header; 0 x 0 for
+// bytes that are not a PNG image) or {"kind":"vector","path":...}.
 //
 // Text metrics are deterministic so that layouts computed from them are the
 // same on every machine: every character is 7 pixels wide in a 9-point font
@@ -62,6 +68,7 @@ public:
     const std::vector<OpenFileRequest> &openRequests() const { return openRequests_; }
     const std::vector<SaveFileRequest> &saveRequests() const { return saveRequests_; }
     const QString &clipboardDescription() const { return clipboard_; }
+    int printDialogs() const { return printDialogs_; }
     const QStringList &openedUrls() const { return urls_; }
 
     // Platform.
@@ -80,7 +87,9 @@ public:
     bool fileExists(const QString &path) const override;
     QDateTime now() const override { return now_; }
     int randomInt(int low, int high) override;
-    void setClipboardDescription(const QString &jsonDescription) override;
+    bool choosePrinter() override;
+    void setClipboardBitmap(const QByteArray &png) override;
+    void setClipboardPicture(const QString &path) override;
     void openUrl(const QString &url) override { urls_ << url; }
 
 private:
@@ -92,6 +101,7 @@ private:
     std::vector<SaveFileRequest> saveRequests_;
     int beeps_ = 0;
     int exclamationBeeps_ = 0;
+    int printDialogs_ = 0;
     QString cwd_;
     QChar decimal_ = QLatin1Char('.');
     QChar systemDecimal_ = QLatin1Char('.');

@@ -78,7 +78,9 @@ public:
     }
     QDateTime now() const override { return {}; }
     int randomInt(int low, int) override { return low; }
-    void setClipboardDescription(const QString &) override {}
+    bool choosePrinter() override { return false; }
+    void setClipboardBitmap(const QByteArray &) override {}
+    void setClipboardPicture(const QString &) override {}
     void openUrl(const QString &) override {}
 };
 

@@ -107,3 +107,34 @@ TEST(ScriptedPlatform, RandomNumbersStayInRangeAndRepeatFromTheSeed)
     EXPECT_EQ(seenA, seenB);
     EXPECT_GT(std::set<int>(seenA.begin(), seenA.end()).size(), 20u);
 }
+
+TEST(ScriptedPlatform, PrintDialogTakesAButtonOrIsCancelled)
+{
+    ScriptedPlatform p;
+    EXPECT_FALSE(p.choosePrinter()); // nothing queued: cancelled
+    p.queueButton(MessageButton::Ok);
+    p.queueButton(MessageButton::Cancel);
+    p.queuePath(QStringLiteral("/abs/report.txt"));
+    EXPECT_TRUE(p.choosePrinter());
+    EXPECT_FALSE(p.choosePrinter());
+    EXPECT_FALSE(p.choosePrinter()); // a path is for a file dialog: it stays
+    EXPECT_EQ(p.pendingAnswers(), 1u);
+    EXPECT_EQ(p.printDialogs(), 4);
+}
+
+TEST(ScriptedPlatform, ClipboardIsRecordedAsTheDriverPrintsIt)
+{
+    // The header of a 640 x 549 PNG image: signature, IHDR length and type,
+    // width and height big-endian.
+    QByteArray png("\x89PNG\r\n\x1a\n\0\0\0\x0dIHDR\0\0\x02\x80\0\0\x02\x25", 24);
+    ScriptedPlatform p;
+    p.setClipboardBitmap(png);
+    EXPECT_EQ(p.clipboardDescription(),
+              QStringLiteral(R"({"kind":"bitmap","width":640,"height":549})"));
+    p.setClipboardBitmap(QByteArray("not a picture"));
+    EXPECT_EQ(p.clipboardDescription(),
+              QStringLiteral(R"({"kind":"bitmap","width":0,"height":0})"));
+    p.setClipboardPicture(QStringLiteral("/out/Graph \"1\".emf"));
+    EXPECT_EQ(p.clipboardDescription(),
+              QStringLiteral(R"({"kind":"vector","path":"/out/Graph \"1\".emf"})"));
+}
