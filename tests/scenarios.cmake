@@ -20,28 +20,37 @@ file(WRITE "${PILECORR_SCENARIO_DATA}/damaged/SSP Pilecorr.pkd"
      "This text stands where a catalogue file should be.\n")
 
 file(GLOB PILECORR_SCENARIOS CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/scenarios/*.script)
-foreach(script ${PILECORR_SCENARIOS})
-  get_filename_component(name ${script} NAME_WE)
-  get_filename_component(dir ${script} DIRECTORY)
-  add_test(NAME scenario.${name}
-           COMMAND ${CMAKE_COMMAND}
-                   -DCLI=$<TARGET_FILE:pilecorr-cli>
-                   -DSCRIPT=${script}
-                   -DEXPECTED=${dir}/${name}.expected
-                   -DARGS_FILE=${dir}/${name}.args
-                   -DFIXTURES=${CMAKE_BINARY_DIR}/fixtures
-                   -DSCENARIO_DATA=${PILECORR_SCENARIO_DATA}
-                   -DWORK_DIR=${CMAKE_BINARY_DIR}/scenario-runs/${name}
-                   -P ${CMAKE_CURRENT_SOURCE_DIR}/scenarios/run_scenario.cmake)
-  add_test(NAME scenario_de.${name}
-           COMMAND ${CMAKE_COMMAND}
-                   -DCLI=$<TARGET_FILE:pilecorr-cli>
-                   -DSCRIPT=${script}
-                   -DEXPECTED=${dir}/${name}.expected
-                   -DARGS_FILE=${dir}/${name}.args
-                   -DFIXTURES=${CMAKE_BINARY_DIR}/fixtures
-                   -DSCENARIO_DATA=${PILECORR_SCENARIO_DATA}
-                   -DWORK_DIR=${CMAKE_BINARY_DIR}/scenario-runs-de/${name}
-                   -DLOCALE=de_DE.UTF-8
-                   -P ${CMAKE_CURRENT_SOURCE_DIR}/scenarios/run_scenario.cmake)
-endforeach()
+
+# Adds PREFIX.NAME (C locale) and PREFIX_de.NAME (de_DE.UTF-8) for every
+# scenario, run by PROGRAM; further arguments are passed on to the runner.
+function(pilecorr_add_scenario_tests prefix program)
+  foreach(script ${PILECORR_SCENARIOS})
+    get_filename_component(name ${script} NAME_WE)
+    get_filename_component(dir ${script} DIRECTORY)
+    foreach(locale C de_DE.UTF-8)
+      set(test ${prefix}.${name})
+      set(runs ${CMAKE_BINARY_DIR}/${prefix}-runs/${name})
+      set(locale_arg)
+      if(NOT locale STREQUAL C)
+        set(test ${prefix}_de.${name})
+        set(runs ${CMAKE_BINARY_DIR}/${prefix}-runs-de/${name})
+        set(locale_arg -DLOCALE=${locale})
+      endif()
+      add_test(NAME ${test}
+               COMMAND ${CMAKE_COMMAND}
+                       -DCLI=${program}
+                       -DNAME=${name}
+                       -DSCRIPT=${script}
+                       -DEXPECTED=${dir}/${name}.expected
+                       -DARGS_FILE=${dir}/${name}.args
+                       -DFIXTURES=${CMAKE_BINARY_DIR}/fixtures
+                       -DSCENARIO_DATA=${PILECORR_SCENARIO_DATA}
+                       -DWORK_DIR=${runs}
+                       ${locale_arg}
+                       ${ARGN}
+                       -P ${CMAKE_CURRENT_SOURCE_DIR}/scenarios/run_scenario.cmake)
+    endforeach()
+  endforeach()
+endfunction()
+
+pilecorr_add_scenario_tests(scenario $<TARGET_FILE:pilecorr-cli>)
