@@ -28,9 +28,13 @@ int fail(const std::string &message)
 
 int dump(const QString &path)
 {
-    const std::optional<pc::Catalogue> catalogue = pc::readCatalogueFile(path);
+    QString why;
+    const std::optional<pc::Catalogue> catalogue = pc::readCatalogueFile(path, &why);
+    // The program's own message, then what the reader found wrong and where,
+    // which is what someone repairing the file needs.
     if (!catalogue)
-        return fail(pc::CatalogueCorruptedText.toStdString());
+        return fail(pc::CatalogueCorruptedText.toStdString() + '\n' + path.toStdString() + ": " +
+                    why.toStdString());
     std::cout << pc::catalogueToJson(*catalogue).dump(2) << '\n';
     std::cout.flush();
     return std::cout ? 0 : 1;

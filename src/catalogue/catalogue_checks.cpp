@@ -1,5 +1,8 @@
 #include "catalogue/catalogue_checks.h"
 
+#include <tuple>
+#include <utility>
+
 namespace pc {
 
 namespace {
@@ -19,6 +22,113 @@ std::optional<CatalogueDamage> strictlyAscending(const std::vector<T> &values, c
                               .arg(values[i])
                               .arg(values[i - 1]));
     return std::nullopt;
+}
+
+// The range a stored number of one kind may take. Every number of the file
+// is shown, converted to the other unit system, interpolated or multiplied
+// with the others; the bounds are wide of any real sheet pile but keep every
+// such result finite and printable, so that the program never shows "inf"
+// or "nan" and no comparison of it is always true.
+struct Plausible
+{
+    double lowest;
+    double highest;
+    bool lowestIncluded = true;
+
+    // Written so that NaN fails.
+    bool holds(double v) const
+    {
+        return (lowestIncluded ? v >= lowest : v > lowest) && v <= highest;
+    }
+    QString text() const
+    {
+        return QStringLiteral("%1%2 .. %3")
+            .arg(lowestIncluded ? QString() : QStringLiteral("above "))
+            .arg(lowest)
+            .arg(highest);
+    }
+};
+
+// Section properties per metre of wall (cm2/m, cm4/m, cm3/m); 0 marks a loss
+// without a reduced section.
+constexpr Plausible PropertyRange{0, 1e8};
+// Width of one pile element, m: the number of elements and the weight per
+// square metre divide by it.
+constexpr Plausible WidthRange{0.01, 100};
+constexpr Plausible MassRange{0, 1e5};             // kg/m per element
+constexpr Plausible ThicknessRange{0, 1000};       // mm
+constexpr Plausible PileLengthRange{0, 1000};      // m
+constexpr Plausible YieldRange{0, 10000, false};   // N/mm2
+constexpr Plausible YieldKsiRange{0, 1500, false}; // ksi
+constexpr Plausible FaceLossRange{0, 1000};        // mm
+constexpr Plausible WallLengthRange{0, 1e6};       // m
+constexpr Plausible RateRange{0, 1000};            // mm/year
+
+std::optional<CatalogueDamage> outside(double v, const Plausible &range, const QString &field)
+{
+    if (range.holds(v))
+        return std::nullopt;
+    return damage(field, QStringLiteral("%1 is outside %2").arg(v).arg(range.text()));
+}
+
+std::optional<CatalogueDamage> everyWithin(const std::vector<double> &values,
+                                           const Plausible &range, const QString &field)
+{
+    for (size_t i = 0; i < values.size(); ++i)
+        if (auto d = outside(values[i], range, QStringLiteral("%1[%2]").arg(field).arg(i)))
+            return d;
+    return std::nullopt;
+}
+
+template <typename Rows>
+std::optional<CatalogueDamage> everyCellWithin(const Rows &rows, const Plausible &range,
+                                               const QString &field)
+{
+    size_t r = 0;
+    for (const auto &row : rows) {
+        for (size_t i = 0; i < row.size(); ++i)
+            if (auto d =
+                    outside(row[i], range, QStringLiteral("%1[%2][%3]").arg(field).arg(r).arg(i)))
+                return d;
+        ++r;
+    }
+    return std::nullopt;
+}
+
+std::optional<CatalogueDamage> implausibleNumber(const Catalogue &c)
+{
+    const std::pair<const PropertyTable *, const char *> properties[] = {
+        {&c.RedA, "RedA"}, {&c.RedI, "RedI"}, {&c.RedWel, "RedWel"}};
+    for (const auto &[table, name] : properties)
+        if (auto d = everyCellWithin(*table, PropertyRange, QLatin1String(name)))
+            return d;
+
+    const std::tuple<const std::vector<double> *, const Plausible *, const char *> lists[] = {
+        {&c.SectionMass, &MassRange, "SectionMass"},
+        {&c.SectionTf, &ThicknessRange, "SectionTf"},
+        {&c.SectionTw, &ThicknessRange, "SectionTw"},
+        {&c.SectionMaxLength, &PileLengthRange, "SectionMaxLength"},
+        {&c.GradeFy, &YieldRange, "GradeFy"},
+        {&c.GradeFyKsi, &YieldKsiRange, "GradeFyKsi"},
+    };
+    for (const auto &[values, range, name] : lists)
+        if (auto d = everyWithin(*values, *range, QLatin1String(name)))
+            return d;
+
+    for (size_t a = 0; a < c.Annexes.size(); ++a) {
+        const Annex &x = c.Annexes[a];
+        const std::pair<const std::vector<std::vector<double>> *, const char *> tables[] = {
+            {&x.AtmosLoss, "AtmosLoss"}, {&x.SoilLoss, "SoilLoss"}, {&x.WaterLoss, "WaterLoss"}};
+        for (const auto &[table, name] : tables)
+            if (auto d = everyCellWithin(
+                    *table, FaceLossRange,
+                    QStringLiteral("Annexes[%1].%2").arg(a).arg(QLatin1String(name))))
+                return d;
+    }
+
+    if (auto d = outside(c.MaxWallLength, WallLengthRange, QStringLiteral("MaxWallLength")))
+        return d;
+    return outside(c.MaxCorrosionRate, RateRange, QStringLiteral("MaxCorrosionRate"));
 }
 
 } // namespace
@@ -47,10 +157,13 @@ std::optional<CatalogueDamage> findCatalogueDamage(const Catalogue &c)
         return d;
 
     // Wall quantities divide by the width of a pile element.
-    for (size_t s = 0; s < c.SectionWidth.size(); ++s)
+    for (size_t s = 0; s < c.SectionWidth.size(); ++s) {
+        const QString field = QStringLiteral("SectionWidth[%1]").arg(s);
         if (!(c.SectionWidth[s] > 0))
-            return damage(QStringLiteral("SectionWidth[%1]").arg(s),
-                          QStringLiteral("width %1 is not above 0").arg(c.SectionWidth[s]));
+            return damage(field, QStringLiteral("width %1 is not above 0").arg(c.SectionWidth[s]));
+        if (auto d = outside(c.SectionWidth[s], WidthRange, field))
+            return d;
+    }
 
     // Table losses are interpolated between two years.
     for (size_t a = 0; a < c.Annexes.size(); ++a) {
@@ -62,7 +175,7 @@ std::optional<CatalogueDamage> findCatalogueDamage(const Catalogue &c)
         if (auto d = strictlyAscending(years, field))
             return d;
     }
-    return std::nullopt;
+    return implausibleNumber(c);
 }
 
 } // namespace pc

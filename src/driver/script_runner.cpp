@@ -36,6 +36,26 @@ struct ScriptFault
     throw ScriptFault{message};
 }
 
+// The script split at its line ends: LF, CR LF, or CR alone (a file saved
+// with the old Macintosh line ends is as many lines as it shows).
+QStringList scriptLines(const QString &script)
+{
+    QStringList lines;
+    qsizetype start = 0;
+    const qsizetype n = script.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        const QChar c = script[i];
+        if (c != QLatin1Char('\n') && c != QLatin1Char('\r'))
+            continue;
+        lines.append(script.mid(start, i - start));
+        if (c == QLatin1Char('\r') && i + 1 < n && script[i + 1] == QLatin1Char('\n'))
+            ++i;
+        start = i + 1;
+    }
+    lines.append(script.mid(start));
+    return lines;
+}
+
 bool isBlank(QChar c)
 {
     return c == QLatin1Char(' ') || c == QLatin1Char('\t');
@@ -350,6 +370,27 @@ struct Detach
 
 } // namespace
 
+QString printableText(const QString &text)
+{
+    QString out;
+    out.reserve(text.size());
+    for (const QChar c : text) {
+        if (c.category() != QChar::Other_Control) {
+            out += c;
+            continue;
+        }
+        switch (c.unicode()) {
+        case u'\t': out += QLatin1String("\\t"); break;
+        case u'\n': out += QLatin1String("\\n"); break;
+        case u'\r': out += QLatin1String("\\r"); break;
+        default:
+            out += QLatin1String("\\x") +
+                   QString::number(c.unicode(), 16).toUpper().rightJustified(2, QLatin1Char('0'));
+        }
+    }
+    return out;
+}
+
 void ScriptTarget::close(App &app)
 {
     app.closeMainWindow();
@@ -358,7 +399,7 @@ void ScriptTarget::close(App &app)
 int runScript(const QByteArray &script, const ScriptOptions &options, std::ostream &out,
               std::ostream &err, const std::function<void(App &)> &prepare, ScriptTarget *target)
 {
-    const QStringList lines = QString::fromUtf8(script).split(QLatin1Char('\n'));
+    const QStringList lines = scriptLines(QString::fromUtf8(script));
     ScriptTarget headless;
     ScriptTarget &t = target ? *target : headless;
     Runner runner(options, out, t);
@@ -371,10 +412,7 @@ int runScript(const QByteArray &script, const ScriptOptions &options, std::ostre
         QString command;
         QString rest;
         if (i < lines.size()) {
-            QString line = lines[i];
-            if (line.endsWith(QLatin1Char('\r')))
-                line.chop(1);
-            rest = line;
+            rest = lines[i];
             command = nextWord(rest);
             if (command.isEmpty() || command.startsWith(QLatin1Char('#')))
                 continue;
@@ -397,7 +435,7 @@ int runScript(const QByteArray &script, const ScriptOptions &options, std::ostre
         } catch (const ScriptFault &f) {
             out.flush();
             err << options.programName.toStdString() << ": line " << (i + 1) << ": "
-                << f.message.toStdString() << '\n';
+                << printableText(f.message).toStdString() << '\n';
             return ScriptError;
         }
         if (runner.app().ended()) {
@@ -453,7 +491,7 @@ bool parseScriptArguments(const QStringList &args, ScriptOptions &options, QStri
         } else if (a == QLatin1String("--decimal-separator") ||
                    a == QLatin1String("--system-decimal-separator")) {
             if (!value(v) || v.size() != 1) {
-                error = a + QStringLiteral(" needs one character");
+                error = printableText(a) + QStringLiteral(" needs one character");
                 return false;
             }
             (a == QLatin1String("--decimal-separator") ? options.decimalSeparator
@@ -467,12 +505,12 @@ bool parseScriptArguments(const QStringList &args, ScriptOptions &options, QStri
             }
             options.pixelsPerInch = ppi;
         } else if (a.startsWith(QLatin1String("--"))) {
-            error = QStringLiteral("unknown option %1").arg(a);
+            error = QStringLiteral("unknown option %1").arg(printableText(a));
             return false;
         } else if (scriptPath.isEmpty()) {
             scriptPath = a;
         } else {
-            error = QStringLiteral("only one script file, not also %1").arg(a);
+            error = QStringLiteral("only one script file, not also %1").arg(printableText(a));
             return false;
         }
     }

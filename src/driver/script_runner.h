@@ -38,6 +38,11 @@ struct ScriptOptions
 bool parseScriptArguments(const QStringList &args, ScriptOptions &options, QString &scriptPath,
                           QString &error);
 
+// `text` with every control character written as an escape (\t, \n, \r,
+// \xHH), for a message that quotes what the user gave: a NUL or an escape
+// sequence must not reach the terminal as it is.
+QString printableText(const QString &text);
+
 // Exit statuses of a run.
 constexpr int ScriptOk = 0;
 constexpr int ScriptError = 2;

@@ -35,7 +35,11 @@ KeyDecision filterNumericKey(char16_t key, const QString &fieldText, QChar decim
 
 QString wrongInputText(const QString &text)
 {
-    return WrongInputPrefix + text;
+    // A paste can be any length (a million digits); the status bar quotes
+    // its beginning, enough to recognise it.
+    if (text.size() <= WrongInputQuotedLength)
+        return WrongInputPrefix + text;
+    return WrongInputPrefix + text.left(WrongInputQuotedLength) + QStringLiteral("...");
 }
 
 long double actionFactor(ActionField field)
@@ -132,8 +136,8 @@ InputChange evaluateActionChange(const Catalogue &cat, ActionField field, const 
     if (const auto common = commonInputOutcome(text, decimal, number))
         return *common;
     const double value = static_cast<double>(metric ? number : number * actionFactor(field));
-    const bool tooLarge =
-        value > actionMetricLimit(field) || (!metric && number > actionImperialLimit(cat, field));
+    const bool tooLarge = value > actionMetricLimit(field) ||
+                          (!metric && aboveLimit(number, actionImperialLimit(cat, field)));
     if (tooLarge)
         return {InputOutcome::TooLarge, 0};
     return {InputOutcome::Value, value};

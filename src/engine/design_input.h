@@ -49,7 +49,10 @@ struct KeyDecision
 // " Enter only values > 0. Wrong input:  " + the character.
 KeyDecision filterNumericKey(char16_t key, const QString &fieldText, QChar decimal);
 
-// The report of a text that passed the filter but is not a number.
+// The report of a text that passed the filter but is not a number (a
+// pasted text, or a number beyond the range of the type); a text longer than
+// WrongInputQuotedLength characters is quoted by its beginning and "...".
+constexpr int WrongInputQuotedLength = 40;
 QString wrongInputText(const QString &text);
 
 // ---- Design actions -----------------------------------------------------

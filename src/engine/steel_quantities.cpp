@@ -85,7 +85,7 @@ InputChange evaluateLengthChange(const QString &text, QChar decimal, bool metric
     if (const auto common = commonInputOutcome(text, decimal, number))
         return *common;
     const double value = static_cast<double>(metric ? number : number * M_PER_FT);
-    const bool tooLong = metric ? value > limits.metric : number > limits.imperial;
+    const bool tooLong = metric ? value > limits.metric : aboveLimit(number, limits.imperial);
     if (tooLong)
         return {InputOutcome::TooLarge, 0};
     return {InputOutcome::Value, value};

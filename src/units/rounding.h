@@ -36,6 +36,16 @@ Extended roundToPow10(Extended x, int d);
 // Cuts toward zero to a whole number.
 Extended truncZero(Extended x);
 
+// A typed number above a stored limit, compared at the limit's own precision.
+// The limit is a double (65.6 ft is held as 65.599999999999994...), while the
+// typed text reads in extended precision as a number nearer its digits; the
+// text the program itself writes as the maximum ("65.60") would otherwise
+// count as above it and be refused.
+inline bool aboveLimit(Extended typed, double limit)
+{
+    return static_cast<double>(typed) > limit;
+}
+
 // Nearest multiple of 5 of a whole number already rounded: (10 x round(2x x 0.1)) / 2.
 inline Extended roundToNearest5(Extended x)
 {

@@ -292,6 +292,11 @@ private:
     void wireEvents();
 
     Catalogue emptyCatalogue_;
+    // How deep FillSectionList and RefreshGradeList are nested in each other
+    // (through LB_SSPClick), and whether a chain of them too deep to be a
+    // normal run is being cut off; see section_list_handlers.cpp.
+    int sectionListNesting_ = 0;
+    bool sectionListChainCut_ = false;
     bool ended_ = false;
     int exitCode_ = 0;
 };

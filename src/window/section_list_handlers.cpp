@@ -4,7 +4,10 @@
 //
 // FillSectionList and RefreshGradeList call each other through LB_SSPClick;
 // the nesting ends because the inner RefreshGradeList finds the same grade
-// selected (every listed section offers it) and so no change of fy.
+// selected (every listed section offers it) and so no change of fy. Two
+// things keep that true whatever the data: a change of fy is only a change
+// when the difference is a number (NaN compares unequal to itself), and a
+// nesting deeper than any normal run reaches ends the chain where it stands.
 
 #include "window/section_list_handlers.h"
 
@@ -22,6 +25,44 @@ namespace pc {
 namespace {
 
 bool searchWritesEveryCandidate = false;
+
+// A normal run nests FillSectionList and RefreshGradeList at most three deep
+// (a family click whose grade list changes fy once); a chain that goes on
+// far past this is a fault. Once it is cut, every call of the two returns at
+// once until the outermost one has finished: the chain unwinds, and each
+// level's own later refreshes cannot start a new chain on the way out.
+constexpr int MaxSectionListNesting = 16;
+
+class NestingScope
+{
+public:
+    NestingScope(int &depth, bool &cut) : depth_(depth), cut_(cut)
+    {
+        ++depth_;
+        if (depth_ > MaxSectionListNesting)
+            cut_ = true;
+    }
+    ~NestingScope()
+    {
+        if (--depth_ == 0)
+            cut_ = false;
+    }
+    NestingScope(const NestingScope &) = delete;
+    NestingScope &operator=(const NestingScope &) = delete;
+    bool chainCut() const { return cut_; }
+
+private:
+    int &depth_;
+    bool &cut_;
+};
+
+// The working fy moved by at least 0.05 N/mm2; false when either side is not
+// a number, so that a damaged strength cannot count as a change every time.
+bool fyChanged(double oldFy, double newFy)
+{
+    const Extended difference = roundToPow10(static_cast<Extended>(oldFy) - newFy, -1);
+    return difference < 0 || difference > 0;
+}
 
 bool sfminMode(const App &a)
 {
@@ -62,6 +103,9 @@ void setSearchWritesEveryCandidate(bool on)
 
 void App::FillSectionList(int first, int last)
 {
+    const NestingScope nesting(sectionListNesting_, sectionListChainCut_);
+    if (nesting.chainCut())
+        return;
     const bool metric = s.UnitsMetric;
     const QChar decimal = p.decimalSeparator();
     const auto g = static_cast<int8_t>(f.CB_SteelGrades.itemIndex());
@@ -208,6 +252,9 @@ void App::RefreshGradeList(bool force)
     Catalogue &c = cat();
     if (!gradeDataLoaded || c.GradeCount() == 0)
         return;
+    const NestingScope nesting(sectionListNesting_, sectionListChainCut_);
+    if (nesting.chainCut())
+        return;
     const bool metric = s.UnitsMetric;
     const QChar decimal = p.decimalSeparator();
 
@@ -258,7 +305,7 @@ void App::RefreshGradeList(bool force)
         f.SB1.setPanel(1, note);
 
     const double newFy = workingFyOfItem(c, c.GradeListMap, list.count, item, metric);
-    if (roundToPow10(static_cast<Extended>(oldFy) - newFy, -1) != 0) {
+    if (fyChanged(oldFy, newFy)) {
         const auto [first, last] = currentFamilyRange(*this);
         FillSectionList(first, last);
     }

@@ -1,10 +1,15 @@
 // Runs the built pilecorr-cli on catalogue files and sources.
 
+#include "catalogue/catalogue_writer.h"
+#include "catalogue_test_support.h"
+
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <limits>
 
 namespace {
 
@@ -102,6 +107,42 @@ TEST(CatalogueCli, FailuresWriteNothingAndSayWhy)
         EXPECT_TRUE(QString::fromUtf8(r.err).contains(c.stderrHas))
             << c.name << ": " << r.err.toStdString();
         EXPECT_FALSE(QFile::exists(out)) << c.name;
+    }
+}
+
+TEST(CatalogueCli, DumpOfARefusedFileSaysWhereTheReaderStopped)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    pc::Catalogue damaged = pc::test::smallFixture();
+    damaged.GradeFy[1] = std::numeric_limits<double>::quiet_NaN();
+    const QByteArray good = pc::writeCatalogue(pc::test::smallFixture());
+
+    struct Case
+    {
+        const char *name;
+        QByteArray bytes;
+        QString reason; // the line after the program's message
+    } const cases[] = {
+        {"yield strength not a number", pc::writeCatalogue(damaged),
+         QStringLiteral("GradeFy[1]: nan is outside above 0 .. 10000")},
+        // Two families and six sections: the reduced areas, 4 x 6 float64,
+        // start at byte 98.
+        {"file cut short", good.left(200),
+         QStringLiteral("RedA at byte 98: needs 192 bytes, the file has 102 left")},
+    };
+    for (const Case &c : cases) {
+        const QString path = dir.filePath(QStringLiteral("cat.pkd"));
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(c.bytes);
+        f.close();
+        const CliRun r = cli({QStringLiteral("catalogue"), QStringLiteral("dump"), path});
+        EXPECT_EQ(r.exitCode, 1) << c.name;
+        EXPECT_TRUE(r.out.isEmpty()) << c.name;
+        EXPECT_EQ(QString::fromUtf8(r.err), Corrupted + QLatin1Char('\n') + path +
+                                                QStringLiteral(": ") + c.reason + QLatin1Char('\n'))
+            << c.name;
     }
 }
 

@@ -75,18 +75,46 @@ TEST(CatalogueJson, FieldsAndDerivedLimits)
     EXPECT_FALSE(out.contains("_comment"));
 }
 
-TEST(CatalogueJson, NonFiniteNumbersSurviveAsText)
+// Such numbers are written as texts and read back as the numbers they name;
+// a catalogue holding them is damaged, and building one names the field.
+TEST(CatalogueJson, NonFiniteNumbersAreWrittenAsTextAndRefusedByBuild)
 {
-    Catalogue c = smallestCatalogue();
-    c.RedA[0][0] = std::nan("");
-    c.RedI[0][0] = INFINITY;
-    c.MaxCorrosionRate = -INFINITY;
-    const json out = catalogueToJson(c);
-    EXPECT_EQ(out["RedA"][0][0], "NaN");
-    const Catalogue back = catalogueFromJson(out);
-    EXPECT_TRUE(std::isnan(back.RedA[0][0]));
-    EXPECT_EQ(back.RedI[0][0], INFINITY);
-    EXPECT_EQ(back.MaxCorrosionRate, -INFINITY);
+    struct Case
+    {
+        const char *name;
+        void (*change)(Catalogue &);
+        const char *field;
+        const char *text;
+    } const cases[] = {
+        {"NaN", [](Catalogue &c) { c.RedA[0][0] = std::nan(""); }, "RedA", "NaN"},
+        {"infinity", [](Catalogue &c) { c.RedI[0][0] = INFINITY; }, "RedI", "Infinity"},
+        {"minus infinity", [](Catalogue &c) { c.SectionTf[0] = -INFINITY; }, "SectionTf",
+         "-Infinity"},
+    };
+    for (const Case &tc : cases) {
+        Catalogue c = smallestCatalogue();
+        tc.change(c);
+        const json out = catalogueToJson(c);
+        const json &value = out[tc.field].is_array() && out[tc.field][0].is_array()
+                                ? out[tc.field][0][0]
+                                : out[tc.field][0];
+        EXPECT_EQ(value, tc.text) << tc.name;
+        try {
+            catalogueFromJson(out);
+            ADD_FAILURE() << tc.name << ": built";
+        } catch (const pc::CatalogueSourceError &e) {
+            EXPECT_EQ(e.field().rfind(tc.field, 0), 0u) << tc.name << ": " << e.field();
+        }
+    }
+    json source = catalogueToJson(smallestCatalogue());
+    source["MaxCorrosionRate"] = "-Infinity";
+    try {
+        catalogueFromJson(source);
+        ADD_FAILURE() << "a rate of minus infinity was built";
+    } catch (const pc::CatalogueSourceError &e) {
+        EXPECT_EQ(e.field(), "MaxCorrosionRate");
+        EXPECT_NE(e.reason().find("-inf"), std::string::npos) << e.reason();
+    }
 }
 
 struct SourceErrorCase

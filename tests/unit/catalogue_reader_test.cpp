@@ -3,6 +3,7 @@
 #include "catalogue/catalogue_writer.h"
 #include "catalogue/name_codec.h"
 #include "catalogue_test_support.h"
+#include "damaged_numbers.h"
 
 #include <QtEndian>
 
@@ -385,6 +386,61 @@ TEST(CatalogueReader, TablesThatWouldBeReadOutOfBoundsOrDivideByZero)
         {"section width negative", [](Catalogue &c) { c.SectionWidth[0] = -1.2; },
          "SectionWidth[0]"},
         {"no annex at all", [](Catalogue &c) { c.Annexes.clear(); }, ""},
+    };
+    for (const auto &tc : cases) {
+        Catalogue c = smallFixture();
+        tc.change(c);
+        QString why;
+        const auto got = readCatalogue(writeCatalogue(c), &why);
+        if (*tc.field == '\0') {
+            EXPECT_TRUE(got) << tc.name << ": " << why.toStdString();
+        } else {
+            EXPECT_FALSE(got) << tc.name;
+            EXPECT_TRUE(why.startsWith(QString::fromLatin1(tc.field) + QLatin1Char(':')))
+                << tc.name << ": " << why.toStdString();
+        }
+    }
+}
+
+TEST(CatalogueReader, NumbersThatAreNotFiniteOrWouldOverflowAreDamage)
+{
+    for (const auto &field : pc::test::damagedFields()) {
+        for (const auto &d : pc::test::damages()) {
+            Catalogue c = smallFixture();
+            field.set(c, d.value);
+            QString why;
+            EXPECT_FALSE(readCatalogue(writeCatalogue(c), &why)) << damageName(field, d);
+            EXPECT_TRUE(why.startsWith(QString::fromLatin1(field.field) + QLatin1Char(':')))
+                << damageName(field, d) << ": " << why.toStdString();
+        }
+    }
+}
+
+TEST(CatalogueReader, PlausibleBoundsOfTheNumbers)
+{
+    const DamageCase cases[] = {
+        {"largest yield strength", [](Catalogue &c) { c.GradeFy[1] = 10000; }, ""},
+        {"yield strength above it", [](Catalogue &c) { c.GradeFy[1] = 10000.5; }, "GradeFy[1]"},
+        {"yield strength 0", [](Catalogue &c) { c.GradeFy[0] = 0; }, "GradeFy[0]"},
+        {"largest ksi", [](Catalogue &c) { c.GradeFyKsi[2] = 1500; }, ""},
+        {"ksi above it", [](Catalogue &c) { c.GradeFyKsi[2] = 1501; }, "GradeFyKsi[2]"},
+        {"negative ksi", [](Catalogue &c) { c.GradeFyKsi[0] = -50; }, "GradeFyKsi[0]"},
+        // One pile element a hundredth of a millimetre wide would weigh
+        // more per square metre than a double holds.
+        {"narrowest element", [](Catalogue &c) { c.SectionWidth[0] = 0.01; }, ""},
+        {"element too narrow", [](Catalogue &c) { c.SectionWidth[0] = 1e-5; }, "SectionWidth[0]"},
+        {"element too wide", [](Catalogue &c) { c.SectionWidth[4] = 101; }, "SectionWidth[4]"},
+        {"no reduced section", [](Catalogue &c) { c.RedWel[3][0] = 0; }, ""},
+        {"negative modulus", [](Catalogue &c) { c.RedWel[2][1] = -1; }, "RedWel[2][1]"},
+        {"absurd inertia", [](Catalogue &c) { c.RedI[0][3] = 2e8; }, "RedI[0][3]"},
+        {"negative face loss", [](Catalogue &c) { c.Annexes[1].AtmosLoss[0][0] = -0.1; },
+         "Annexes[1].AtmosLoss[0][0]"},
+        {"no wall length", [](Catalogue &c) { c.MaxWallLength = 0; }, ""},
+        {"negative wall length", [](Catalogue &c) { c.MaxWallLength = -1; }, "MaxWallLength"},
+        {"negative rate", [](Catalogue &c) { c.MaxCorrosionRate = -0.1; }, "MaxCorrosionRate"},
+        {"negative mass", [](Catalogue &c) { c.SectionMass[5] = -1; }, "SectionMass[5]"},
+        {"pile longer than a km", [](Catalogue &c) { c.SectionMaxLength[0] = 1001; },
+         "SectionMaxLength[0]"},
     };
     for (const auto &tc : cases) {
         Catalogue c = smallFixture();

@@ -152,6 +152,36 @@ TEST(EngineHandlers, TextThatIsNotANumberKeepsTheValue)
     EXPECT_EQ(f.Edit_WallLength.text(), QStringLiteral("0,0"));
 }
 
+TEST(EngineHandlers, ALongPasteIsQuotedByItsBeginning)
+{
+    const QString prefix = QStringLiteral(" Enter only values > 0. Wrong input:  ");
+    const QString millionDigits = QStringLiteral("9").repeated(2000000);
+    struct Case
+    {
+        const char *name;
+        QString pasted;
+        QString quoted;
+    } const cases[] = {
+        // Beyond the range of the number type: not a number to the program.
+        {"1e5000", QStringLiteral("1e5000"), QStringLiteral("1e5000")},
+        {"two million digits", millionDigits, QStringLiteral("9").repeated(40) + "..."},
+        {"40 characters", QStringLiteral("x").repeated(40), QStringLiteral("x").repeated(40)},
+        {"41 characters", QStringLiteral("y").repeated(41),
+         QStringLiteral("y").repeated(40) + "..."},
+    };
+    for (const Case &c : cases) {
+        RunningApp r;
+        auto &f = r.f;
+        f.userReplace(f.Edit_Moment, QStringLiteral("100"));
+        f.userReplace(f.Edit_Moment, c.pasted);
+        EXPECT_EQ(r.a.s.DesignMoment, 100.0) << c.name;
+        EXPECT_EQ(f.SB1.panel(1), prefix + c.quoted) << c.name;
+        f.userReplace(f.Edit_WallLength, c.pasted);
+        EXPECT_EQ(r.a.s.WallLength, 0.0) << c.name;
+        EXPECT_EQ(f.SB1.panel(1), prefix + c.quoted) << c.name;
+    }
+}
+
 TEST(EngineHandlers, SfmaxResetBySfmin)
 {
     RunningApp r;

@@ -123,6 +123,65 @@ TEST(ScriptDriver, ScriptErrorsStopWithStatusTwoAndNameTheLine)
         EXPECT_NE(r.err.find(c.errorPart), std::string::npos) << c.line << ": " << r.err;
     }
 }
+TEST(ScriptDriver, CrLfAndCrAloneEndLinesAsLfDoes)
+{
+    struct Case
+    {
+        const char *name;
+        const char *end;
+    } const cases[] = {{"LF", "\n"}, {"CR LF", "\r\n"}, {"CR", "\r"}};
+    for (const Case &c : cases) {
+        const std::string e = c.end;
+        // The error on the fourth line names line 4 whatever the line end.
+        const Result r = run("get $Ended" + e + "# comment" + e + "replace Edit_Moment 12" + e +
+                             "frobnicate" + e + "get $Ended" + e);
+        EXPECT_EQ(r.status, 2) << c.name;
+        EXPECT_EQ(r.out, "$Ended=false\n") << c.name;
+        EXPECT_NE(r.err.find("line 4: unknown command 'frobnicate'"), std::string::npos)
+            << c.name << ": " << r.err;
+        const Result ok = run("replace Edit_Moment 12" + e + "get Edit_Moment.Text" + e + e +
+                              "get $DesignMoment" + e);
+        EXPECT_EQ(ok.status, 0) << c.name << ": " << ok.err;
+        EXPECT_EQ(ok.out, "Edit_Moment.Text=\"12\"\n$DesignMoment=12\n") << c.name;
+    }
+    // A CR in the middle of a line ends it; one at the end of the script too.
+    const Result mixed = run("get $Ended\r\rget $DesignMoment\n\r\nget $UnitsMetric\r");
+    EXPECT_EQ(mixed.status, 0) << mixed.err;
+    EXPECT_EQ(mixed.out, "$Ended=false\n$DesignMoment=0\n$UnitsMetric=true\n");
+}
+
+TEST(ScriptDriver, ControlCharactersInAnErrorAreEscaped)
+{
+    struct Case
+    {
+        std::string line;
+        const char *error;
+    } const cases[] = {
+        {std::string("fro\0b", 5), "unknown command 'fro\\x00b'"},
+        {"click Edit\x1b[2J", "unknown control 'Edit\\x1B[2J'"},
+        {"get $X\x7fY", "unknown variable '$X\\x7FY'"},
+        {"frob\xc2\x85nicate", "unknown command 'frob\\x85nicate'"}, // U+0085 in UTF-8
+        {"type Edit_Moment a\\\x01", "unknown escape \\\\x01"},
+    };
+    for (const Case &c : cases) {
+        const Result r = run(c.line + "\n");
+        EXPECT_EQ(r.status, 2) << c.error;
+        EXPECT_NE(r.err.find(std::string("line 1: ") + c.error + "\n"), std::string::npos)
+            << c.error << ": " << r.err;
+        for (const char ch : r.err)
+            EXPECT_TRUE(ch == '\n' || static_cast<unsigned char>(ch) >= 0x20) << c.error;
+        EXPECT_EQ(r.err.find('\x7f'), std::string::npos) << c.error;
+    }
+    EXPECT_EQ(pc::driver::printableText(QStringLiteral("a\tb\nc\rd")),
+              QStringLiteral("a\\tb\\nc\\rd"));
+    QString error;
+    ScriptOptions o;
+    QString path;
+    EXPECT_FALSE(pc::driver::parseScriptArguments(
+        {QStringLiteral("s.txt"), QStringLiteral("--c\x07wd")}, o, path, error));
+    EXPECT_EQ(error, QStringLiteral("unknown option --c\\x07wd"));
+}
+
 
 TEST(ScriptDriver, ActionsOnDisabledOrHiddenControlsDoNothing)
 {
