@@ -1,7 +1,5 @@
 #include "command_line.h"
 
-#include "window/app.h"
-
 #include <QCommandLineOption>
 #include <QCommandLineParser>
 #include <QFileInfo>
@@ -117,6 +115,15 @@ CommandLine parseCommandLine(const QStringList &arguments)
         line.cataloguePath = QFileInfo(positional[0]).absoluteFilePath();
     }
     return line;
+}
+
+AppOptions appOptionsFor(const CommandLine &line, const std::function<QString()> &usualSettings)
+{
+    AppOptions options;
+    options.askDisclaimer = true;
+    options.settingsPath = line.settingsPath.isEmpty() ? usualSettings() : line.settingsPath;
+    options.cataloguePath = line.cataloguePath;
+    return options;
 }
 
 } // namespace pc::gui

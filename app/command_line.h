@@ -2,8 +2,12 @@
 // The Qt program's command line, read before any window (or QApplication)
 // exists, so that --help, --version and a wrong option need no display.
 
+#include "window/app.h"
+
 #include <QString>
 #include <QStringList>
+
+#include <functional>
 
 namespace pc::gui {
 
@@ -30,6 +34,11 @@ struct CommandLine
 // before. The options Qt itself takes (-platform NAME, -style NAME and the
 // like) are let through for QApplication.
 CommandLine parseCommandLine(const QStringList &arguments);
+
+// The options of a run of the window: the settings file named, else
+// `usualSettings()` (asked only then); the catalogue named; the disclaimer
+// asked.
+AppOptions appOptionsFor(const CommandLine &line, const std::function<QString()> &usualSettings);
 
 // The usage text --help prints.
 QString commandLineHelp();

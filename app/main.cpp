@@ -87,12 +87,7 @@ int main(int argc, char **argv)
     }
 
     pc::QtPlatform platform;
-    pc::AppOptions options;
-    options.askDisclaimer = true;
-    options.settingsPath =
-        line.settingsPath.isEmpty() ? pc::defaultSettingsLocation() : line.settingsPath;
-    options.cataloguePath = line.cataloguePath;
-    pc::App app(platform, options);
+    pc::App app(platform, pc::gui::appOptionsFor(line, pc::defaultSettingsLocation));
     pc::gui::Session session(app, {});
     QObject::connect(&session, &pc::gui::Session::ended, &application,
                      [](int code) { QApplication::exit(code); });

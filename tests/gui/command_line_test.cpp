@@ -90,4 +90,30 @@ TEST(CommandLine, WhatTheProgramIsToldToDo)
     }
 }
 
+// --settings replaces the usual settings file also without --script, and the
+// catalogue named reaches the program.
+TEST(CommandLine, TheWindowsRunTakesWhatTheLineNames)
+{
+    int asked = 0;
+    const auto usual = [&asked] {
+        ++asked;
+        return QStringLiteral("/opt/pc/pilecorr.INI");
+    };
+    const pc::AppOptions named = pc::gui::appOptionsFor(
+        pc::gui::parseCommandLine({QStringLiteral("pilecorr"), QStringLiteral("--settings"),
+                                   QStringLiteral("/tmp/mine.INI"), QStringLiteral("/d/c.pkd")}),
+        usual);
+    EXPECT_EQ(named.settingsPath, QStringLiteral("/tmp/mine.INI"));
+    EXPECT_EQ(named.cataloguePath, QStringLiteral("/d/c.pkd"));
+    EXPECT_TRUE(named.askDisclaimer);
+    EXPECT_EQ(asked, 0);
+
+    const pc::AppOptions plain =
+        pc::gui::appOptionsFor(pc::gui::parseCommandLine({QStringLiteral("pilecorr")}), usual);
+    EXPECT_EQ(plain.settingsPath, QStringLiteral("/opt/pc/pilecorr.INI"));
+    EXPECT_EQ(plain.cataloguePath, QString());
+    EXPECT_TRUE(plain.askDisclaimer);
+    EXPECT_EQ(asked, 1);
+}
+
 } // namespace
