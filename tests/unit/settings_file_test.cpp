@@ -229,9 +229,11 @@ TEST(SettingsFile, OnlyARegularFileIsReadOrWritten)
         EXPECT_EQ(st.st_mode & S_IFMT, c.type) << c.name << " was replaced";
     }
     EXPECT_GE(made, 3);
-    // Nothing was left beside them.
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).filter(QStringLiteral("p.")),
-              QStringList());
+    // Nothing was left beside them (no temporary file of a write).
+    EXPECT_EQ(QDir(dir.path())
+                  .entryList(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot)
+                  .size(),
+              made);
 }
 
 // The old file stays byte for byte, and no temporary file is left, whenever
