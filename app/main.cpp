@@ -1,8 +1,12 @@
-// The Qt program: `pilecorr` runs the main window on the catalogue of the
-// working directory; `pilecorr --script FILE [options]` plays a script of the
-// headless driver on the real window and prints what `pilecorr-cli script`
-// prints for it (`--screenshots DIR` also saves a picture of each page shown).
+// The Qt program: `pilecorr [--settings FILE] [CATALOGUE]` runs the main
+// window on the catalogue named or that of the working directory;
+// `pilecorr --script FILE [options]` plays a script of the headless driver on
+// the real window and prints what `pilecorr-cli script` prints for it
+// (`--screenshots DIR` also saves a picture of each page shown). The command
+// line is read before QApplication exists: --help, --version and a wrong
+// option need no display.
 
+#include "command_line.h"
 #include "driver/script_runner.h"
 #include "gui_session.h"
 #include "qt_platform.h"
@@ -52,23 +56,38 @@ int runScriptMode(QStringList args)
 
 int main(int argc, char **argv)
 {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const pc::gui::CommandLine line = pc::gui::parseCommandLine(arguments);
+    switch (line.action) {
+    case pc::gui::CommandLine::Action::Help:
+    case pc::gui::CommandLine::Action::Version:
+        std::fputs(line.text.toLocal8Bit().constData(), stdout);
+        return std::fflush(stdout) == 0 ? 0 : 1;
+    case pc::gui::CommandLine::Action::Error:
+        std::fputs(line.text.toLocal8Bit().constData(), stderr);
+        return 2;
+    case pc::gui::CommandLine::Action::Run:
+    case pc::gui::CommandLine::Action::Script:
+        break;
+    }
+
     QApplication application(argc, argv);
     // Window and message captions are the program's own texts; without this the
     // platform may append the executable's name to them.
     QApplication::setApplicationDisplayName(QString());
 
-    QStringList args = QApplication::arguments();
-    args.removeFirst();
-    if (const auto i = args.indexOf(QStringLiteral("--script")); i >= 0) {
-        args.removeAt(i);
+    if (line.action == pc::gui::CommandLine::Action::Script) {
+        // The arguments as QApplication left them (without Qt's own options).
+        QStringList args = QApplication::arguments();
+        args.removeFirst();
+        args.removeAt(args.indexOf(QStringLiteral("--script")));
         return runScriptMode(args);
     }
 
     pc::QtPlatform platform;
-    pc::AppOptions options;
-    options.askDisclaimer = true;
-    options.settingsPath = pc::defaultSettingsLocation();
-    pc::App app(platform, options);
+    pc::App app(platform, pc::gui::appOptionsFor(line, pc::defaultSettingsLocation));
     pc::gui::Session session(app, {});
     QObject::connect(&session, &pc::gui::Session::ended, &application,
                      [](int code) { QApplication::exit(code); });

@@ -44,6 +44,9 @@ struct AppOptions
     // Ask the disclaimer question at start; without it the run starts as if
     // the user had accepted it.
     bool askDisclaimer = false;
+    // The catalogue file named at start (a file of any name, or a folder
+    // holding "SSP Pilecorr.pkd"); empty: the working directory's.
+    QString cataloguePath;
 };
 
 // The number format of the system's default locale, taken once at start-up;

@@ -4,12 +4,22 @@
 
 namespace pc {
 
-std::optional<QString> locateCatalogueFile(Platform &platform)
+std::optional<QString> locateCatalogueFile(Platform &platform, const QString &given)
 {
     const QString directory = platform.currentDirectory();
-    const QString candidate = directory + QLatin1Char('/') + CatalogueFileName;
-    if (platform.fileExists(candidate))
-        return candidate;
+    if (!given.isEmpty()) {
+        // The user named it: any name will do. A missing one leads to the
+        // question, as a missing file in the working directory does.
+        if (platform.fileExists(given))
+            return given;
+        const QString inFolder = given + QLatin1Char('/') + CatalogueFileName;
+        if (platform.fileExists(inFolder))
+            return inFolder;
+    } else {
+        const QString candidate = directory + QLatin1Char('/') + CatalogueFileName;
+        if (platform.fileExists(candidate))
+            return candidate;
+    }
 
     for (;;) {
         if (platform.message(MessageKind::Error, CatalogueMessageCaption, CatalogueNotFoundText) !=
@@ -32,9 +42,9 @@ std::optional<QString> locateCatalogueFile(Platform &platform)
     }
 }
 
-std::optional<Catalogue> loadCatalogue(Platform &platform)
+std::optional<Catalogue> loadCatalogue(Platform &platform, const QString &given)
 {
-    const std::optional<QString> path = locateCatalogueFile(platform);
+    const std::optional<QString> path = locateCatalogueFile(platform, given);
     if (!path)
         return std::nullopt;
     std::optional<Catalogue> catalogue = readCatalogueFile(*path);

@@ -27,14 +27,16 @@ inline const QString CatalogueCorruptedText =
 
 inline const QString CatalogueFileFilter = QStringLiteral("Data files only (*.pkd)|*.pkd");
 
-// The path of the catalogue file: the current directory's, or one the user
-// browses to whose name ends exactly in "SSP Pilecorr.pkd". Nothing when the
-// user ends the program (an answer other than Yes, or a cancelled dialog).
-std::optional<QString> locateCatalogueFile(Platform &platform);
+// The path of the catalogue file: the one named at start (`given`, from the
+// command line: a file of any name, or a folder holding "SSP Pilecorr.pkd"),
+// else the current directory's; when neither is there, one the user browses
+// to whose name ends exactly in "SSP Pilecorr.pkd". Nothing when the user
+// ends the program (an answer other than Yes, or a cancelled dialog).
+std::optional<QString> locateCatalogueFile(Platform &platform, const QString &given = {});
 
 // Locates and reads the catalogue. On a read failure shows the corruption
 // message. Nothing means the program must end now with exit code 0, without
 // writing the settings.
-std::optional<Catalogue> loadCatalogue(Platform &platform);
+std::optional<Catalogue> loadCatalogue(Platform &platform, const QString &given = {});
 
 } // namespace pc

@@ -22,7 +22,7 @@ const QString DisclaimerText = QStringLiteral(
     "\r\n"
     "Liability\r\n"
     "This free software is provided 'as is', with no guarantee that it works on\r\n"
-    "  every Windows platform. By using it you agree that the maker cannot be held\r\n"
+    "  every platform. By using it you agree that the maker cannot be held\r\n"
     "  liable for any possible error, misuse or misinterpretation.\r\n"
     "  Use it at your own risk.\r\n"
     "\r\n"

@@ -49,9 +49,9 @@ void putBackFamiliesAndSections(Catalogue &head, Catalogue &into)
 
 } // namespace
 
-std::optional<Catalogue> defaultCatalogueLoader(Platform &platform)
+std::optional<Catalogue> defaultCatalogueLoader(Platform &platform, const QString &given)
 {
-    return loadCatalogue(platform);
+    return loadCatalogue(platform, given);
 }
 
 bool App::LoadCatalogue()

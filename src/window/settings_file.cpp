@@ -1,29 +1,95 @@
 #include "window/settings_file.h"
 
 #include "units/format.h"
+#include "window/ini_text.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
-#include <QSettings>
+#include <QSaveFile>
 #include <QStandardPaths>
-#include <QStringList>
-#include <QVariant>
+
+#include <cerrno>
+
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 namespace pc {
 
 namespace {
 
-std::optional<QString> storedText(const QSettings &settings, const QString &key)
+const QByteArray UnitsSection = QByteArrayLiteral("Units");
+const QByteArray MetricKey = QByteArrayLiteral("Metric");
+const QByteArray SfMinSection = QByteArrayLiteral("SFMinReq");
+const QByteArray SfMinKey = QByteArrayLiteral("SFMinRequired");
+const QByteArray SfMaxSection = QByteArrayLiteral("SFMaxReq");
+const QByteArray SfMaxKey = QByteArrayLiteral("SFMaxRequired");
+
+// A settings file holds three short lines and what the user added; anything
+// larger is not one, and is neither read nor replaced.
+constexpr qint64 MaxSettingsFileBytes = 1 << 20;
+
+enum class FileKind { Missing, Regular, Other };
+
+// What stands at `path`, symbolic links followed.
+FileKind kindOf(const QString &path)
 {
-    if (!settings.contains(key))
+#ifdef Q_OS_UNIX
+    struct stat st
+    {
+    };
+    if (::stat(QFile::encodeName(path).constData(), &st) != 0)
+        return errno == ENOENT ? FileKind::Missing : FileKind::Other;
+    return S_ISREG(st.st_mode) ? FileKind::Regular : FileKind::Other;
+#else
+    const QFileInfo info(path);
+    if (!info.exists())
+        return FileKind::Missing;
+    return info.isFile() ? FileKind::Regular : FileKind::Other;
+#endif
+}
+
+// The bytes of the regular file at `path`; nothing when it is missing, not a
+// regular file, too large or cannot be read. A FIFO put there between the
+// look and the open does not make the open wait for a writer.
+std::optional<QByteArray> readRegularFile(const QString &path)
+{
+    if (kindOf(path) != FileKind::Regular)
         return std::nullopt;
-    const QVariant v = settings.value(key);
-    // An unquoted comma makes the INI reader split the value into a list; the
-    // value is the number the user wrote with a decimal comma.
-    if (v.typeId() == QMetaType::QStringList)
-        return v.toStringList().join(QLatin1Char(','));
-    return v.toString();
+    QFile file;
+#ifdef Q_OS_UNIX
+    const int fd =
+        ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0)
+        return std::nullopt;
+    struct stat st
+    {
+    };
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) ||
+        !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return std::nullopt;
+    }
+#else
+    file.setFileName(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+#endif
+    if (file.size() > MaxSettingsFileBytes)
+        return std::nullopt;
+    QByteArray bytes = file.read(MaxSettingsFileBytes + 1);
+    if (file.error() != QFileDevice::NoError || bytes.size() > MaxSettingsFileBytes)
+        return std::nullopt;
+    return bytes;
+}
+
+bool writeAllBytes(QFileDevice &file, const QByteArray &bytes)
+{
+    return file.write(bytes) == bytes.size();
 }
 
 } // namespace
@@ -40,6 +106,19 @@ QString settingsLocation(const QString &executablePath,
     return QDir(configDir).filePath(name);
 }
 
+bool settingsDirectoryWritable(const QString &dir)
+{
+    if (dir.isEmpty() || !QFileInfo(dir).isDir())
+        return false;
+#ifdef Q_OS_UNIX
+    // access() asks the kernel, which also knows a read-only mount, for the
+    // process's own user (root included).
+    return ::access(QFile::encodeName(dir).constData(), W_OK | X_OK) == 0;
+#else
+    return QFileInfo(dir).isWritable();
+#endif
+}
+
 QString defaultSettingsLocation()
 {
     if (!QCoreApplication::instance())
@@ -47,40 +126,62 @@ QString defaultSettingsLocation()
     const QString exe = QCoreApplication::applicationFilePath();
     if (exe.isEmpty())
         return QString();
-    return settingsLocation(
-        exe, [](const QString &dir) { return QFileInfo(dir).isWritable(); },
-        QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation));
+    return settingsLocation(exe, settingsDirectoryWritable,
+                            QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation));
 }
 
 StoredSettings readSettingsFile(const QString &path)
 {
     StoredSettings stored;
-    if (path.isEmpty() || !QFileInfo(path).isFile())
+    if (path.isEmpty())
         return stored;
-    const QSettings settings(path, QSettings::IniFormat);
-    stored.metric = storedText(settings, SettingsUnitsKey);
-    stored.sfMin = storedText(settings, SettingsSfMinKey);
-    stored.sfMax = storedText(settings, SettingsSfMaxKey);
+    const std::optional<QByteArray> text = readRegularFile(path);
+    if (!text)
+        return stored;
+    stored.metric = iniValue(*text, UnitsSection, MetricKey);
+    stored.sfMin = iniValue(*text, SfMinSection, SfMinKey);
+    stored.sfMax = iniValue(*text, SfMaxSection, SfMaxKey);
     return stored;
 }
 
 bool writeSettingsFile(const QString &path, const QString &metric, const QString &sfMin,
-                       const QString &sfMax)
+                       const QString &sfMax, const SettingsBytesWriter &writer)
 {
     if (path.isEmpty())
         return false;
-    const QFileInfo file(path);
-    if (!QDir().mkpath(file.absolutePath()))
+    QByteArray old;
+    switch (kindOf(path)) {
+    case FileKind::Missing:
+        if (!QDir().mkpath(QFileInfo(path).absolutePath()))
+            return false;
+        break;
+    case FileKind::Regular:
+        if (const std::optional<QByteArray> bytes = readRegularFile(path))
+            old = *bytes;
+        else
+            return false;
+        break;
+    case FileKind::Other:
+        // Writing into a FIFO would wait for a reader for ever; a device or a
+        // folder is not the user's settings file to replace.
         return false;
-    QSettings settings(path, QSettings::IniFormat);
-    // The file is written to a temporary file beside it and renamed into
-    // place, never half-written.
-    settings.setAtomicSyncRequired(true);
-    settings.setValue(SettingsUnitsKey, metric);
-    settings.setValue(SettingsSfMinKey, sfMin);
-    settings.setValue(SettingsSfMaxKey, sfMax);
-    settings.sync();
-    return settings.status() == QSettings::NoError && QFileInfo::exists(path);
+    }
+    const QByteArray text = iniWithEntries(old, {{UnitsSection, MetricKey, metric},
+                                                 {SfMinSection, SfMinKey, sfMin},
+                                                 {SfMaxSection, SfMaxKey, sfMax}});
+
+    // Unbuffered, so that a full disk fails the write itself; the flush and
+    // the commit (which syncs before it renames) are checked all the same.
+    // On any failure the temporary file is dropped and the old file stays.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return false;
+    const bool written = writer ? writer(file, text) : writeAllBytes(file, text);
+    if (!written || !file.flush() || file.error() != QFileDevice::NoError) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
 }
 
 QString settingsNumberText(QChar decimal, long double value)

@@ -1,19 +1,19 @@
 #pragma once
 // The settings file: where it lies, and reading and writing its three
-// entries (sections "Units", "SFMinReq", "SFMaxReq") as INI text. Plain
-// functions of paths and texts; the window decides what the texts mean.
+// entries (sections "Units", "SFMinReq", "SFMaxReq") as INI text
+// (window/ini_text.h). Plain functions of paths and texts; the window decides
+// what the texts mean.
 
+#include <QByteArray>
 #include <QChar>
 #include <QString>
 
 #include <functional>
 #include <optional>
 
-namespace pc {
+class QFileDevice;
 
-inline const QString SettingsUnitsKey = QStringLiteral("Units/Metric");
-inline const QString SettingsSfMinKey = QStringLiteral("SFMinReq/SFMinRequired");
-inline const QString SettingsSfMaxKey = QStringLiteral("SFMaxReq/SFMaxRequired");
+namespace pc {
 
 // Beside the executable, named as it with its extension replaced by ".INI"
 // (X.exe: X.INI; a name without extension gains one), when `writable` says
@@ -23,13 +23,21 @@ QString settingsLocation(const QString &executablePath,
                          const std::function<bool(const QString &dir)> &writable,
                          const QString &configDir);
 
+// Whether a file can be made in `dir` now: false for a folder that is
+// missing, not a folder, not writable for this process or on a read-only
+// file system (as the image of an installed program may be mounted).
+bool settingsDirectoryWritable(const QString &dir);
+
 // The location for this process: its executable (QCoreApplication must
-// exist), a directory test of the file system and the configuration
-// directory of QStandardPaths. Empty without an executable path.
+// exist), settingsDirectoryWritable and the configuration directory of
+// QStandardPaths (AppConfigLocation). Empty without an executable path.
 QString defaultSettingsLocation();
 
 // The three entries as stored: nothing for a missing key. A value holding the
-// user's decimal comma written without quotes comes back whole.
+// user's decimal comma comes back whole; one pair of double quotes around a
+// value (as earlier versions wrote it) is dropped. Only a regular file is
+// read: anything else at the path (a FIFO, a device, a folder) reads as no
+// file, and reading never waits for a writer.
 struct StoredSettings
 {
     std::optional<QString> metric;
@@ -38,12 +46,19 @@ struct StoredSettings
 };
 StoredSettings readSettingsFile(const QString &path);
 
-// Writes the three entries, creating the file, its sections and keys as
-// needed and keeping every other section and key. The file is replaced whole
-// or not at all (a temporary file beside it is renamed into place). False
-// when it cannot be written.
+// How the new contents go into the open temporary file: true when every
+// byte went. The default writes them; the tests put a failing one here.
+using SettingsBytesWriter = std::function<bool(QFileDevice &file, const QByteArray &bytes)>;
+
+// Writes the three entries, creating the file (and its folder), its sections
+// and keys as needed and keeping every other line byte for byte. The file is
+// replaced whole or not at all: the text goes into a temporary file beside it
+// that is renamed into place only when every write, the flush and the sync
+// succeeded. False, with the old file untouched, when it cannot be written,
+// also when the path holds anything but a regular file (a FIFO, a device, a
+// folder) or a file that cannot be read (its lines could not be kept).
 bool writeSettingsFile(const QString &path, const QString &metric, const QString &sfMin,
-                       const QString &sfMax);
+                       const QString &sfMax, const SettingsBytesWriter &writer = {});
 
 // The values the fields fall back to, and their texts ("%1.2f" in the user's
 // notation).

@@ -3,12 +3,13 @@
 
 #include "window/app.h"
 
-#include "window/wiring.h"
 #include "units/rounding.h"
+#include "window/wiring.h"
 
 namespace pc {
 
-std::optional<Catalogue> defaultCatalogueLoader(Platform &platform); // load_catalogue.cpp
+// load_catalogue.cpp
+std::optional<Catalogue> defaultCatalogueLoader(Platform &platform, const QString &given);
 
 namespace {
 
@@ -20,7 +21,9 @@ int scaled(int pixels, long double scale)
 } // namespace
 
 App::App(Platform &platform, AppOptions opts)
-    : p(platform), options(std::move(opts)), catalogueLoader(defaultCatalogueLoader)
+    : p(platform), options(std::move(opts)), catalogueLoader([this](Platform &pl) {
+          return defaultCatalogueLoader(pl, options.cataloguePath);
+      })
 {
     wireEvents();
 }

@@ -1,8 +1,14 @@
 // Start-up of the program on an in-memory catalogue, and its ends.
 
-#include "window/app.h"
 #include "platform/scripted_platform.h"
 #include "small_catalogue.h"
+#include "window/app.h"
+
+#include "catalogue/catalogue_writer.h"
+#include "catalogue_test_support.h"
+
+#include <QFile>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -32,11 +38,13 @@ TEST(AppStartup, StateAfterStartOnASmallCatalogue)
     EXPECT_EQ(f.RG_SSP.items(), (QStringList{QStringLiteral(" ALL"), QStringLiteral("FAM-A"),
                                              QStringLiteral("FAM-B")}));
     EXPECT_EQ(f.RG_SSP.itemIndex(), 0);
-    EXPECT_EQ(f.CB_EC3NAD.items(), (QStringList{QStringLiteral("Annex 0"), QStringLiteral("Annex 1")}));
+    EXPECT_EQ(f.CB_EC3NAD.items(),
+              (QStringList{QStringLiteral("Annex 0"), QStringLiteral("Annex 1")}));
     EXPECT_EQ(f.CB_EC3NAD.itemIndex(), 0);
     EXPECT_EQ(f.Lbl_NAD.caption(), QString());
-    EXPECT_EQ(f.CB_ServiceLife.items(), (QStringList{QStringLiteral(" 0"), QStringLiteral(" 25"),
-                                                     QStringLiteral(" 50"), QStringLiteral(" 100")}));
+    EXPECT_EQ(f.CB_ServiceLife.items(),
+              (QStringList{QStringLiteral(" 0"), QStringLiteral(" 25"), QStringLiteral(" 50"),
+                           QStringLiteral(" 100")}));
     EXPECT_EQ(f.CB_ServiceLife.itemIndex(), 0);
     EXPECT_FALSE(f.TabSheetSFTable.tabVisible());
     EXPECT_EQ(f.PageControl1.activePageIndex(), form::MainForm::PageInput);
@@ -133,7 +141,8 @@ TEST(AppStartup, TheDisclaimerEndsTheRunUnlessAccepted)
         std::optional<MessageButton> answer;
         bool ended;
     };
-    const Case cases[] = {{MessageButton::Yes, false}, {MessageButton::No, true}, {std::nullopt, true}};
+    const Case cases[] = {
+        {MessageButton::Yes, false}, {MessageButton::No, true}, {std::nullopt, true}};
     for (const Case &c : cases) {
         AppOptions o;
         o.askDisclaimer = true;
@@ -168,7 +177,34 @@ TEST(AppStartup, FontQualityToggleTwiceRestoresTheDesignQuality)
     r.a.onFontQualityChanged = [&](FontQuality q) { applied.push_back(q); };
     r.a.f.userClick(r.a.f.MenuToggleFontQuality);
     r.a.f.userClick(r.a.f.MenuToggleFontQuality);
-    EXPECT_EQ(applied, (std::vector<FontQuality>{FontQuality::Default,
-                                                 FontQuality::ClearTypeNatural}));
+    EXPECT_EQ(applied,
+              (std::vector<FontQuality>{FontQuality::Default, FontQuality::ClearTypeNatural}));
     EXPECT_TRUE(r.a.f.SB1.visible());
+}
+
+// The catalogue named on the command line is opened although the working
+// directory has none; without it the program asks for one.
+TEST(AppStartup, TheCatalogueNamedAtStartIsOpened)
+{
+    QTemporaryDir empty;
+    QTemporaryDir elsewhere;
+    const QString named = elsewhere.filePath(QStringLiteral("my catalogue.pkd"));
+    {
+        QFile f(named);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        ASSERT_GT(f.write(pc::writeCatalogue(pc::test::smallFixture())), 0);
+    }
+    for (const bool given : {true, false}) {
+        ScriptedPlatform p;
+        p.setCurrentDirectory(empty.path());
+        p.queueButton(MessageButton::No); // would the program ask for the file
+        AppOptions o;
+        if (given)
+            o.cataloguePath = named;
+        App a(p, o);
+        a.start();
+        EXPECT_EQ(a.ended(), !given) << given;
+        EXPECT_EQ(p.messages().size(), given ? 0u : 1u) << given;
+        EXPECT_EQ(a.cat().SectionCount(), given ? 6 : 0) << given;
+    }
 }

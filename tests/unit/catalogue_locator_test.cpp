@@ -1,6 +1,6 @@
-#include "window/catalogue_locator.h"
 #include "catalogue/catalogue_writer.h"
 #include "catalogue_test_support.h"
+#include "window/catalogue_locator.h"
 
 #include <QDir>
 #include <QFile>
@@ -141,6 +141,40 @@ TEST(CatalogueLocator, ScriptedAnswers)
             EXPECT_EQ(r.filter, QStringLiteral("Data files only (*.pkd)|*.pkd")) << c.name;
             EXPECT_TRUE(r.readOnlyShown && r.readOnlyChecked && r.mustExist) << c.name;
         }
+    }
+}
+
+// A catalogue named on the command line comes before the working
+// directory's; a missing one leads to the usual question.
+TEST(CatalogueLocator, ACatalogueNamedAtStart)
+{
+    const QString here = QStringLiteral("/work/run/SSP Pilecorr.pkd");
+    const QString named = QStringLiteral("/data/old catalogue.pkd");
+    const QString folder = QStringLiteral("/data");
+    const QString inFolder = QStringLiteral("/data/SSP Pilecorr.pkd");
+    const QString browsed = QStringLiteral("/else/SSP Pilecorr.pkd");
+    struct Case
+    {
+        const char *name;
+        QString given;
+        std::vector<QString> existing;
+        std::vector<MessageButton> answers;
+        std::optional<QString> expected;
+        size_t questions;
+    };
+    const Case cases[] = {
+        {"a file of any name, before the working directory's", named, {named, here}, {}, named, 0},
+        {"a folder holding the catalogue", folder, {inFolder, here}, {}, inFolder, 0},
+        {"missing: the question, not the working directory's", named, {here}, {}, std::nullopt, 1},
+        {"missing, then browsed to", named, {browsed}, {MessageButton::Yes}, browsed, 1},
+    };
+    for (const Case &c : cases) {
+        FakePlatform p;
+        p.files.insert(c.existing.begin(), c.existing.end());
+        p.answers.assign(c.answers.begin(), c.answers.end());
+        p.chosen.push_back(browsed);
+        EXPECT_EQ(pc::locateCatalogueFile(p, c.given), c.expected) << c.name;
+        EXPECT_EQ(p.messages.size(), c.questions) << c.name;
     }
 }
 

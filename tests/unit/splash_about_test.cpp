@@ -18,7 +18,7 @@ struct Started
     ScriptedPlatform p;
     App a;
     explicit Started(bool askDisclaimer = false, std::vector<MessageButton> answers = {})
-        : a(p, AppOptions{QString(), askDisclaimer})
+        : a(p, AppOptions{QString(), askDisclaimer, QString()})
     {
         for (MessageButton b : answers)
             p.queueButton(b);
