@@ -325,6 +325,25 @@ struct DamageCase
     const char *field; // empty: the catalogue loads
 };
 
+// Each case changes the small fixture; an empty field means the file must
+// still load, otherwise it is refused with that field named first.
+template <size_t N> void expectDamageCases(const DamageCase (&cases)[N])
+{
+    for (const auto &tc : cases) {
+        Catalogue c = smallFixture();
+        tc.change(c);
+        QString why;
+        const auto got = readCatalogue(writeCatalogue(c), &why);
+        if (*tc.field == '\0') {
+            EXPECT_TRUE(got) << tc.name << ": " << why.toStdString();
+        } else {
+            EXPECT_FALSE(got) << tc.name;
+            EXPECT_TRUE(why.startsWith(QString::fromLatin1(tc.field) + QLatin1Char(':')))
+                << tc.name << ": " << why.toStdString();
+        }
+    }
+}
+
 TEST(CatalogueReader, TablesThatWouldBeReadOutOfBoundsOrDivideByZero)
 {
     const DamageCase cases[] = {
@@ -387,19 +406,7 @@ TEST(CatalogueReader, TablesThatWouldBeReadOutOfBoundsOrDivideByZero)
          "SectionWidth[0]"},
         {"no annex at all", [](Catalogue &c) { c.Annexes.clear(); }, ""},
     };
-    for (const auto &tc : cases) {
-        Catalogue c = smallFixture();
-        tc.change(c);
-        QString why;
-        const auto got = readCatalogue(writeCatalogue(c), &why);
-        if (*tc.field == '\0') {
-            EXPECT_TRUE(got) << tc.name << ": " << why.toStdString();
-        } else {
-            EXPECT_FALSE(got) << tc.name;
-            EXPECT_TRUE(why.startsWith(QString::fromLatin1(tc.field) + QLatin1Char(':')))
-                << tc.name << ": " << why.toStdString();
-        }
-    }
+    expectDamageCases(cases);
 }
 
 TEST(CatalogueReader, NumbersThatAreNotFiniteOrWouldOverflowAreDamage)
@@ -442,19 +449,7 @@ TEST(CatalogueReader, PlausibleBoundsOfTheNumbers)
         {"pile longer than a km", [](Catalogue &c) { c.SectionMaxLength[0] = 1001; },
          "SectionMaxLength[0]"},
     };
-    for (const auto &tc : cases) {
-        Catalogue c = smallFixture();
-        tc.change(c);
-        QString why;
-        const auto got = readCatalogue(writeCatalogue(c), &why);
-        if (*tc.field == '\0') {
-            EXPECT_TRUE(got) << tc.name << ": " << why.toStdString();
-        } else {
-            EXPECT_FALSE(got) << tc.name;
-            EXPECT_TRUE(why.startsWith(QString::fromLatin1(tc.field) + QLatin1Char(':')))
-                << tc.name << ": " << why.toStdString();
-        }
-    }
+    expectDamageCases(cases);
 }
 
 TEST(CatalogueReader, FileReadFailsForMissingFileAndDirectory)
