@@ -42,7 +42,7 @@ bench: build
 SCREENSHOT_DIR ?= $(CURDIR)/docs/images
 SCREENSHOT_SCALE ?= 1
 screenshots: build
-	./scripts/install-deps --screenshots
+	./scripts/install-deps
 	mkdir -p $(SCREENSHOT_DIR)
 	rm -f $(abspath $(BUILD_DIR))/screenshots.ini
 	cd $(BUILD_DIR)/sample && QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR=$(SCREENSHOT_SCALE) \

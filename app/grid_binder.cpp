@@ -88,7 +88,10 @@ public:
         g->setSelectionMode(QAbstractItemView::NoSelection);
         g->horizontalHeader()->setMinimumSectionSize(1);
         g->verticalHeader()->setMinimumSectionSize(1);
-        g->setFocusPolicy(c.focusable() ? Qt::StrongFocus : Qt::NoFocus);
+        // The grids only show: a click may focus one, but Tab passes over it
+        // and, inside it, moves on to the next control instead of the next cell.
+        g->setFocusPolicy(c.focusable() ? Qt::ClickFocus : Qt::NoFocus);
+        g->setTabKeyNavigation(false);
         new MouseForwarder(*this, g->viewport(), [this] { userActed(); });
     }
 

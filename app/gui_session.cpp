@@ -1,6 +1,7 @@
 #include "gui_session.h"
 
 #include "binders.h"
+#include "widgets.h"
 #include "window/app.h"
 #include "window_binding.h"
 #include "windows.h"
@@ -10,6 +11,8 @@
 #include <QPointer>
 #include <QProxyStyle>
 #include <QStatusBar>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QToolTip>
 
 namespace pc::gui {
@@ -66,6 +69,10 @@ Session::Session(App &app, Options options) : app_(app), options_(options)
     for (auto &b : bindings_)
         b->applyAll();
     applyFontQuality();
+    // Buttons made for new items would otherwise come last in the Tab order.
+    for (auto *group : main_->findChildren<RadioGroupBox *>())
+        group->onItemsReplaced = [this] { orderTabChain(); };
+    orderTabChain();
 
     connect(qApp, &QApplication::focusChanged, this, &Session::focusChanged);
     qApp->installEventFilter(this);
@@ -79,6 +86,8 @@ Session::~Session()
     disconnect(qApp, nullptr, this, nullptr);
     qApp->removeEventFilter(this);
     app_.onFontQualityChanged = nullptr;
+    for (auto *group : main_->findChildren<RadioGroupBox *>())
+        group->onItemsReplaced = nullptr;
     bindings_.clear();
 }
 
@@ -152,6 +161,26 @@ void Session::keepOnTop()
 {
     if (splash_ && !splash_->isHidden())
         raiseWindow(splash_.get());
+}
+
+void Session::orderTabChain()
+{
+    std::vector<QWidget *> chain;
+    for (form::Control *c : app_.f.controls()) {
+        QWidget *w = widgetFor(*c);
+        if (!w)
+            continue;
+        if (auto *group = qobject_cast<RadioGroupBox *>(w)) {
+            for (int i = 0; i < group->count(); ++i)
+                chain.push_back(group->button(i));
+        } else if (auto *tabs = qobject_cast<QTabWidget *>(w)) {
+            chain.push_back(tabs->tabBar());
+        } else if (w->focusPolicy() & Qt::TabFocus) {
+            chain.push_back(w);
+        }
+    }
+    for (size_t i = 1; i < chain.size(); ++i)
+        QWidget::setTabOrder(chain[i - 1], chain[i]);
 }
 
 void Session::focusChanged(QWidget *, QWidget *now)

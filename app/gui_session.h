@@ -70,6 +70,10 @@ public:
     // The splash stays above the other windows while it shows (also where no
     // window manager keeps it there).
     void keepOnTop();
+    // Tab and Shift+Tab go through the main window's controls in the order of
+    // its inventory (the model's registration order), whatever order the
+    // widgets were made in; a radio group's buttons stand in its place.
+    void orderTabChain();
 
 signals:
     // The program ended (closed, or a start that could not go on).

@@ -5,6 +5,7 @@
 #include "widgets.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
@@ -26,6 +27,8 @@ public:
         } else {
             auto *a = action();
             a->setCheckable(c.radioGroup() != 0 || c.checked());
+            if (c.radioGroup() != 0)
+                joinRadioGroup(a, c.radioGroup());
             connect(a, &QAction::triggered, this, [this] { clicked(); });
         }
     }
@@ -56,11 +59,16 @@ protected:
             if (!control_.shortcut().isEmpty())
                 a->setShortcut(QKeySequence(control_.shortcut()));
             break;
-        case P::Checked:
+        case P::Checked: {
             if (control_.checked())
                 a->setCheckable(true);
+            // The group hears of the change (the binder blocks the action's
+            // signals), so that it knows which of its entries is checked.
+            const bool blocked = a->blockSignals(false);
             a->setChecked(control_.checked());
+            a->blockSignals(blocked);
             break;
+        }
         case P::Hint:
             a->setToolTip(tooltipOf(control_.hint()));
             break;
@@ -96,6 +104,21 @@ private:
     void clicked()
     {
         user([this] { form_.userClick(control_); });
+    }
+
+    // Radio entries of one group are an exclusive action group, so that the
+    // style draws them as radio items, not as check boxes.
+    static void joinRadioGroup(QAction *a, int group)
+    {
+        QObject *owner = a->parent() ? a->parent() : a;
+        const QString name = QStringLiteral("MenuRadioGroup%1").arg(group);
+        auto *g = owner->findChild<QActionGroup *>(name, Qt::FindDirectChildrenOnly);
+        if (!g) {
+            g = new QActionGroup(owner);
+            g->setObjectName(name);
+            g->setExclusionPolicy(QActionGroup::ExclusionPolicy::Exclusive);
+        }
+        g->addAction(a);
     }
 };
 

@@ -55,6 +55,37 @@ QFont qtFont(const FontSpec &spec)
     return font;
 }
 
+// A window that stays above the others while it shows (the splash while it
+// fades), or nullptr.
+QWidget *stayOnTopWindow()
+{
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (w->isVisible() && (w->windowFlags() & Qt::WindowStaysOnTopHint) &&
+            w->windowType() != Qt::Popup && w->windowType() != Qt::ToolTip &&
+            !qobject_cast<QDialog *>(w))
+            return w;
+    return nullptr;
+}
+
+// A question or a dialog must be answerable: while a window that stays on top
+// shows, the question stays on top too (a window manager stacks the one shown
+// later above), and once it is on screen it is raised and given the focus, so
+// that it neither lies under the splash nor waits without the keyboard.
+void bringAboveOnShow(QDialog &dialog)
+{
+    if (stayOnTopWindow())
+        dialog.setWindowFlag(Qt::WindowStaysOnTopHint);
+    QMetaObject::invokeMethod(
+        &dialog,
+        [&dialog] {
+            if (QGuiApplication::platformName() == QLatin1String("offscreen"))
+                return;
+            dialog.raise();
+            dialog.activateWindow();
+        },
+        Qt::QueuedConnection);
+}
+
 QChar firstChar(const QString &s)
 {
     return s.isEmpty() ? QLatin1Char('.') : s.at(0);
@@ -85,10 +116,9 @@ MessageButton QtPlatform::message(MessageKind kind, const QString &caption, cons
         box.setIcon(QMessageBox::NoIcon);
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         box.setDefaultButton(QMessageBox::No);
-        // Above the splash, which stays on top while it fades.
-        box.setWindowFlag(Qt::WindowStaysOnTopHint);
         break;
     }
+    bringAboveOnShow(box);
     // Lines laid out by the program stay whole: the text is as wide as its
     // widest line, within the screen.
     if (auto *label = box.findChild<QLabel *>(QStringLiteral("qt_msgbox_label"))) {
@@ -120,6 +150,7 @@ std::optional<QString> QtPlatform::openFile(const OpenFileRequest &req)
     dialog.setOption(QFileDialog::ReadOnly, req.readOnlyShown && req.readOnlyChecked);
     if (!req.fileName.isEmpty())
         dialog.selectFile(req.fileName);
+    bringAboveOnShow(dialog);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return dialog.selectedFiles().constFirst();
@@ -134,6 +165,7 @@ std::optional<QString> QtPlatform::saveFile(const SaveFileRequest &req)
     dialog.setOption(QFileDialog::DontConfirmOverwrite, !req.confirmOverwrite);
     if (!req.fileName.isEmpty())
         dialog.selectFile(req.fileName);
+    bringAboveOnShow(dialog);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return dialog.selectedFiles().constFirst();
@@ -221,6 +253,7 @@ bool QtPlatform::choosePrinter()
     QPrintDialog dialog(printer_.get());
     // One copy of a one-page report: nothing to choose but the printer.
     dialog.setOptions(QAbstractPrintDialog::PrintShowPageSize);
+    bringAboveOnShow(dialog);
     return dialog.exec() == QDialog::Accepted;
 }
 

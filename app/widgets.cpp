@@ -42,6 +42,8 @@ void RadioGroupBox::setItems(const QStringList &items)
         buttons_.push_back(b);
     }
     relayout();
+    if (onItemsReplaced)
+        onItemsReplaced();
 }
 
 QStringList RadioGroupBox::items() const

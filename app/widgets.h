@@ -36,6 +36,10 @@ public:
     bool itemEnabled(int index) const;
     QRadioButton *button(int index) const;
     int count() const { return static_cast<int>(buttons_.size()); }
+    // Runs when new buttons stand for the items (they take their place in the
+    // Tab order only when the window orders it again). A callback, since the
+    // program's updates block the group's signals.
+    std::function<void()> onItemsReplaced;
 
 signals:
     // The user clicked item `index` (the button shows it checked already).

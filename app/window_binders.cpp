@@ -56,6 +56,8 @@ protected:
                 place();
                 w->show();
                 raiseWindow(w);
+                if (w->property("activateOnShow").toBool())
+                    w->activateWindow();
                 session_.keepOnTop();
                 if (w->property("paintAtOnce").toBool()) {
                     // Shown and painted before anything else is created.

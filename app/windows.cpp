@@ -10,6 +10,7 @@
 #include <QChart>
 #include <QCloseEvent>
 #include <QFontDatabase>
+#include <QKeyEvent>
 #include <QTimer>
 
 namespace pc::gui {
@@ -117,6 +118,11 @@ AboutWindow::AboutWindow(QWidget *owner) : QDialog(owner)
     smallFonts(this, 8);
 }
 
+void AboutWindow::reject()
+{
+    close();
+}
+
 TableWindow::TableWindow(QWidget *owner) : QWidget(owner)
 {
     ui.setupUi(this);
@@ -125,6 +131,18 @@ TableWindow::TableWindow(QWidget *owner) : QWidget(owner)
     QFont f = familyFont(QStringLiteral("Tahoma"), 9);
     f.setPixelSize(12);
     setFont(f);
+    // A tool window is not activated when it appears; this one closes when
+    // it loses activation, so it takes it when shown.
+    setProperty("activateOnShow", true);
+}
+
+void TableWindow::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 } // namespace pc::gui

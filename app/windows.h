@@ -50,6 +50,11 @@ class AboutWindow : public QDialog
 public:
     explicit AboutWindow(QWidget *owner);
     Ui::TPilecorrAboutBox ui;
+
+protected:
+    // Escape closes the box as its close button does, so the program knows
+    // it is gone and the next "About" shows it again.
+    void reject() override;
 };
 
 class TableWindow : public QWidget
@@ -58,6 +63,10 @@ class TableWindow : public QWidget
 public:
     explicit TableWindow(QWidget *owner);
     Ui::TForm2 ui;
+
+protected:
+    // Escape closes the window as its close button does.
+    void keyPressEvent(QKeyEvent *event) override;
 };
 
 // The fonts of a window: the named family when the system has it, else the

@@ -119,8 +119,10 @@ void Control::setEnabled(bool on)
 {
     if (enabled_ == on)
         return;
+    const bool before = enabled();
     enabled_ = on;
-    notify(Property::Enabled);
+    if (enabled() != before)
+        notify(Property::Enabled);
 }
 
 void Control::setFontColor(const QString &c)
@@ -296,7 +298,7 @@ void Control::click()
 {
     switch (kind_) {
     case Kind::MenuItem:
-        if (enabled_)
+        if (enabled())
             run(onClick);
         return;
     case Kind::CheckBox:

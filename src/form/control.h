@@ -102,8 +102,12 @@ public:
     void setShowHint(bool on);
     bool visible() const { return visible_; }
     void setVisible(bool on);
-    bool enabled() const { return enabled_; }
+    // A menu entry held back until its function exists reads as disabled
+    // while it has no click handler, whatever the program sets.
+    bool enabled() const { return enabled_ && !(heldBack_ && !onClick); }
     void setEnabled(bool on);
+    bool heldBack() const { return heldBack_; }
+    void holdBackUntilHandled() { heldBack_ = true; }
     const QString &fontColor() const { return fontColor_; }
     void setFontColor(const QString &c);
     bool fontBold() const { return fontBold_; }
@@ -254,6 +258,7 @@ private:
     bool showHint_ = false;
     bool visible_ = true;
     bool enabled_ = true;
+    bool heldBack_ = false;
     QString fontColor_ = clWindowText;
     bool fontBold_ = false;
     int maxLength_ = 0;

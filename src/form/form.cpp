@@ -65,6 +65,13 @@ void Form::add(Control &c, Control *parent)
     byName_[c.name()] = &c;
 }
 
+void Form::holdBackUnhandledEntries()
+{
+    for (Control *c : controls_)
+        if (c->kind() == Kind::MenuItem && c->children().empty() && !c->onClick)
+            c->holdBackUntilHandled();
+}
+
 Control *Form::find(const QString &name) const
 {
     auto it = byName_.find(name);

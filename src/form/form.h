@@ -66,6 +66,11 @@ public:
     // Enabled and visible itself and in every container up to the window.
     bool reachable(const Control &c) const;
 
+    // Menu entries whose function is not built yet must not look alive: each
+    // entry that opens no submenu and has no click handler when this runs
+    // reads as disabled from then on, until a click handler is defined.
+    void holdBackUnhandledEntries();
+
     // Focus. setFocus runs the exit and enter handlers as described above
     // (the program's own focus moves do the same as a person's).
     Control *focused() const { return focus_; }

@@ -22,8 +22,12 @@ void App::wireEvents()
     wireUnits(*this);
     wirePropertyGrid(*this);
     wireSplashAndAbout(*this);
-    // Subsystems add their wire functions below, one line each (declared in
-    // window/wiring.h), e.g. wireSectionList(*this);
+    // Subsystems add their wire functions here, one line each (declared in
+    // window/wiring.h), e.g. wireSectionList(*this).
+
+    // Last: the menu entries that no wire function gave a handler (their
+    // function is not built yet) stay disabled whatever the page rules set.
+    f.holdBackUnhandledEntries();
 }
 
 } // namespace pc

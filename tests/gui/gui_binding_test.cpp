@@ -271,7 +271,7 @@ TEST(GuiAboutBox, ShowsWithADrawnTransparencyAndHidesOnOkOrWhenLeft)
 
     // Shown again, it goes when the main window becomes active.
     about->trigger();
-    (void)QTest::qWaitForWindowActive(&box, 2000);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&box, 5000)) << "the about box did not become active";
     r.activate();
     QTRY_VERIFY_WITH_TIMEOUT(box.isHidden(), 2000);
     EXPECT_FALSE(r.a.about.shown());
@@ -302,7 +302,8 @@ TEST(GuiTableWindow, ShowTableOpensTheTableSizedByTheProgramAndLeavingItClosesIt
     auto *grid = r.widget<QTableWidget>(r.a.tableWindow.SG_EC3Table);
     EXPECT_EQ(grid->rowCount(), 7);
     EXPECT_EQ(grid->item(1, 0)->text(), r.a.tableWindow.SG_EC3Table.cell(0, 1));
-    (void)QTest::qWaitForWindowActive(&table, 2000);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&table, 5000))
+        << "the table window did not become active";
     r.activate();
     QTRY_VERIFY_WITH_TIMEOUT(table.isHidden(), 2000);
     EXPECT_FALSE(r.a.tableWindow.shown());

@@ -11,6 +11,8 @@
 #include <QLineEdit>
 #include <QTest>
 
+#include <gtest/gtest.h>
+
 #include <memory>
 
 namespace pc::test {
@@ -41,7 +43,8 @@ struct GuiRun
     void activate()
     {
         window().activateWindow();
-        (void)QTest::qWaitForWindowActive(&window(), 2000);
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&window(), 5000))
+            << "the main window did not become active";
         session->flush();
     }
 

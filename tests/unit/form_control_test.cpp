@@ -233,6 +233,29 @@ TEST(FormControl, MenuClickByProgramRunsOnlyWhenEnabled)
     EXPECT_EQ(n.click, 1);
 }
 
+TEST(FormControl, AHeldBackMenuEntryStaysDisabledUntilItHasAHandler)
+{
+    Control m(QStringLiteral("MenuPrint"), Kind::MenuItem);
+    m.holdBackUntilHandled();
+    std::vector<Property> heard;
+    m.addObserver([&](Control &, Property p) { heard.push_back(p); });
+    m.setEnabled(false);
+    m.setEnabled(true);
+    EXPECT_FALSE(m.enabled());
+    EXPECT_TRUE(heard.empty()) << "nothing a person could see has changed";
+
+    int clicks = 0;
+    m.onClick = [&] { ++clicks; };
+    EXPECT_TRUE(m.enabled()) << "the program enabled it last";
+    m.click();
+    EXPECT_EQ(clicks, 1);
+    m.setEnabled(false);
+    EXPECT_FALSE(m.enabled());
+    m.click();
+    EXPECT_EQ(clicks, 1);
+    EXPECT_EQ(heard.size(), 1u);
+}
+
 TEST(FormControl, ObserversHearEveryChangeAndNothingElse)
 {
     Control l(QStringLiteral("Lbl_SSP"), Kind::Label);

@@ -1,0 +1,131 @@
+// The menus as the window draws them: radio entries look like radio entries,
+// and entries whose function the program lacks are greyed out.
+
+#include "gui_fixture.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QMenu>
+#include <QStyleOptionMenuItem>
+
+#include <gtest/gtest.h>
+
+#include <set>
+#include <vector>
+
+using namespace pc;
+using pc::test::GuiRun;
+
+namespace {
+
+QAction *actionOf(const GuiRun &r, const form::Control &c)
+{
+    const gui::Binder *b = r.session->binderFor(c);
+    return b ? qobject_cast<QAction *>(b->object()) : nullptr;
+}
+
+// How the style is asked to draw an entry of its menu.
+struct StyledMenu : QMenu
+{
+    using QMenu::initStyleOption;
+};
+
+QStyleOptionMenuItem::CheckType checkTypeOf(QAction *a)
+{
+    for (QObject *o : a->associatedObjects())
+        if (auto *menu = qobject_cast<QMenu *>(o)) {
+            QStyleOptionMenuItem option;
+            static_cast<StyledMenu *>(menu)->initStyleOption(&option, a);
+            return option.checkType;
+        }
+    return QStyleOptionMenuItem::NotCheckable;
+}
+
+} // namespace
+
+TEST(GuiMenus, RadioEntriesAreExclusiveGroupsDrawnAsRadioItems)
+{
+    GuiRun r;
+    struct Row
+    {
+        const char *name;
+        std::vector<const form::Control *> entries;
+    };
+    const Row rows[] = {
+        {"units", {&r.f.MenuMetric, &r.f.MenuImperial}},
+        {"search mode", {&r.f.MenuSelectSection, &r.f.MenuSelectSfmin}},
+        {"rate source", {&r.f.MenuEC3Rates, &r.f.MenuProjectRates}},
+    };
+    std::set<const QActionGroup *> groups;
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.name);
+        const QActionGroup *group = nullptr;
+        for (const form::Control *c : row.entries) {
+            QAction *a = actionOf(r, *c);
+            ASSERT_NE(a, nullptr) << c->name().toStdString();
+            EXPECT_TRUE(a->isCheckable()) << c->name().toStdString();
+            ASSERT_NE(a->actionGroup(), nullptr) << c->name().toStdString();
+            EXPECT_TRUE(a->actionGroup()->isExclusive()) << c->name().toStdString();
+            EXPECT_EQ(checkTypeOf(a), QStyleOptionMenuItem::Exclusive) << c->name().toStdString();
+            EXPECT_EQ(a->isChecked(), c->checked()) << c->name().toStdString();
+            if (!group)
+                group = a->actionGroup();
+            EXPECT_EQ(a->actionGroup(), group) << c->name().toStdString() << " in another group";
+        }
+        EXPECT_TRUE(groups.insert(group).second) << "shares its group with another row";
+    }
+    // Plain entries stay plain.
+    for (const form::Control *c : {&r.f.MenuToggleFontQuality, &r.f.MenuAbout, &r.f.MenuClose}) {
+        QAction *a = actionOf(r, *c);
+        ASSERT_NE(a, nullptr);
+        EXPECT_EQ(a->actionGroup(), nullptr) << c->name().toStdString();
+        EXPECT_EQ(checkTypeOf(a), QStyleOptionMenuItem::NotCheckable) << c->name().toStdString();
+    }
+}
+
+TEST(GuiMenus, TheCheckedUnitEntryFollowsTheProgramInItsGroup)
+{
+    GuiRun r;
+    QAction *metric = actionOf(r, r.f.MenuMetric);
+    QAction *imperial = actionOf(r, r.f.MenuImperial);
+    ASSERT_TRUE(metric && imperial && metric->actionGroup());
+    const struct
+    {
+        const char *name;
+        QAction *pick;
+        bool unitsMetric;
+    } steps[] = {
+        {"imperial", imperial, false},
+        {"imperial again", imperial, false},
+        {"metric", metric, true},
+    };
+    for (const auto &step : steps) {
+        SCOPED_TRACE(step.name);
+        step.pick->trigger();
+        EXPECT_EQ(r.a.s.UnitsMetric, step.unitsMetric);
+        EXPECT_EQ(r.f.MenuMetric.checked(), step.unitsMetric);
+        EXPECT_EQ(metric->isChecked(), step.unitsMetric);
+        EXPECT_EQ(imperial->isChecked(), !step.unitsMetric);
+        EXPECT_EQ(metric->actionGroup()->checkedAction(), step.pick);
+    }
+}
+
+TEST(GuiMenus, EntriesWithoutTheirFunctionAreGreyedOutOnEveryPage)
+{
+    GuiRun r;
+    const form::Control *unbuilt[] = {&r.f.MenuPrint,  &r.f.MenuPrintToFile, &r.f.MenuCopy,
+                                      &r.f.PopUpPrint, &r.f.PopUpExportEmf,  &r.f.CopytoClipboard1};
+    // The input page last: its rules would enable the print entries.
+    for (int page : {form::MainForm::PageRates, form::MainForm::PageInput}) {
+        SCOPED_TRACE(page);
+        ASSERT_EQ(r.f.userPage(page), form::ActionResult::Done);
+        r.session->afterUserAction();
+        for (const form::Control *c : unbuilt) {
+            QAction *a = actionOf(r, *c);
+            ASSERT_NE(a, nullptr) << c->name().toStdString();
+            EXPECT_FALSE(a->isEnabled()) << c->name().toStdString();
+        }
+        EXPECT_TRUE(actionOf(r, r.f.MenuClose)->isEnabled());
+        EXPECT_TRUE(actionOf(r, r.f.MenuAbout)->isEnabled());
+    }
+}
