@@ -131,9 +131,15 @@ void Session::syncFocus()
 {
     form::Control *c = app_.f.focused();
     QWidget *w = c ? widgetFor(*c) : nullptr;
-    if (!w || w->isHidden() || !main_->isActiveWindow())
+    if (!w || w->isHidden())
         return;
-    const QWidget *now = QApplication::focusWidget();
+    // An inactive window (a message box is up, or another window was
+    // clicked) gets the widget as the one it gives the focus to when it is
+    // active again; left to itself it would give it back to the widget it
+    // had, or to the next one when that was disabled meanwhile, and that
+    // would be taken for the user's move.
+    const QWidget *now =
+        main_->isActiveWindow() ? QApplication::focusWidget() : main_->focusWidget();
     if (now && (now == w || w->isAncestorOf(now)))
         return;
     ProgramUpdate update;
