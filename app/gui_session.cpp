@@ -138,9 +138,12 @@ void Session::syncFocus()
     // active again; left to itself it would give it back to the widget it
     // had, or to the next one when that was disabled meanwhile, and that
     // would be taken for the user's move.
+    // The focus counts as there when the widget that has it shows the
+    // control (a radio button of a group, a combo's edit), not merely when
+    // it lies inside the control's widget: a page control holds the pages.
     const QWidget *now =
         main_->isActiveWindow() ? QApplication::focusWidget() : main_->focusWidget();
-    if (now && (now == w || w->isAncestorOf(now)))
+    if (now && bindings_.front()->controlOf(now) == c)
         return;
     ProgramUpdate update;
     w->setFocus(Qt::OtherFocusReason);

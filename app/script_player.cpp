@@ -318,15 +318,20 @@ ActionResult WidgetScriptTarget::select(form::Form &form, Control &c, int index)
         list->scrollToItem(list->item(index));
         clickAt(list->viewport(), middle(list->visualItemRect(list->item(index))));
     } else if (auto *combo = qobject_cast<QComboBox *>(w)) {
-        // Opened as the toolkit opens it, without the drop-down event that a
-        // script asks for with `dropdown`; then the item is clicked.
-        combo->QComboBox::showPopup();
-        QAbstractItemView *view = combo->view();
-        const QModelIndex item = view->model()->index(index, 0);
-        view->scrollTo(item);
-        clickAt(view->viewport(), middle(view->visualRect(item)));
-        if (view->isVisible())
-            combo->hidePopup();
+        // The press on the box gives it the focus first (the field left runs
+        // its exit handler, which may refill the box); the list opens as the
+        // toolkit opens it, without the drop-down event that a script asks
+        // for with `dropdown`; then the item is clicked, if it is still there.
+        focusOnPress(combo, combo->rect().center());
+        if (combo->isEnabled() && combo->isVisible() && index < combo->count()) {
+            combo->QComboBox::showPopup();
+            QAbstractItemView *view = combo->view();
+            const QModelIndex item = view->model()->index(index, 0);
+            view->scrollTo(item);
+            clickAt(view->viewport(), middle(view->visualRect(item)));
+            if (view->isVisible())
+                combo->hidePopup();
+        }
     } else if (auto *group = qobject_cast<RadioGroupBox *>(w)) {
         clickAt(group->button(index), clickPoint(group->button(index)));
     } else if (auto *bar = qobject_cast<QTabBar *>(w)) {

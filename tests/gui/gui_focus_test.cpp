@@ -123,3 +123,32 @@ TEST(GuiClickFocus, WhileTheWindowIsInactiveTheFocusTheProgramMovesIsTheOneItGet
         EXPECT_EQ(loadEnters, 0);
     }
 }
+
+TEST(GuiClickFocus, AClickOnTheShownPagesTabTakesTheFocusFromTheFieldOnThatPage)
+{
+    GuiRun r;
+    auto *load = r.widget<QLineEdit>(r.f.Edit_Load);
+    load->setFocus();
+    ASSERT_EQ(r.f.focused(), &r.f.Edit_Load);
+    int loadEnters = 0;
+    after(r.f.Edit_Load.onEnter, [&] { ++loadEnters; });
+
+    QTabBar *bar = r.widget<QTabWidget>(r.f.PageControl1)->tabBar();
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(bar->currentIndex()).center());
+    ASSERT_EQ(r.f.focused(), &r.f.PageControl1);
+    // The field lies inside the page control's widget, yet it no longer has
+    // the focus: the tab bar has it.
+    EXPECT_FALSE(load->hasFocus());
+    EXPECT_TRUE(bar->hasFocus());
+
+    // Nor does it get it back when the window is activated again.
+    QWidget other;
+    other.show();
+    other.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&other, 2000));
+    other.hide();
+    r.activate();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(r.f.focused(), &r.f.PageControl1);
+    EXPECT_EQ(loadEnters, 0);
+}
