@@ -163,10 +163,19 @@ void Session::keepOnTop()
         raiseWindow(splash_.get());
 }
 
-void Session::focusChanged(QWidget *, QWidget *now)
+void Session::focusChanged(QWidget *old, QWidget *now)
 {
     if (!now || ProgramUpdate::active())
         return;
+    // The main window activated again gives the focus to a widget of its
+    // own choosing (the one it had, or itself when that one is gone): the
+    // focus stays the program's, where it was, and no handler runs. The
+    // user's click that activated it moves the focus on afterwards.
+    const bool activated = !old || old->window() != now->window();
+    if (activated && now->window() == main_.get() && app_.f.focused()) {
+        syncFocus();
+        return;
+    }
     for (const auto &b : bindings_) {
         form::Control *c = b->controlOf(now);
         if (!c)

@@ -5,6 +5,7 @@
 
 #include "gui_fixture.h"
 
+#include <QApplication>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QTabBar>
@@ -151,4 +152,55 @@ TEST(GuiClickFocus, AClickOnTheShownPagesTabTakesTheFocusFromTheFieldOnThatPage)
     QCoreApplication::processEvents();
     EXPECT_EQ(r.f.focused(), &r.f.PageControl1);
     EXPECT_EQ(loadEnters, 0);
+}
+
+TEST(GuiClickFocus, TheFocusInAWindowOwnedByTheMainWindowIsNotTheMainWindowsFocus)
+{
+    GuiRun r;
+    r.widget(r.f.Edit_Load)->setFocus();
+    ASSERT_EQ(r.f.focused(), &r.f.Edit_Load);
+    int loadExits = 0;
+    after(r.f.Edit_Load.onExit, [&] { ++loadExits; });
+
+    // The about box belongs to the main window; its button takes the focus.
+    r.f.userClick(r.f.MenuAbout);
+    r.session->afterUserAction();
+    QWidget &about = r.session->aboutWindow();
+    ASSERT_FALSE(about.isHidden());
+    about.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&about, 2000));
+    QTRY_VERIFY_WITH_TIMEOUT(
+        QApplication::focusWidget() && QApplication::focusWidget()->window() == &about, 2000);
+
+    EXPECT_EQ(r.f.focused(), &r.f.Edit_Load);
+    EXPECT_EQ(loadExits, 0);
+}
+
+TEST(GuiClickFocus, TheWidgetAWindowFocusesWhenItIsActivatedAgainIsNoMoveOfTheUser)
+{
+    GuiRun r;
+    r.widget(r.f.Edit_Load)->setFocus();
+    ASSERT_EQ(r.f.focused(), &r.f.Edit_Load);
+    int loadExits = 0, otherEnters = 0;
+    after(r.f.Edit_Load.onExit, [&] { ++loadExits; });
+    for (form::Control *c : r.f.controls())
+        if (c != &r.f.Edit_Load && c->kind() != form::Kind::Window)
+            after(c->onEnter, [&] { ++otherEnters; });
+
+    QWidget other;
+    other.show();
+    other.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&other, 2000));
+    // Behind the program's back the field can no longer take the focus, so
+    // the window, activated again, gives it to another widget of its own
+    // choosing.
+    r.widget(r.f.Edit_Load)->setEnabled(false);
+    other.hide();
+    r.activate();
+    QTRY_VERIFY_WITH_TIMEOUT(QApplication::focusWidget() != nullptr, 2000);
+    ASSERT_NE(QApplication::focusWidget(), r.widget(r.f.Edit_Load));
+
+    EXPECT_EQ(r.f.focused(), &r.f.Edit_Load);
+    EXPECT_EQ(loadExits, 0);
+    EXPECT_EQ(otherEnters, 0);
 }
