@@ -140,10 +140,19 @@ void Session::syncFocus()
 {
     form::Control *c = app_.f.focused();
     QWidget *w = c ? widgetFor(*c) : nullptr;
-    if (!w || w->isHidden() || !main_->isActiveWindow())
+    if (!w || w->isHidden())
         return;
-    const QWidget *now = QApplication::focusWidget();
-    if (now && (now == w || w->isAncestorOf(now)))
+    // An inactive window (a message box is up, or another window was
+    // clicked) gets the widget as the one it gives the focus to when it is
+    // active again; left to itself it would give it back to the widget it
+    // had, or to the next one when that was disabled meanwhile, and that
+    // would be taken for the user's move.
+    // The focus counts as there when the widget that has it shows the
+    // control (a radio button of a group, a combo's edit), not merely when
+    // it lies inside the control's widget: a page control holds the pages.
+    const QWidget *now =
+        main_->isActiveWindow() ? QApplication::focusWidget() : main_->focusWidget();
+    if (now && bindings_.front()->controlOf(now) == c)
         return;
     ProgramUpdate update;
     w->setFocus(Qt::OtherFocusReason);
@@ -183,10 +192,19 @@ void Session::orderTabChain()
         QWidget::setTabOrder(chain[i - 1], chain[i]);
 }
 
-void Session::focusChanged(QWidget *, QWidget *now)
+void Session::focusChanged(QWidget *old, QWidget *now)
 {
     if (!now || ProgramUpdate::active())
         return;
+    // The main window activated again gives the focus to a widget of its
+    // own choosing (the one it had, or itself when that one is gone): the
+    // focus stays the program's, where it was, and no handler runs. The
+    // user's click that activated it moves the focus on afterwards.
+    const bool activated = !old || old->window() != now->window();
+    if (activated && now->window() == main_.get() && app_.f.focused()) {
+        syncFocus();
+        return;
+    }
     for (const auto &b : bindings_) {
         form::Control *c = b->controlOf(now);
         if (!c)

@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabBar>
@@ -116,6 +117,11 @@ class ListBoxBinder : public Binder
 public:
     ListBoxBinder(Session &s, form::Form &f, Control &c, QObject *o) : Binder(s, f, c, o)
     {
+        // A click takes the focus only once the press is matched to a row
+        // (below): leaving the focused field may refill and scroll the list,
+        // and the row under the pointer when the button went down is the one
+        // the user chose.
+        list()->setFocusPolicy(Qt::TabFocus);
         list()->viewport()->installEventFilter(this);
         // Keys that move the selection pick the item they land on, once the
         // list has finished moving (the pick may refill it).
@@ -178,14 +184,20 @@ protected:
 
     bool eventFilter(QObject *o, QEvent *e) override
     {
-        // A click picks the item under the pointer, the same item again too.
+        // A click picks the item under the pointer, the same item again too:
+        // the row first, then the focus (whose move may run the handlers of
+        // the field left), then the pick of that row.
         if (o == list()->viewport() && e->type() == QEvent::MouseButtonPress && fromUser()) {
             auto *me = static_cast<QMouseEvent *>(e);
+            if (me->button() != Qt::LeftButton)
+                return false;
             const QModelIndex index = list()->indexAt(me->position().toPoint());
-            if (me->button() == Qt::LeftButton && index.isValid()) {
+            const QPointer<QListWidget> alive(list());
+            if (list()->isEnabled())
+                list()->setFocus(Qt::MouseFocusReason);
+            if (alive && index.isValid())
                 pick(index.row());
-                return true;
-            }
+            return true;
         }
         return false;
     }

@@ -10,16 +10,19 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QDeadlineTimer>
 #include <QDir>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QRadioButton>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTableWidget>
-#include <QTest>
+#include <QThread>
 
 namespace pc::gui {
 
@@ -68,6 +71,79 @@ QPoint clickPoint(const QWidget *w)
     return w->rect().center();
 }
 
+// Events are delivered with the toolkit's own event delivery, as the window
+// system's would be after it found the widget under the pointer or with the
+// focus. Successive presses are far enough apart never to make a double click.
+ulong eventTime = 0;
+
+// A press of the mouse button first puts the focus on the first widget from
+// the one pressed outwards that takes the focus on a click, unless the
+// widget's focus lies on the way there, as the toolkit does for the real mouse.
+void focusOnPress(QWidget *w, QPoint pos)
+{
+    for (QWidget *x = w; x; x = x->parentWidget()) {
+        const QWidget *proxy = x;
+        while (proxy->focusProxy())
+            proxy = proxy->focusProxy();
+        const auto takesClick = [](const QWidget *y) {
+            return (y->focusPolicy() & Qt::ClickFocus) == Qt::ClickFocus;
+        };
+        if (x->isEnabled() && x->rect().contains(pos) && takesClick(x) && takesClick(proxy)) {
+            x->setFocus(Qt::MouseFocusReason);
+            return;
+        }
+        if (x->isWindow() || proxy->hasFocus())
+            return;
+        pos += x->pos();
+    }
+}
+
+void sendMouse(QWidget *w, QEvent::Type type, QPoint pos, Qt::MouseButtons buttons)
+{
+    QMouseEvent e(type, QPointF(pos), QPointF(w->mapToGlobal(pos)), Qt::LeftButton, buttons,
+                  Qt::NoModifier);
+    eventTime += 1000;
+    e.setTimestamp(eventTime);
+    QCoreApplication::sendEvent(w, &e);
+}
+
+// A click of the left button at `pos` of w: focus, press, release. A handler
+// run by the press may take the widget away; the release then goes nowhere.
+void clickAt(QWidget *w, QPoint pos)
+{
+    const QPointer<QWidget> alive(w);
+    focusOnPress(w, pos);
+    if (!alive)
+        return;
+    sendMouse(w, QEvent::MouseButtonPress, pos, Qt::LeftButton);
+    if (alive)
+        sendMouse(w, QEvent::MouseButtonRelease, pos, Qt::NoButton);
+}
+
+// One key typed into w: pressed and released.
+void typeKey(QWidget *w, QChar ch)
+{
+    const QPointer<QWidget> alive(w);
+    const Qt::Key code = keyOf(ch);
+    QKeyEvent press(QEvent::KeyPress, code, Qt::NoModifier, QString(ch));
+    QCoreApplication::sendEvent(w, &press);
+    if (!alive)
+        return;
+    QKeyEvent release(QEvent::KeyRelease, code, Qt::NoModifier, QString(ch));
+    QCoreApplication::sendEvent(w, &release);
+}
+
+// Lets the window system's answers in until `done` holds or `ms` passed.
+template <typename Condition> void waitFor(Condition done, int ms)
+{
+    const QDeadlineTimer deadline(ms);
+    QCoreApplication::processEvents();
+    while (!done() && !deadline.hasExpired()) {
+        QThread::msleep(5);
+        QCoreApplication::processEvents();
+    }
+}
+
 const std::pair<int, const char *> PagePictures[] = {
     {0, "input"}, {1, "summary"}, {2, "rates"}, {3, "chart"}};
 
@@ -105,7 +181,9 @@ void WidgetScriptTarget::ready() const
     MainWindow &w = session_->mainWindow();
     if (!w.isHidden() && !w.isActiveWindow()) {
         w.activateWindow();
-        (void)QTest::qWaitForWindowActive(&w, 2000);
+        // A window manager answers in its own time; the script goes on with
+        // an inactive window after that (the focus then stays the model's).
+        waitFor([&w] { return w.isActiveWindow(); }, 2000);
     }
     session_->flush();
 }
@@ -195,7 +273,7 @@ ActionResult WidgetScriptTarget::typeKeys(form::Form &form, Control &c, const QS
         // Each key lands at the end of the text.
         edit->deselect();
         edit->end(false);
-        QTest::sendKeyEvent(QTest::Click, edit, keyOf(ch), QString(ch), Qt::NoModifier);
+        typeKey(edit, ch);
     }
     done();
     return ActionResult::Done;
@@ -238,23 +316,26 @@ ActionResult WidgetScriptTarget::select(form::Form &form, Control &c, int index)
     QWidget *w = widgetOf(c);
     if (auto *list = qobject_cast<QListWidget *>(w)) {
         list->scrollToItem(list->item(index));
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
-                          middle(list->visualItemRect(list->item(index))));
+        clickAt(list->viewport(), middle(list->visualItemRect(list->item(index))));
     } else if (auto *combo = qobject_cast<QComboBox *>(w)) {
-        // Opened as the toolkit opens it, without the drop-down event that a
-        // script asks for with `dropdown`; then the item is clicked.
-        combo->QComboBox::showPopup();
-        QAbstractItemView *view = combo->view();
-        const QModelIndex item = view->model()->index(index, 0);
-        view->scrollTo(item);
-        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, middle(view->visualRect(item)));
-        if (view->isVisible())
-            combo->hidePopup();
+        // The press on the box gives it the focus first (the field left runs
+        // its exit handler, which may refill the box); the list opens as the
+        // toolkit opens it, without the drop-down event that a script asks
+        // for with `dropdown`; then the item is clicked, if it is still there.
+        focusOnPress(combo, combo->rect().center());
+        if (combo->isEnabled() && combo->isVisible() && index < combo->count()) {
+            combo->QComboBox::showPopup();
+            QAbstractItemView *view = combo->view();
+            const QModelIndex item = view->model()->index(index, 0);
+            view->scrollTo(item);
+            clickAt(view->viewport(), middle(view->visualRect(item)));
+            if (view->isVisible())
+                combo->hidePopup();
+        }
     } else if (auto *group = qobject_cast<RadioGroupBox *>(w)) {
-        QTest::mouseClick(group->button(index), Qt::LeftButton, {},
-                          clickPoint(group->button(index)));
+        clickAt(group->button(index), clickPoint(group->button(index)));
     } else if (auto *bar = qobject_cast<QTabBar *>(w)) {
-        QTest::mouseClick(bar, Qt::LeftButton, {}, middle(bar->tabRect(index)));
+        clickAt(bar, middle(bar->tabRect(index)));
     }
     done();
     return ActionResult::Done;
@@ -286,7 +367,7 @@ ActionResult WidgetScriptTarget::click(form::Form &form, Control &c)
     } else if (auto *action = qobject_cast<QAction *>(o)) {
         action->trigger();
     } else if (auto *w = qobject_cast<QWidget *>(o)) {
-        QTest::mouseClick(w, Qt::LeftButton, {}, clickPoint(w));
+        clickAt(w, clickPoint(w));
     }
     done();
     return ActionResult::Done;
@@ -299,8 +380,7 @@ ActionResult WidgetScriptTarget::page(form::Form &form, int index)
     Control *pc = form.pageControl();
     ready();
     if (auto *tabs = qobject_cast<QTabWidget *>(widgetOf(*pc)))
-        QTest::mouseClick(tabs->tabBar(), Qt::LeftButton, {},
-                          middle(tabs->tabBar()->tabRect(index)));
+        clickAt(tabs->tabBar(), middle(tabs->tabBar()->tabRect(index)));
     done();
     if (!screenshotDir_.isEmpty() && app_ && pc->activePageIndex() == index)
         for (const auto &[i, name] : PagePictures)

@@ -8,8 +8,10 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QMainWindow>
+#include <QMouseEvent>
 #include <QScreen>
 #include <QSignalBlocker>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
 
@@ -143,7 +145,12 @@ public:
     PageControlBinder(Session &s, form::Form &f, Control &c, QObject *o) : Binder(s, f, c, o)
     {
         auto *tabs = qobject_cast<QTabWidget *>(o);
-        connect(tabs, &QTabWidget::tabBarClicked, this, [this](int index) { page(index); });
+        // A press on a tab chooses that tab's page, matched to the tab under
+        // the pointer before anything runs: leaving the focused field may
+        // hide a tab, and the tab bar, left to itself, would open the page
+        // whose tab then slid under the pointer.
+        tabs->tabBar()->installEventFilter(this);
+        // Keys that move between the tabs.
         connect(tabs, &QTabWidget::currentChanged, this, [this](int index) {
             if (index != control_.activePageIndex())
                 page(index);
@@ -169,6 +176,20 @@ protected:
         if (p == P::ActivePageIndex)
             return json(tabs()->currentIndex());
         return shownCommon(p);
+    }
+
+    bool eventFilter(QObject *o, QEvent *e) override
+    {
+        QTabWidget *t = tabs();
+        if (!t || o != t->tabBar() || e->type() != QEvent::MouseButtonPress || !fromUser())
+            return false;
+        const auto *me = static_cast<QMouseEvent *>(e);
+        if (me->button() != Qt::LeftButton)
+            return false;
+        const int index = t->tabBar()->tabAt(me->position().toPoint());
+        if (index >= 0 && t->isTabEnabled(index))
+            page(index);
+        return true;
     }
 
 private:

@@ -73,9 +73,15 @@ Binder *WindowBinding::binderFor(const form::Control &c) const
 
 form::Control *WindowBinding::controlOf(const QWidget *w) const
 {
-    for (const QWidget *x = w; x; x = x->parentWidget())
+    // Up to the widget's own window: a window owned by another (the about
+    // box by the main window) holds none of its owner's controls. A pop-up
+    // (a combo's open list) belongs to the widget that opened it.
+    for (const QWidget *x = w; x; x = x->parentWidget()) {
         if (form::Control *c = byObject_.value(x, nullptr))
             return c;
+        if (x->isWindow() && x->windowType() != Qt::Popup)
+            break;
+    }
     return nullptr;
 }
 

@@ -9,7 +9,7 @@ file(GLOB PILECORR_GUI_TESTS CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/gui/*
 add_executable(pilecorr_gui_tests ${PILECORR_GUI_TESTS})
 target_include_directories(pilecorr_gui_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/unit
                                                       ${CMAKE_CURRENT_SOURCE_DIR}/gui)
-target_link_libraries(pilecorr_gui_tests PRIVATE pilecorr_gui GTest::gtest GTest::gmock)
+target_link_libraries(pilecorr_gui_tests PRIVATE pilecorr_gui Qt6::Test GTest::gtest GTest::gmock)
 target_compile_options(pilecorr_gui_tests PRIVATE ${PILECORR_WARNINGS})
 gtest_discover_tests(pilecorr_gui_tests DISCOVERY_TIMEOUT 60
                      PROPERTIES ENVIRONMENT QT_QPA_PLATFORM=offscreen)

@@ -2,7 +2,8 @@
 # `pilecorr-cli script` and its standard output plus a last line
 # "exit STATUS" must equal tests/scenarios/NAME.expected. An optional
 # NAME.args holds more arguments, one option (with its value) a line; in it
-# @FIXTURES@ stands for the built test catalogues (build/fixtures) and
+# @FIXTURES@ stands for the built test catalogues (build/fixtures),
+# @SAMPLE@ for the folder of the shipped sample catalogue (build/sample) and
 # @SCENARIO_DATA@ for the scenario folders made below. Every run gets a fresh
 # settings file of its own, so that no run depends on another; NAME.settings
 # prepares it before the run and NAME.settings.expected is what the run must
@@ -44,6 +45,7 @@ function(pilecorr_add_scenario_tests prefix program)
                        -DEXPECTED=${dir}/${name}.expected
                        -DARGS_FILE=${dir}/${name}.args
                        -DFIXTURES=${CMAKE_BINARY_DIR}/fixtures
+                       -DSAMPLE=${CMAKE_BINARY_DIR}/sample
                        -DSCENARIO_DATA=${PILECORR_SCENARIO_DATA}
                        -DWORK_DIR=${runs}
                        ${locale_arg}

@@ -351,7 +351,10 @@ ActionResult Form::userSelect(Control &c, int index)
     if (const ActionResult r = selectCheck(c, index); r != ActionResult::Done)
         return r;
     focusForUser(c);
-    if (!reachable(c))
+    // The handlers of the focus move may have refilled or disabled the
+    // control: an item that is gone, or no longer enabled, is not picked,
+    // as a click lands on nothing there.
+    if (selectCheck(c, index) != ActionResult::Done)
         return ActionResult::Done;
     switch (c.kind()) {
     case Kind::ListBox:

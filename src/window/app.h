@@ -195,6 +195,11 @@ public:
     // How SFList paints cell (col, row): the marks of grades that are not
     // plainly available; nothing for the grid's own drawing.
     std::optional<form::CellDrawing> SFListDrawCell(int col, int row) const;
+    // The grade of each grade column of SFList as its headers were set up
+    // (column c + 1 shows grade summaryColumnGrades[c]): the values, marks
+    // and legend of a fill follow it, so a column is of one grade even when
+    // the grade list changes while the grid is filled.
+    std::vector<int> summaryColumnGrades;
 
     // ---- Corrosion (window/corrosion_handlers.cpp: tables, exposures and details;
     // service_life_handlers.cpp; project_rates_handlers.cpp; loss_finishing.cpp:

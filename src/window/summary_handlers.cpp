@@ -62,8 +62,7 @@ public:
         : a_(a), texts_(a.p.decimalSeparator(), a.f.MenuSelectSfmin.checked(), a.s.SfMinRequired,
                         a.s.SfMaxRequired)
     {
-        const FamilyRows range = currentFamily(a);
-        for (int g : currentGradeColumns(a, range.family))
+        for (int g : a.summaryColumnGrades)
             fy_.push_back(workingFy(a.cat(), g, a.s.UnitsMetric));
         design_.moment = a.s.DesignMoment;
         design_.load = a.s.DesignLoad;
@@ -145,6 +144,7 @@ void App::SetUpSummaryGrid()
         summaryGridLayout(screenScale(*this), GridFontPointSize, names, headers, grid.width(),
                           [this, &font](const QString &text) { return p.textWidth(text, font); });
 
+    summaryColumnGrades = grades;
     grid.setRowCount(static_cast<int>(names.size()) + 1);
     grid.setColCount(static_cast<int>(grades.size()) + 1);
     grid.setRowHeight(0, layout.headerHeight);
@@ -173,6 +173,14 @@ void App::FillSummaryGrid()
     if (reductionGroup)
         f.RG_A690.setItemIndex(0);
     ApplyReductionFactor();
+
+    // The factor just chosen re-runs the search in Sfmin mode, which may
+    // select another section and so, with "Show all" unchecked, rebuild the
+    // grade list: the grid is then set up again for the list as it is now,
+    // and the whole fill (values, legend, marks) keeps to that one list
+    // whatever restoring the factor does to it afterwards.
+    if (currentGradeColumns(*this, range.family) != summaryColumnGrades)
+        SetUpSummaryGrid();
 
     RowWriter rows(*this);
     if (summaryWritesEveryRow) {
@@ -205,8 +213,7 @@ void App::FillSummaryGrid()
             s.SfIni = s.SfRed = 0;
     }
 
-    const QString legend =
-        summaryLegend(cat(), range.first, range.last, currentGradeColumns(*this, range.family));
+    const QString legend = summaryLegend(cat(), range.first, range.last, summaryColumnGrades);
     const int maxHeight = summaryMaxHeight(legend);
     f.SFList.setMaxHeight(maxHeight);
     if (f.SFList.height() > maxHeight)
@@ -231,7 +238,7 @@ std::optional<form::CellDrawing> App::SFListDrawCell(int col, int row) const
     if (col <= 0 || row <= 0)
         return std::nullopt;
     const FamilyRows range = currentFamily(*this);
-    const std::vector<int> grades = currentGradeColumns(*this, range.family);
+    const std::vector<int> &grades = summaryColumnGrades;
     const int section = range.first + row - 1;
     if (range.family < 0 || section > range.last || col > static_cast<int>(grades.size()))
         return std::nullopt;

@@ -1,6 +1,6 @@
 # Runs one scenario script and compares its output with the expected file.
 # Called by ctest with -DCLI -DSCRIPT -DEXPECTED -DARGS_FILE -DFIXTURES
-# -DSCENARIO_DATA -DWORK_DIR, and optionally -DLOCALE (the process locale of
+# -DSAMPLE -DSCENARIO_DATA -DWORK_DIR, and optionally -DLOCALE (the process locale of
 # the run, which must be installed: scripts/install-deps generates it).
 #
 # Every run reads and writes the settings file WORK_DIR/settings.ini, fresh for
@@ -36,6 +36,7 @@ if(EXISTS ${ARGS_FILE})
       continue()
     endif()
     string(REPLACE "@FIXTURES@" "${FIXTURES}" line "${line}")
+    string(REPLACE "@SAMPLE@" "${SAMPLE}" line "${line}")
     string(REPLACE "@SCENARIO_DATA@" "${SCENARIO_DATA}" line "${line}")
     # "--option value": the value may hold blanks.
     if(line MATCHES "^([^ ]+) (.*)$")

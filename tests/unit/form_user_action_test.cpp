@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 using namespace pc::form;
 
 namespace {
@@ -162,6 +164,46 @@ TEST(FormUserAction, PickingItemsRunsTheUserEventOfEachKind)
         EXPECT_EQ(f.userSelect(ctl, c.index), ActionResult::Done);
         EXPECT_EQ(f.log, c.expected) << c.control << " " << c.index;
         EXPECT_EQ(ctl.itemIndex(), c.index);
+    }
+}
+
+TEST(FormUserAction, AnItemThatTheFocusMoveTookAwayIsNotPicked)
+{
+    // The exit of the field left refills or disables the control before the
+    // pick; the click then lands on nothing.
+    struct Case
+    {
+        const char *name;
+        const char *control;
+        int index;
+        std::function<void(TestForm &)> onExitOfA;
+        int indexAfter; // a refill leaves no item selected
+        bool picked;
+    };
+    const Case cases[] = {
+        {"list shortened", "LB", 1, [](TestForm &f) { f.LB.setItems({QStringLiteral("s1")}); }, -1,
+         false},
+        {"list disabled", "LB", 1, [](TestForm &f) { f.LB.setEnabled(false); }, 0, false},
+        {"combo shortened", "CB", 1, [](TestForm &f) { f.CB.setItems({QStringLiteral(" 0")}); }, -1,
+         false},
+        {"radio item disabled", "RG", 1, [](TestForm &f) { f.RG.setItemEnabled(1, false); }, 0,
+         false},
+        {"list kept", "LB", 1, [](TestForm &) {}, 1, true},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        TestForm f;
+        Control &ctl = *f.find(QString::fromUtf8(c.control));
+        ctl.onClick = nullptr;
+        ctl.setItemIndex(0);
+        ctl.onClick = [&f, &ctl] { f.log << ctl.name() + QLatin1String(".click"); };
+        f.setFocus(&f.A);
+        f.A.onExit = [&f, &c] { c.onExitOfA(f); };
+        f.log.clear();
+        EXPECT_EQ(f.userSelect(ctl, c.index), ActionResult::Done);
+        EXPECT_EQ(ctl.itemIndex(), c.indexAfter);
+        const QStringList events = f.log.filter(ctl.name() + QLatin1String(".c"));
+        EXPECT_EQ(!events.isEmpty(), c.picked) << events.join(QLatin1Char(' ')).toStdString();
     }
 }
 

@@ -3,6 +3,7 @@
 // changes enable.
 
 #include "app_fixture.h"
+#include "catalogue/catalogue_reader.h"
 
 #include <gtest/gtest.h>
 
@@ -75,6 +76,71 @@ TEST(SummaryHandlers, MarksFollowTheColumnsOfTheGradeList)
     EXPECT_EQ(draw(2, 2)->text, QStringLiteral("  (*)")); // s1 lacks 355
     EXPECT_EQ(r.f.Lbl_SfTableGrades.caption(),
               QStringLiteral("(*)  steel grade not available for this section\r\n"));
+}
+
+TEST(SummaryHandlers, AColumnIsOfOneGradeWhenTheGradeListChangesDuringTheFill)
+{
+    // In Sfmin mode with NVMarin, the splash zone and the factor 1 only QX 10
+    // (every grade) is listed; the summary is computed with the factor 5,
+    // for which only QX 20 (no S 240 GP) passes, so the grade list loses its
+    // first grade while the grid is filled, and gets it back when the
+    // factor 1 is restored.
+    const auto catalogue = pc::readCatalogueFile(
+        QStringLiteral(PILECORR_BINARY_DIR "/fixtures/summary_grades/SSP Pilecorr.pkd"));
+    ASSERT_TRUE(catalogue);
+    RunningApp r(*catalogue);
+    auto &f = r.f;
+    f.userSelect(f.RG_SSP, 1);
+    f.userSelect(f.CB_SteelGrades, 2);
+    f.userSelect(f.CB_ServiceLife, 1);
+    f.userPage(F::PageRates);
+    f.userSelect(f.RG_Front, 2);
+    f.userSelect(f.CB_Front_Detail, 2);
+    f.userPage(F::PageInput);
+    f.userSelect(f.RG_A690, 1);
+    f.userReplace(f.Edit_Moment, QStringLiteral("240"));
+    f.userClick(f.ChB_SteelGradesAll);
+    f.userClick(f.MenuSelectSfmin);
+    f.userReplace(f.Edit_SfMax, QStringLiteral("2"));
+    f.userLeave();
+    ASSERT_EQ(f.LB_SSP.items(), QStringList{QStringLiteral(" QX 10\t1500      ")});
+    ASSERT_EQ(f.CB_SteelGrades.itemCount(), 4);
+
+    f.userPage(F::PageSFTable);
+    ASSERT_EQ(f.PageControl1.activePageIndex(), F::PageSFTable);
+    // The factor 1 is back, and with it the grade list of QX 10.
+    EXPECT_EQ(f.RG_A690.itemIndex(), 1);
+    EXPECT_EQ(f.CB_SteelGrades.itemCount(), 4);
+
+    // The columns are those of the list the rows were computed with; each
+    // column's header, values and marks are of the grade the header names.
+    struct Column
+    {
+        const char *header;
+        const char *qx10; // the cell as drawn: a mark, or the grid's own text
+        const char *qx20;
+    };
+    const Column expected[] = {
+        {" S 355 GP ", "  ---- **", "  1.92"},
+        {" S 390 GP ", "  ---- ", "  ---- "},
+        {" S 430 GP ", "  ---- ***", "  ---- "},
+    };
+    ASSERT_EQ(f.SFList.colCount(), 4);
+    const auto drawn = [&f](int col, int row) {
+        const auto d = f.SFList.onDrawCell(col, row);
+        return d ? d->text : f.SFList.cell(col, row);
+    };
+    for (int c = 1; c <= 3; ++c) {
+        const Column &e = expected[c - 1];
+        SCOPED_TRACE(e.header);
+        EXPECT_EQ(f.SFList.cell(c, 0), QString::fromLatin1(e.header));
+        EXPECT_EQ(drawn(c, 1), QString::fromLatin1(e.qx10));
+        EXPECT_EQ(drawn(c, 2), QString::fromLatin1(e.qx20));
+    }
+    // The legend names the marks of those columns only: no section lacks
+    // any of them.
+    EXPECT_EQ(f.Lbl_SfTableGrades.caption().count(QStringLiteral("\r\n")), 2);
+    EXPECT_FALSE(f.Lbl_SfTableGrades.caption().startsWith(QStringLiteral("(*) ")));
 }
 
 TEST(SummaryHandlers, RowsWithoutALoadReadNotAvailable)
