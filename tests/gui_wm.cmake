@@ -11,7 +11,7 @@ file(GLOB PILECORR_GUI_WM_TESTS CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/gu
 add_executable(pilecorr_gui_wm_tests ${PILECORR_GUI_WM_TESTS})
 target_include_directories(pilecorr_gui_wm_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/unit
                                                          ${CMAKE_CURRENT_SOURCE_DIR}/gui)
-target_link_libraries(pilecorr_gui_wm_tests PRIVATE pilecorr_gui GTest::gtest GTest::gmock)
+target_link_libraries(pilecorr_gui_wm_tests PRIVATE pilecorr_gui Qt6::Test GTest::gtest GTest::gmock)
 target_compile_options(pilecorr_gui_wm_tests PRIVATE ${PILECORR_WARNINGS})
 # One test for the whole binary: discovering the cases would need the X
 # server at build time.
