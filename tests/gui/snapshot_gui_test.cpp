@@ -124,6 +124,9 @@ TEST(GuiSnapshot, AnotherPageIsCopiedAtItsPlaceWithTheRestBlank)
     const Copied c = clipboard();
     ASSERT_FALSE(c.bitmap.isNull());
     EXPECT_EQ(c.bitmap.size(), QSize(640, 549));
+    // A program that asks the clipboard for an image gets the same bitmap.
+    EXPECT_EQ(QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32),
+              c.bitmap);
     QWidget *page = run.widget(f.TabSheetRates);
     ASSERT_NE(page, nullptr);
     const QRect place(run.placeOf(page), page->size());
