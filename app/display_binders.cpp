@@ -8,7 +8,10 @@
 #include <QChartView>
 #include <QGroupBox>
 #include <QLabel>
+#include <QPainter>
+#include <QPixmap>
 #include <QStatusBar>
+#include <QSvgRenderer>
 
 namespace pc::gui::detail {
 
@@ -108,7 +111,38 @@ public:
     }
 
 protected:
-    std::vector<Property> properties() const override { return {P::Visible}; }
+    QLabel *label() const { return qobject_cast<QLabel *>(object_.data()); }
+
+    std::vector<Property> properties() const override { return {P::Picture, P::Visible}; }
+
+    void apply(Property p) override
+    {
+        if (p == P::Picture)
+            label()->setPixmap(drawing(control_.picture()));
+        else
+            applyCommon(p);
+    }
+
+private:
+    // The SVG drawn as large as the picture's place allows, centred, at the
+    // screen's pixel density; nothing for no drawing.
+    QPixmap drawing(const QByteArray &svg) const
+    {
+        QSvgRenderer renderer(svg);
+        if (svg.isEmpty() || !renderer.isValid())
+            return QPixmap();
+        const QSize place = label()->contentsRect().size();
+        const QSize size = renderer.defaultSize().scaled(place, Qt::KeepAspectRatio);
+        if (size.isEmpty())
+            return QPixmap();
+        const qreal ratio = label()->devicePixelRatioF();
+        QPixmap pixmap(size * ratio);
+        pixmap.setDevicePixelRatio(ratio);
+        pixmap.fill(Qt::transparent);
+        QPainter painter(&pixmap);
+        renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(size)));
+        return pixmap;
+    }
 };
 
 // ---- Status bar ------------------------------------------------------------------------

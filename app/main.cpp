@@ -9,6 +9,7 @@
 #include "command_line.h"
 #include "driver/script_runner.h"
 #include "gui_session.h"
+#include "page_picture.h"
 #include "qt_platform.h"
 #include "script_player.h"
 #include "window/app.h"
@@ -89,6 +90,7 @@ int main(int argc, char **argv)
     pc::QtPlatform platform;
     pc::App app(platform, pc::gui::appOptionsFor(line, pc::defaultSettingsLocation));
     pc::gui::Session session(app, {});
+    pc::gui::takePagePicturesFrom(platform, session);
     QObject::connect(&session, &pc::gui::Session::ended, &application,
                      [](int code) { QApplication::exit(code); });
     app.start();

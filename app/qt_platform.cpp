@@ -276,6 +276,22 @@ void QtPlatform::setClipboardPicture(const QString &path)
     QGuiApplication::clipboard()->setMimeData(data);
 }
 
+std::optional<WindowPicture> QtPlatform::pictureOfPage(int pageIndex, int width, int height)
+{
+    if (!pagePictures_)
+        return std::nullopt;
+    return pagePictures_(pageIndex, width, height);
+}
+
+void QtPlatform::setClipboardImage(const WindowPicture &picture)
+{
+    auto *data = new QMimeData;
+    data->setImageData(QImage::fromData(picture.png, "PNG"));
+    data->setData(QStringLiteral("image/png"), picture.png);
+    data->setData(QStringLiteral("image/svg+xml"), picture.svg);
+    QGuiApplication::clipboard()->setMimeData(data);
+}
+
 void QtPlatform::openUrl(const QString &url)
 {
     QDesktopServices::openUrl(QUrl(url));

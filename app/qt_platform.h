@@ -6,6 +6,7 @@
 
 #include <QRandomGenerator>
 
+#include <functional>
 #include <memory>
 
 class QPrinter;
@@ -37,6 +38,14 @@ public:
     void setClipboardBitmap(const QByteArray &png) override;
     void setClipboardPicture(const QString &path) override;
     void openUrl(const QString &url) override;
+    std::optional<WindowPicture> pictureOfPage(int pageIndex, int width, int height) override;
+    void setClipboardImage(const WindowPicture &picture) override;
+
+    // Where the pictures of the main window's pages come from (the session
+    // that shows the window); without it no picture can be made.
+    using PagePictures =
+        std::function<std::optional<WindowPicture>(int pageIndex, int width, int height)>;
+    void setPagePictures(PagePictures pictures) { pagePictures_ = std::move(pictures); }
 
     // The printer chosen last in the print dialog (nothing before the first
     // choice); the report is printed on it.
@@ -45,6 +54,7 @@ public:
 private:
     QRandomGenerator random_;
     std::unique_ptr<QPrinter> printer_;
+    PagePictures pagePictures_;
 };
 
 } // namespace pc

@@ -16,6 +16,21 @@ foreach(source ${PILECORR_FIXTURE_SOURCES})
     VERBATIM)
   list(APPEND PILECORR_FIXTURE_FILES ${out})
 endforeach()
+# The snapshot scenarios read the section sketches from data/ beside their
+# catalogue; two are left out there, to stand for sketches that are missing.
+set(snapshot_dir ${CMAKE_BINARY_DIR}/fixtures/snapshot)
+set(snapshot_source ${CMAKE_CURRENT_SOURCE_DIR}/fixtures/snapshot.json)
+set(snapshot_stamp ${snapshot_dir}/sketches.stamp)
+add_custom_command(
+  OUTPUT ${snapshot_stamp}
+  COMMAND ${CMAKE_COMMAND} -E rm -rf ${snapshot_dir}/data
+  COMMAND $<TARGET_FILE:pilecorr-cli> catalogue sketches ${snapshot_source} ${snapshot_dir}
+  COMMAND ${CMAKE_COMMAND} -E rm -f "${snapshot_dir}/data/SN 20.svg" "${snapshot_dir}/data/UF 8-imp.svg"
+  COMMAND ${CMAKE_COMMAND} -E touch ${snapshot_stamp}
+  DEPENDS ${snapshot_source} pilecorr-cli
+  COMMENT "Writing the sketches of the snapshot test catalogue"
+  VERBATIM)
+list(APPEND PILECORR_FIXTURE_FILES ${snapshot_stamp})
 add_custom_target(fixtures ALL DEPENDS ${PILECORR_FIXTURE_FILES})
 # The unit tests read the built fixtures.
 add_dependencies(pilecorr_tests fixtures)

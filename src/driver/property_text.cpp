@@ -128,6 +128,8 @@ std::string propertyJson(const form::Control &c, Property p)
     case Property::RowHeights: return jsonInts(c.rowHeights());
     case Property::Left: return jsonInt(c.left());
     case Property::AlphaBlend: return jsonInt(c.alphaBlend());
+    // A drawing, not a value the driver prints.
+    case Property::Picture: return "null";
     }
     return "null";
 }

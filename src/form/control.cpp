@@ -494,6 +494,14 @@ void Control::setAlphaBlend(int v)
     notify(Property::AlphaBlend);
 }
 
+void Control::setPicture(const QByteArray &svg)
+{
+    if (picture_ == svg)
+        return;
+    picture_ = svg;
+    notify(Property::Picture);
+}
+
 void Control::setParent(Control *p)
 {
     if (parent_ == p)

@@ -15,6 +15,7 @@
 // focus and runs key filter, change, click, enter and exit in order.
 // Every property change notifies the observers (the Qt binders listen).
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
@@ -62,8 +63,9 @@ enum class Property {
     TabVisible, ActivePageIndex, TabIndex, MaxHeight, Top, Height, Width, MaxLength,
     // Grid sizes (not dumped; the driver reads them on request).
     DefaultColWidth, DefaultRowHeight, ColWidths, RowHeights,
-    // Left edge of a control the program places; alpha transparency of a window.
-    Left, AlphaBlend,
+    // Left edge of a control the program places; alpha transparency of a window;
+    // the drawing an image control shows (not dumped).
+    Left, AlphaBlend, Picture,
 };
 
 // How the program wants one grid cell painted. The decision is the model's, so
@@ -212,6 +214,10 @@ public:
     int alphaBlend() const { return alphaBlend_; }
     void setAlphaBlend(int v);
 
+    // Image controls: the drawing shown, as an SVG document (empty: none).
+    const QByteArray &picture() const { return picture_; }
+    void setPicture(const QByteArray &svg);
+
     // Whether the geometry property p (Top, Height, Width, MaxHeight, Left) has
     // been given a value, at design time or by the program: the driver dumps
     // only those.
@@ -293,6 +299,7 @@ private:
     int dropDownCount_ = 8;
     int droppedWidth_ = 0;
     QString shortcut_;
+    QByteArray picture_;
     Control *parent_ = nullptr;
     std::vector<Control *> children_;
     std::vector<Observer> observers_;

@@ -41,6 +41,16 @@ struct SaveFileRequest
     bool confirmOverwrite = true;
 };
 
+// A picture of the main window (the clipboard snapshot): the bitmap as PNG
+// bytes and, beside it, the same picture as an SVG document.
+struct WindowPicture
+{
+    int width = 0;
+    int height = 0;
+    QByteArray png;
+    QByteArray svg;
+};
+
 struct FontSpec
 {
     QString family = QStringLiteral("Segoe UI");
@@ -91,6 +101,15 @@ public:
     // as the file that holds it.
     virtual void setClipboardBitmap(const QByteArray &png) = 0;
     virtual void setClipboardPicture(const QString &path) = 0;
+
+    // The snapshot of the main window: a picture of its client area, width x
+    // height pixels, with page `pageIndex` of the page control drawn at its
+    // place in the window and the rest left blank; nothing when it cannot be
+    // made. The window's pending changes are drawn first.
+    virtual std::optional<WindowPicture> pictureOfPage(int pageIndex, int width, int height) = 0;
+    // Puts the picture on the clipboard as one entry offering both the bitmap
+    // and the SVG, so that a word processor pastes it sharp.
+    virtual void setClipboardImage(const WindowPicture &picture) = 0;
 
     // The shell: opens an address such as "mailto:..." with the user's program.
     virtual void openUrl(const QString &url) = 0;

@@ -144,4 +144,24 @@ void ScriptedPlatform::setClipboardPicture(const QString &path)
         d.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace));
 }
 
+std::optional<WindowPicture> ScriptedPlatform::pictureOfPage(int, int width, int height)
+{
+    WindowPicture picture;
+    picture.width = width;
+    picture.height = height;
+    picture.svg = QStringLiteral("<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"%1\" "
+                                 "height=\"%2\"/>\n")
+                      .arg(width)
+                      .arg(height)
+                      .toUtf8();
+    return picture;
+}
+
+void ScriptedPlatform::setClipboardImage(const WindowPicture &picture)
+{
+    const nlohmann::ordered_json d = {
+        {"kind", "bitmap"}, {"width", picture.width}, {"height", picture.height}};
+    clipboard_ = QString::fromStdString(d.dump());
+}
+
 } // namespace pc

@@ -13,7 +13,8 @@
 //
 // The clipboard is recorded as the driver prints it:
 // {"kind":"bitmap","width":W,"height":H} (read from the PNG header; 0 x 0 for
-// bytes that are not a PNG image) or {"kind":"vector","path":...}.
+// bytes that are not a PNG image) or {"kind":"vector","path":...}. A picture
+// of the window (bitmap with its SVG) is recorded as a bitmap of its size.
 //
 // Text metrics are deterministic so that layouts computed from them are the
 // same on every machine: every character is 7 pixels wide in a 9-point font
@@ -91,6 +92,10 @@ public:
     void setClipboardBitmap(const QByteArray &png) override;
     void setClipboardPicture(const QString &path) override;
     void openUrl(const QString &url) override { urls_ << url; }
+    // A blank picture of the asked size (the SVG only names its size); the
+    // clipboard records it as a bitmap of that size.
+    std::optional<WindowPicture> pictureOfPage(int pageIndex, int width, int height) override;
+    void setClipboardImage(const WindowPicture &picture) override;
 
 private:
     std::optional<QString> takeDialogAnswer();

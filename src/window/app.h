@@ -262,6 +262,7 @@ public:
     // ---- Output (later) ------------------------------------------------------
     void MenuPrintClick();
     void MenuPrintToFileClick();
+    // The clipboard picture of the active page (window/snapshot_handlers.cpp).
     void MenuCopyClick();
     void TabSheetChartShow();
     void TC_ChartChange();

@@ -60,6 +60,8 @@ public:
         return path;
     }
     std::optional<QString> saveFile(const pc::SaveFileRequest &) override { return std::nullopt; }
+    std::optional<pc::WindowPicture> pictureOfPage(int, int, int) override { return std::nullopt; }
+    void setClipboardImage(const pc::WindowPicture &) override {}
     void beep() override {}
     void exclamationBeep() override {}
     QChar decimalSeparator() const override { return QLatin1Char('.'); }

@@ -138,3 +138,32 @@ TEST(ScriptedPlatform, ClipboardIsRecordedAsTheDriverPrintsIt)
     EXPECT_EQ(p.clipboardDescription(),
               QStringLiteral(R"({"kind":"vector","path":"/out/Graph \"1\".emf"})"));
 }
+
+TEST(ScriptedPlatform, APictureOfAPageIsABlankDrawingOfTheAskedSize)
+{
+    struct Case
+    {
+        const char *row;
+        int page, width, height;
+        const char *recorded;
+    };
+    const Case cases[] = {
+        {"the main window", 0, 640, 549, R"({"kind":"bitmap","width":640,"height":549})"},
+        {"another page and size", 3, 320, 200, R"({"kind":"bitmap","width":320,"height":200})"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.row);
+        ScriptedPlatform p;
+        const std::optional<WindowPicture> picture = p.pictureOfPage(c.page, c.width, c.height);
+        ASSERT_TRUE(picture.has_value());
+        EXPECT_EQ(picture->width, c.width);
+        EXPECT_EQ(picture->height, c.height);
+        EXPECT_TRUE(picture->svg.startsWith("<svg "));
+        EXPECT_TRUE(picture->svg.contains(
+            QStringLiteral("width=\"%1\" height=\"%2\"").arg(c.width).arg(c.height).toUtf8()));
+        // Taking the picture puts nothing on the clipboard; putting it there does.
+        EXPECT_EQ(p.clipboardDescription(), QString());
+        p.setClipboardImage(*picture);
+        EXPECT_EQ(p.clipboardDescription(), QString::fromUtf8(c.recorded));
+    }
+}
