@@ -22,6 +22,7 @@ void App::wireEvents()
     wireUnits(*this);
     wirePropertyGrid(*this);
     wireSplashAndAbout(*this);
+    wireReport(*this);
     // Subsystems add their wire functions below, one line each (declared in
     // window/wiring.h), e.g. wireSectionList(*this);
 }
