@@ -217,18 +217,25 @@ bool QtPlatform::choosePrinter()
         printer_->setCopyCount(1);
         return printDialogAnswer_(*printer_);
     }
-    if (QPrinterInfo::availablePrinters().isEmpty()) {
+    // Without a printer the dialog still offers printing into a PDF file,
+    // after the warning; a printer is kept only once it was chosen.
+    const bool noPrinter = QPrinterInfo::availablePrinters().isEmpty();
+    if (noPrinter)
         message(MessageKind::Plain, ApplicationTitle,
-                QStringLiteral("No printer is installed. Install a printer to print."));
-        return false;
-    }
+                QStringLiteral("No printer is installed. The report can still be printed into a "
+                               "PDF file."));
     if (!printer_)
         printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
     printer_->setCopyCount(1);
+    if (noPrinter && printer_->outputFormat() != QPrinter::PdfFormat)
+        printer_->setOutputFormat(QPrinter::PdfFormat);
     QPrintDialog dialog(printer_.get());
     // One copy of a one-page report: nothing to choose but the printer.
-    dialog.setOptions(QAbstractPrintDialog::PrintShowPageSize);
-    return dialog.exec() == QDialog::Accepted;
+    dialog.setOptions(QAbstractPrintDialog::PrintShowPageSize | QAbstractPrintDialog::PrintToFile);
+    const bool chosen = dialog.exec() == QDialog::Accepted;
+    if (!chosen && noPrinter)
+        printer_.reset();
+    return chosen;
 }
 
 namespace {
