@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QMessageBox>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPrinter>
@@ -179,6 +180,43 @@ TEST(ReportPrint, ThePageOfAPdfPrinterHoldsTheReportInItsPlaces)
     EXPECT_LT(label.yMin, wel[0].yMin);
     EXPECT_LT(wel[0].yMin, area[0].yMin);
     EXPECT_LT(area[0].yMin, moment[0].yMin);
+}
+
+// A PDF file that cannot be made (its folder is missing): one message, no
+// file, and the program goes on.
+TEST(ReportPrint, APdfFileThatCannotBeMadeIsReported)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString pdf = dir.filePath(QStringLiteral("missing/report.pdf"));
+    QStringList texts;
+    QTimer closer;
+    QObject::connect(&closer, &QTimer::timeout, [&texts] {
+        if (QWidget *modal = QApplication::activeModalWidget()) {
+            if (auto *box = qobject_cast<QMessageBox *>(modal))
+                texts << box->text();
+            modal->close();
+        }
+    });
+    closer.start(50);
+
+    pc::QtPlatform platform;
+    platform.answerPrintDialogWith([&pdf](QPrinter &printer) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdf);
+        return true;
+    });
+    pc::App a(platform);
+    const pc::Catalogue c = pc::test::handlerCatalogue();
+    a.catalogueLoader = [c](pc::Platform &) { return std::optional<pc::Catalogue>(c); };
+    a.start();
+    ASSERT_FALSE(a.ended());
+    a.f.userClick(a.f.MenuPrint);
+    EXPECT_EQ(texts, QStringList{QStringLiteral(
+                         "The report could not be printed: the printer did not start the print "
+                         "job.")});
+    EXPECT_FALSE(QFile::exists(pdf));
+    EXPECT_FALSE(a.ended());
 }
 
 } // namespace
