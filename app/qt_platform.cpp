@@ -16,6 +16,7 @@
 #include <QMessageBox>
 #include <QMimeData>
 #include <QOperatingSystemVersion>
+#include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -242,19 +243,96 @@ int QtPlatform::randomInt(int low, int high)
 
 bool QtPlatform::choosePrinter()
 {
-    if (QPrinterInfo::availablePrinters().isEmpty()) {
-        message(MessageKind::Plain, ApplicationTitle,
-                QStringLiteral("No printer is installed. Install a printer to print."));
-        return false;
+    if (printDialogAnswer_) {
+        if (!printer_)
+            printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        printer_->setCopyCount(1);
+        return printDialogAnswer_(*printer_);
     }
+    // Without a printer the dialog still offers printing into a PDF file,
+    // after the warning; a printer is kept only once it was chosen.
+    const bool noPrinter = QPrinterInfo::availablePrinters().isEmpty();
+    if (noPrinter)
+        message(MessageKind::Plain, ApplicationTitle,
+                QStringLiteral("No printer is installed. The report can still be printed into a "
+                               "PDF file."));
     if (!printer_)
         printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
     printer_->setCopyCount(1);
+    if (noPrinter && printer_->outputFormat() != QPrinter::PdfFormat)
+        printer_->setOutputFormat(QPrinter::PdfFormat);
     QPrintDialog dialog(printer_.get());
     // One copy of a one-page report: nothing to choose but the printer.
-    dialog.setOptions(QAbstractPrintDialog::PrintShowPageSize);
+    dialog.setOptions(QAbstractPrintDialog::PrintShowPageSize | QAbstractPrintDialog::PrintToFile);
     bringAboveOnShow(dialog);
-    return dialog.exec() == QDialog::Accepted;
+    const bool chosen = dialog.exec() == QDialog::Accepted;
+    if (!chosen && noPrinter)
+        printer_.reset();
+    return chosen;
+}
+
+namespace {
+
+// The page of a QPrinter through a painter; the fonts take the printer's
+// resolution from the painter's device.
+class QtPageCanvas : public PageCanvas
+{
+public:
+    explicit QtPageCanvas(QPrinter &printer) : printer_(printer) {}
+
+    bool begin() { return painter_.begin(&printer_); }
+    int dotsPerInch() const override { return printer_.logicalDpiY(); }
+    int pageWidth() const override { return printer_.width(); }
+    int pageHeight() const override { return printer_.height(); }
+    int textWidth(const QString &text, const FontSpec &font) const override
+    {
+        return QFontMetrics(qtFont(font), &printer_).horizontalAdvance(text);
+    }
+    int textHeight(const QString &, const FontSpec &font) const override
+    {
+        return QFontMetrics(qtFont(font), &printer_).height();
+    }
+    void drawLine(int x1, int y1, int x2, int y2, int penWidth) override
+    {
+        painter_.setPen(QPen(Qt::black, penWidth));
+        painter_.drawLine(x1, y1, x2, y2);
+    }
+    void drawText(int x, int y, const QString &text, const FontSpec &font) override
+    {
+        const QFont f = qtFont(font);
+        painter_.setFont(f);
+        painter_.setPen(Qt::black);
+        painter_.setBackgroundMode(Qt::TransparentMode);
+        painter_.drawText(x, y + QFontMetrics(f, &printer_).ascent(), text);
+    }
+    bool end() override { return painter_.end() && printer_.printerState() != QPrinter::Error; }
+
+private:
+    QPrinter &printer_;
+    QPainter painter_;
+};
+
+} // namespace
+
+std::unique_ptr<PageCanvas> QtPlatform::beginPrintJob(const QString &title)
+{
+    if (!printer_)
+        return nullptr;
+    printer_->setDocName(title);
+    auto canvas = std::make_unique<QtPageCanvas>(*printer_);
+    if (!canvas->begin())
+        return nullptr;
+    return canvas;
+}
+
+QString QtPlatform::shortDateText(const QDate &date) const
+{
+    return QLocale().toString(date, QLocale::ShortFormat);
+}
+
+QString QtPlatform::longTimeText(const QTime &time) const
+{
+    return QLocale().toString(time, QLocale::LongFormat);
 }
 
 void QtPlatform::setClipboardBitmap(const QByteArray &png)

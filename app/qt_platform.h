@@ -35,6 +35,9 @@ public:
     QDateTime now() const override;
     int randomInt(int low, int high) override;
     bool choosePrinter() override;
+    std::unique_ptr<PageCanvas> beginPrintJob(const QString &title) override;
+    QString shortDateText(const QDate &date) const override;
+    QString longTimeText(const QTime &time) const override;
     void setClipboardBitmap(const QByteArray &png) override;
     void setClipboardPicture(const QString &path) override;
     void openUrl(const QString &url) override;
@@ -51,10 +54,18 @@ public:
     // choice); the report is printed on it.
     QPrinter *printer() const { return printer_.get(); }
 
+    // Answers the print dialog instead of showing it (tests): called with
+    // the printer to set up, true prints on it.
+    void answerPrintDialogWith(std::function<bool(QPrinter &)> answer)
+    {
+        printDialogAnswer_ = std::move(answer);
+    }
+
 private:
     QRandomGenerator random_;
     std::unique_ptr<QPrinter> printer_;
     PagePictures pagePictures_;
+    std::function<bool(QPrinter &)> printDialogAnswer_;
 };
 
 } // namespace pc

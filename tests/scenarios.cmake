@@ -7,7 +7,10 @@
 # @SCENARIO_DATA@ for the scenario folders made below. Every run gets a fresh
 # settings file of its own, so that no run depends on another; NAME.settings
 # prepares it before the run and NAME.settings.expected is what the run must
-# leave in it (see scenarios/run_scenario.cmake).
+# leave in it (see scenarios/run_scenario.cmake). A script may write a file
+# into its run's folder, named @WORK_DIR@ in the script, as
+# @WORK_DIR@/report.txt; NAME.file.expected is then what that file must hold,
+# byte for byte.
 #
 # Every scenario runs twice: once in the C locale and once under the comma
 # locale de_DE.UTF-8 that most users have (scenario_de.NAME), with the very same

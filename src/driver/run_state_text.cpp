@@ -20,6 +20,7 @@ template <typename T> std::string num(T v)
     return jsonNumber(static_cast<double>(v));
 }
 
+// A description the platform recorded (clipboard, printed page).
 std::string clipboardJson(const QString &description)
 {
     if (description.isEmpty())
@@ -106,6 +107,10 @@ const std::map<QString, Getter> &getters()
         {QStringLiteral("Clipboard"),
          [](const App &, const ScriptedPlatform &p) {
              return clipboardJson(p.clipboardDescription());
+         }},
+        {QStringLiteral("Printed"),
+         [](const App &, const ScriptedPlatform &p) {
+             return clipboardJson(p.printedDescription());
          }},
         {QStringLiteral("Ended"),
          [](const App &a, const ScriptedPlatform &) { return jsonBool(a.ended()); }},

@@ -9,6 +9,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <memory>
 #include <optional>
 
 namespace pc {
@@ -58,6 +59,25 @@ struct FontSpec
     bool bold = false;
 };
 
+// ---- The printer's page ------------------------------------------------------
+// One document of one page on the printer chosen last, in printer pixels.
+// Text is black, drawn with a transparent background; (x, y) is the top-left
+// corner of its line. end() finishes the document: false when the printer
+// (or the file it prints to) could not take it.
+class PageCanvas
+{
+public:
+    virtual ~PageCanvas() = default;
+    virtual int dotsPerInch() const = 0; // vertical resolution
+    virtual int pageWidth() const = 0;
+    virtual int pageHeight() const = 0;
+    virtual int textWidth(const QString &text, const FontSpec &font) const = 0;
+    virtual int textHeight(const QString &text, const FontSpec &font) const = 0;
+    virtual void drawLine(int x1, int y1, int x2, int y2, int penWidth) = 0;
+    virtual void drawText(int x, int y, const QString &text, const FontSpec &font) = 0;
+    virtual bool end() = 0;
+};
+
 class Platform
 {
 public:
@@ -96,6 +116,14 @@ public:
     // The print dialog (one copy). It warns by itself when no printer is
     // installed. True when the user chose a printer to print on.
     virtual bool choosePrinter() = 0;
+
+    // ---- Printing and dates (the report) ----
+    // Begins a print job named `title` on the printer chosen last; nothing
+    // when no printer was chosen or it cannot start.
+    virtual std::unique_ptr<PageCanvas> beginPrintJob(const QString &title) = 0;
+    // The user's short date and long time formats.
+    virtual QString shortDateText(const QDate &date) const = 0;
+    virtual QString longTimeText(const QTime &time) const = 0;
 
     // The clipboard: a bitmap given as PNG bytes, or a vector picture given
     // as the file that holds it.

@@ -73,15 +73,25 @@ std::optional<QString> ScriptedPlatform::saveFile(const SaveFileRequest &req)
     return takeDialogAnswer();
 }
 
-int ScriptedPlatform::textWidth(const QString &text, const FontSpec &font) const
+int ScriptedPlatform::textWidthAt(const QString &text, const FontSpec &font, int ppi)
 {
     const long double perChar = 7.0L * (font.bold ? 1.1L : 1.0L);
-    return roundedPixels(perChar * text.size() * font.pointSize / 9.0L * ppi_ / 96.0L);
+    return roundedPixels(perChar * text.size() * font.pointSize / 9.0L * ppi / 96.0L);
+}
+
+int ScriptedPlatform::textHeightAt(const FontSpec &font, int ppi)
+{
+    return roundedPixels(static_cast<long double>(ppi) * font.pointSize / 72.0L * 1.25L);
+}
+
+int ScriptedPlatform::textWidth(const QString &text, const FontSpec &font) const
+{
+    return textWidthAt(text, font, ppi_);
 }
 
 int ScriptedPlatform::textHeight(const QString &, const FontSpec &font) const
 {
-    return roundedPixels(static_cast<long double>(ppi_) * font.pointSize / 72.0L * 1.25L);
+    return textHeightAt(font, ppi_);
 }
 
 bool ScriptedPlatform::fileExists(const QString &path) const
@@ -107,6 +117,74 @@ bool ScriptedPlatform::choosePrinter()
     const MessageButton b = std::get<MessageButton>(answers_.front());
     answers_.pop_front();
     return b == MessageButton::Ok || b == MessageButton::Yes;
+}
+
+// A page that records what is drawn on it and hands the record to the
+// platform when the document ends.
+class ScriptedPageCanvas : public PageCanvas
+{
+public:
+    ScriptedPageCanvas(ScriptedPlatform &p, const QString &title) : p_(p), dpi_(p.printerDpi_)
+    {
+        doc_["title"] = title.toStdString();
+        doc_["dpi"] = dpi_;
+        doc_["width"] = pageWidth();
+        doc_["height"] = pageHeight();
+        doc_["lines"] = nlohmann::ordered_json::array();
+        doc_["texts"] = nlohmann::ordered_json::array();
+    }
+
+    // A4, 210 x 297 mm.
+    int dotsPerInch() const override { return dpi_; }
+    int pageWidth() const override { return roundedPixels(210.0L / 25.4L * dpi_); }
+    int pageHeight() const override { return roundedPixels(297.0L / 25.4L * dpi_); }
+    int textWidth(const QString &text, const FontSpec &font) const override
+    {
+        return ScriptedPlatform::textWidthAt(text, font, dpi_);
+    }
+    int textHeight(const QString &, const FontSpec &font) const override
+    {
+        return ScriptedPlatform::textHeightAt(font, dpi_);
+    }
+    void drawLine(int x1, int y1, int x2, int y2, int penWidth) override
+    {
+        doc_["lines"].push_back({x1, y1, x2, y2, penWidth});
+    }
+    void drawText(int x, int y, const QString &text, const FontSpec &font) override
+    {
+        doc_["texts"].push_back({{"x", x},
+                                 {"y", y},
+                                 {"text", text.toStdString()},
+                                 {"font", font.family.toStdString()},
+                                 {"size", font.pointSize},
+                                 {"bold", font.bold}});
+    }
+    bool end() override
+    {
+        p_.printed_ = QString::fromStdString(
+            doc_.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace));
+        return true;
+    }
+
+private:
+    ScriptedPlatform &p_;
+    int dpi_;
+    nlohmann::ordered_json doc_;
+};
+
+std::unique_ptr<PageCanvas> ScriptedPlatform::beginPrintJob(const QString &title)
+{
+    return std::make_unique<ScriptedPageCanvas>(*this, title);
+}
+
+QString ScriptedPlatform::shortDateText(const QDate &date) const
+{
+    return date.toString(QStringLiteral("yyyy-MM-dd"));
+}
+
+QString ScriptedPlatform::longTimeText(const QTime &time) const
+{
+    return time.toString(QStringLiteral("HH:mm:ss"));
 }
 
 namespace {

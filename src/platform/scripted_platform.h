@@ -22,6 +22,13 @@
 // a bold font is 10 % wider; the text height is pixels per inch x point size
 // / 72 x 1.25 (15 pixels for 9 points at 96). Both are rounded half to even.
 //
+// The printer is an A4 page of 2480 x 3508 pixels at 300 dots per inch (the
+// resolution can be set), with the same text metrics at its resolution. A
+// finished print job is recorded as the driver prints it ($Printed):
+// {"title":T,"dpi":D,"width":W,"height":H,"lines":[[x1,y1,x2,y2,pen],...],
+//  "texts":[{"x":X,"y":Y,"text":S,"font":F,"size":P,"bold":B},...]}.
+// Dates are written as 2013-09-30 and times as 12:00:00.
+//
 // The clock stands still at 30 September 2013, 12:00; the random generator
 // starts from a fixed seed.
 
@@ -48,6 +55,7 @@ public:
     void setPixelsPerInch(int ppi) { ppi_ = ppi; }
     void setOsMajorVersion(int v) { osMajor_ = v; }
     void setNow(const QDateTime &t) { now_ = t; }
+    void setPrinterDotsPerInch(int dpi) { printerDpi_ = dpi; }
 
     // The answer queue.
     void queueButton(MessageButton b) { answers_.emplace_back(b); }
@@ -70,6 +78,8 @@ public:
     const std::vector<SaveFileRequest> &saveRequests() const { return saveRequests_; }
     const QString &clipboardDescription() const { return clipboard_; }
     int printDialogs() const { return printDialogs_; }
+    // The print job finished last, as JSON (empty before the first).
+    const QString &printedDescription() const { return printed_; }
     const QStringList &openedUrls() const { return urls_; }
 
     // Platform.
@@ -89,6 +99,9 @@ public:
     QDateTime now() const override { return now_; }
     int randomInt(int low, int high) override;
     bool choosePrinter() override;
+    std::unique_ptr<PageCanvas> beginPrintJob(const QString &title) override;
+    QString shortDateText(const QDate &date) const override;
+    QString longTimeText(const QTime &time) const override;
     void setClipboardBitmap(const QByteArray &png) override;
     void setClipboardPicture(const QString &path) override;
     void openUrl(const QString &url) override { urls_ << url; }
@@ -97,7 +110,12 @@ public:
     std::optional<WindowPicture> pictureOfPage(int pageIndex, int width, int height) override;
     void setClipboardImage(const WindowPicture &picture) override;
 
+    // The deterministic text metrics at `ppi` pixels per inch.
+    static int textWidthAt(const QString &text, const FontSpec &font, int ppi);
+    static int textHeightAt(const FontSpec &font, int ppi);
+
 private:
+    friend class ScriptedPageCanvas;
     std::optional<QString> takeDialogAnswer();
 
     std::deque<std::variant<MessageButton, QString>> answers_;
@@ -115,6 +133,8 @@ private:
     QDateTime now_;
     uint64_t random_;
     QString clipboard_;
+    int printerDpi_ = 300;
+    QString printed_;
     QStringList urls_;
 };
 

@@ -14,6 +14,7 @@
 #include "form/main_form.h"
 #include "form/splash_form.h"
 #include "form/table_window_form.h"
+#include "output/report.h"
 #include "platform/platform.h"
 #include "window/run_state.h"
 
@@ -275,6 +276,13 @@ public:
     void PopUpPrintClick();
     void PopUpExportEmfClick();
     void CopytoClipboard1Click();
+
+    // ---- Output: the report (window/report_handlers.cpp) ---------------------
+    // Fills the report table and prints it (target "Printer") or writes it
+    // to the text file the user chooses (any other target).
+    void WriteReport(const QString &target);
+    // The state the report reads.
+    ReportInput reportInput() const;
 
     // ---- Output: section property grid (window/property_grid_handlers.cpp) --
     void SetUpPropertyGrid();

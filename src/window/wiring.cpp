@@ -23,6 +23,7 @@ void App::wireEvents()
     wirePropertyGrid(*this);
     wireSplashAndAbout(*this);
     wireSnapshot(*this);
+    wireReport(*this);
     // Subsystems add their wire functions here, one line each (declared in
     // window/wiring.h), e.g. wireSectionList(*this).
 

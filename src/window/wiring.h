@@ -19,5 +19,6 @@ void wireUnits(App &a);           // window/units_handlers.cpp
 void wirePropertyGrid(App &a);    // window/property_grid_handlers.cpp
 void wireSplashAndAbout(App &a);  // window/about_handlers.cpp
 void wireSnapshot(App &a);        // window/snapshot_handlers.cpp
+void wireReport(App &a);          // window/report_handlers.cpp
 
 } // namespace pc

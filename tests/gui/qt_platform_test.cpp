@@ -60,8 +60,8 @@ TEST(QtPlatform, AVectorPictureGoesOnTheClipboardWithItsFile)
     EXPECT_EQ(data->urls().front().toLocalFile(), path);
 }
 
-// The dialog (or, without a printer, the warning) is answered by closing it;
-// nothing is chosen then.
+// The dialog (and, without a printer, the warning before it) is answered by
+// closing it; nothing is chosen then.
 TEST(QtPlatform, ThePrintDialogChoosesNothingWhenItIsClosed)
 {
     int dialogs = 0;
@@ -78,7 +78,9 @@ TEST(QtPlatform, ThePrintDialogChoosesNothingWhenItIsClosed)
     closer.start(50);
     pc::QtPlatform platform;
     EXPECT_FALSE(platform.choosePrinter());
-    EXPECT_EQ(dialogs, 1);
+    // Without a printer the warning comes first, then the dialog that still
+    // offers a PDF file.
+    EXPECT_EQ(dialogs, QPrinterInfo::availablePrinters().isEmpty() ? 2 : 1);
     // Without a printer installed no printer is kept for the report.
     if (QPrinterInfo::availablePrinters().isEmpty()) {
         EXPECT_EQ(platform.printer(), nullptr);

@@ -8,6 +8,11 @@
 # its script, and may check what its close wrote: NAME.settings.expected must
 # then equal the settings file after the run.
 #
+# A scenario may write a file of its own: its script names the run's folder
+# @WORK_DIR@ (for example `answer-file @WORK_DIR@/report.txt`), and
+# NAME.file.expected, when it exists, must then equal WORK_DIR/report.txt
+# byte for byte (the report file's CR LF and 8-bit characters included).
+#
 # The Qt program plays the same scripts on its real window: then CLI is
 # `pilecorr`, -DSCRIPT_OPTION=--script stands where `script` stands for the
 # headless driver, and -DNAME with -DDIFFERENCES names the documented list of
@@ -23,6 +28,15 @@ set(EXPECTED_SETTINGS "${PREPARED_SETTINGS}.expected")
 if(EXISTS ${PREPARED_SETTINGS})
   configure_file(${PREPARED_SETTINGS} ${WORK_DIR}/settings.ini COPYONLY)
 endif()
+
+file(READ ${SCRIPT} script_text)
+if(script_text MATCHES "@WORK_DIR@")
+  string(REPLACE "@WORK_DIR@" "${WORK_DIR}" script_text "${script_text}")
+  get_filename_component(script_name ${SCRIPT} NAME)
+  file(WRITE ${WORK_DIR}/${script_name} "${script_text}")
+  set(SCRIPT ${WORK_DIR}/${script_name})
+endif()
+string(REGEX REPLACE "\\.expected$" ".file.expected" EXPECTED_FILE "${EXPECTED}")
 
 if(NOT DEFINED SCRIPT_OPTION)
   set(SCRIPT_OPTION script)
@@ -119,5 +133,18 @@ if(EXISTS ${EXPECTED_SETTINGS})
   if(NOT written_settings STREQUAL expected_settings)
     execute_process(COMMAND diff -u ${EXPECTED_SETTINGS} ${WORK_DIR}/settings.ini)
     message(FATAL_ERROR "the settings file written differs from ${EXPECTED_SETTINGS}")
+  endif()
+endif()
+
+if(EXISTS ${EXPECTED_FILE})
+  set(written_file ${WORK_DIR}/report.txt)
+  if(NOT EXISTS ${written_file})
+    message(FATAL_ERROR "the run wrote no ${written_file}, ${EXPECTED_FILE} expects one")
+  endif()
+  file(READ ${EXPECTED_FILE} expected_bytes HEX)
+  file(READ ${written_file} written_bytes HEX)
+  if(NOT written_bytes STREQUAL expected_bytes)
+    execute_process(COMMAND diff -u ${EXPECTED_FILE} ${written_file})
+    message(FATAL_ERROR "the file written differs from ${EXPECTED_FILE}")
   endif()
 endif()

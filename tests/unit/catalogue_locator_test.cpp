@@ -81,6 +81,9 @@ public:
     QDateTime now() const override { return {}; }
     int randomInt(int low, int) override { return low; }
     bool choosePrinter() override { return false; }
+    std::unique_ptr<pc::PageCanvas> beginPrintJob(const QString &) override { return nullptr; }
+    QString shortDateText(const QDate &) const override { return {}; }
+    QString longTimeText(const QTime &) const override { return {}; }
     void setClipboardBitmap(const QByteArray &) override {}
     void setClipboardPicture(const QString &) override {}
     void openUrl(const QString &) override {}

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <set>
 
 using namespace pc;
@@ -165,5 +166,49 @@ TEST(ScriptedPlatform, APictureOfAPageIsABlankDrawingOfTheAskedSize)
         EXPECT_EQ(p.clipboardDescription(), QString());
         p.setClipboardImage(*picture);
         EXPECT_EQ(p.clipboardDescription(), QString::fromUtf8(c.recorded));
+    }
+}
+
+// The printer is an A4 page at the printer's resolution; what is drawn is
+// recorded only once the document ends.
+TEST(ScriptedPlatform, APrintJobIsRecordedWhenItEnds)
+{
+    struct Case
+    {
+        const char *name;
+        int dpi, width, height, textWidth, textHeight;
+    };
+    // 7 pixels a character at 9 points and 96 pixels per inch; 1.25 x the
+    // point size in height.
+    const Case cases[] = {
+        {"300 dpi", 300, 2480, 3508, 243, 52},
+        {"600 dpi", 600, 4961, 7016, 486, 104},
+    };
+    for (const Case &c : cases) {
+        pc::ScriptedPlatform p;
+        p.setPrinterDotsPerInch(c.dpi);
+        std::unique_ptr<pc::PageCanvas> page = p.beginPrintJob(QStringLiteral(" Job "));
+        ASSERT_NE(page, nullptr) << c.name;
+        EXPECT_EQ(page->dotsPerInch(), c.dpi) << c.name;
+        EXPECT_EQ(page->pageWidth(), c.width) << c.name;
+        EXPECT_EQ(page->pageHeight(), c.height) << c.name;
+        pc::FontSpec font;
+        font.family = QStringLiteral("Arial");
+        font.pointSize = 10;
+        EXPECT_EQ(page->textWidth(QStringLiteral("0123456789"), font), c.textWidth) << c.name;
+        EXPECT_EQ(page->textHeight(QStringLiteral("Mg"), font), c.textHeight) << c.name;
+        page->drawLine(1, 2, 3, 4, 5);
+        page->drawText(10, 20, QStringLiteral("cm³"), font);
+        EXPECT_TRUE(p.printedDescription().isEmpty()) << c.name;
+        EXPECT_TRUE(page->end()) << c.name;
+        EXPECT_EQ(p.printedDescription(),
+                  QStringLiteral("{\"title\":\" Job \",\"dpi\":%1,\"width\":%2,\"height\":%3,"
+                                 "\"lines\":[[1,2,3,4,5]],\"texts\":[{\"x\":10,\"y\":20,"
+                                 "\"text\":\"cm³\",\"font\":\"Arial\",\"size\":10.0,"
+                                 "\"bold\":false}]}")
+                      .arg(c.dpi)
+                      .arg(c.width)
+                      .arg(c.height))
+            << c.name;
     }
 }

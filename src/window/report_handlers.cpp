@@ -1,0 +1,177 @@
+// The report: the table of the current design written to a text file or
+// printed on one page. It only reads the state.
+
+#include "output/report.h"
+#include "window/app.h"
+#include "window/wiring.h"
+
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace pc {
+
+namespace {
+
+const QString ReportDialogTitle = QStringLiteral("KW KR Stresses");
+const QString ReportFilter = QStringLiteral("Text files (*.txt)|*.txt");
+const QString ReportExtension = QStringLiteral("txt");
+
+FontSpec fontSpec(const ReportFont &f)
+{
+    FontSpec spec;
+    spec.family = ReportFontFamily;
+    spec.pointSize = f.pointSize;
+    spec.bold = f.bold;
+    return spec;
+}
+
+// Writes `bytes` as the whole file at `path`, or leaves what was there: the
+// text goes into a temporary file beside it that replaces the old one only
+// when every write, the flush and the sync succeeded. Only a regular file
+// is replaced; a folder, a FIFO or a device is not a report to overwrite.
+// The reason of a failure, or nothing.
+std::optional<QString> writeWholeFile(const QString &path, const QByteArray &bytes)
+{
+    const QFileInfo info(path);
+    if (info.exists() && !info.isFile())
+        return QStringLiteral("it is not a regular file");
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return file.errorString();
+    if (file.write(bytes) != bytes.size() || !file.flush() ||
+        file.error() != QFileDevice::NoError) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        return reason;
+    }
+    if (!file.commit())
+        return file.errorString();
+    return std::nullopt;
+}
+
+} // namespace
+
+ReportInput App::reportInput() const
+{
+    ReportInput in;
+    in.metric = s.UnitsMetric;
+    in.decimal = p.decimalSeparator();
+    in.sectionLabel = s.CurrentSectionLabel;
+    in.welIni = s.WelIni;
+    in.aIni = s.AIni;
+    in.welRed = s.WelRed;
+    in.aRed = s.ARed;
+    in.iRed = s.IRed;
+    in.tfRed = s.TfRed;
+    in.twRed = s.TwRed;
+    in.steelGradeText = f.CB_SteelGrades.text();
+    in.fy = s.CurrentFy;
+    in.moment = s.DesignMoment;
+    in.load = s.DesignLoad;
+    in.deflection = s.DesignDeflection;
+    in.sfIni = s.SfIni;
+    in.sfRed = s.SfRed;
+    in.mass = s.CurrentMass;
+    in.width = s.CurrentWidth;
+    in.pairCount = s.SspPairCount;
+    in.sspLength = s.SspLength;
+    in.coveredLength = s.CoveredWallLength;
+    in.steelMassTotal = s.SteelMassTotal;
+    in.lossTotal = s.LossTotal;
+    in.lossTotalMils = s.LossTotalMils;
+    in.serviceLifeEnabled = f.CB_ServiceLife.enabled();
+    in.serviceLifeText = f.CB_ServiceLife.text();
+    in.protectionFrontText = f.CB_Protection_Front.text();
+    in.protectionBackText = f.CB_Protection_Back.text();
+    in.lossFrontText = f.Lbl_Summary_Front2.caption();
+    in.lossBackText = f.Lbl_Summary_Back2.caption();
+    in.environmentFront = f.Lbl_Summary_Front4.caption();
+    in.environmentBack = f.Lbl_Summary_Back4.caption();
+    in.projectRates = f.MenuProjectRates.checked();
+    in.descriptionFront = f.Edit_Front_Descr.text();
+    in.descriptionBack = f.Edit_Back_Descr.text();
+    in.reductionFactorEnabled = f.RG_A690.enabled();
+    const int factor = f.RG_A690.itemIndex();
+    if (factor >= 0 && factor < f.RG_A690.items().size())
+        in.reductionFactorItem = f.RG_A690.items().at(factor);
+    return in;
+}
+
+void App::WriteReport(const QString &target)
+{
+    const ReportBuild build = buildReportTable(reportInput());
+    if (!build.table) {
+        p.message(MessageKind::Plain, ApplicationTitle, build.error);
+        return;
+    }
+    const ReportTable &table = *build.table;
+    const QString version = about.Version.caption();
+
+    if (target == QLatin1String("Printer")) {
+        std::unique_ptr<PageCanvas> canvas = p.beginPrintJob(ReportPrintJobTitle);
+        if (!canvas) {
+            p.message(MessageKind::Plain, ApplicationTitle,
+                      QStringLiteral("The report could not be printed: the printer did not "
+                                     "start the print job."));
+            return;
+        }
+        // Without sections there is nothing to report: an empty page.
+        if (!f.LB_SSP.items().isEmpty()) {
+            PageMetrics m;
+            m.dpi = canvas->dotsPerInch();
+            m.width = canvas->pageWidth();
+            m.height = canvas->pageHeight();
+            m.textWidth = [&canvas](const QString &t, const ReportFont &font) {
+                return canvas->textWidth(t, fontSpec(font));
+            };
+            m.textHeight = [&canvas](const QString &t, const ReportFont &font) {
+                return canvas->textHeight(t, fontSpec(font));
+            };
+            const QDateTime now = p.now();
+            const QString stamp =
+                p.shortDateText(now.date()) + QStringLiteral(" , ") + p.longTimeText(now.time());
+            const PageLayout page = reportPageLayout(table, m, version, stamp);
+            for (const PageRule &r : page.rules)
+                canvas->drawLine(r.x1, r.y1, r.x2, r.y2, r.penWidth);
+            for (const PageText &t : page.texts)
+                canvas->drawText(t.x, t.y, t.text, fontSpec(t.font));
+        }
+        if (!canvas->end())
+            p.message(MessageKind::Plain, ApplicationTitle,
+                      QStringLiteral("The report could not be printed: the printer did not "
+                                     "take the page."));
+        return;
+    }
+
+    SaveFileRequest req;
+    req.title = ReportDialogTitle;
+    req.filter = ReportFilter;
+    req.defaultExt = ReportExtension;
+    req.confirmOverwrite = true;
+    const std::optional<QString> path = p.saveFile(req);
+    if (!path)
+        return;
+    const QByteArray bytes = reportFileBytes(table, version, p.shortDateText(p.now().date()));
+    if (const std::optional<QString> reason = writeWholeFile(*path, bytes))
+        p.message(MessageKind::Plain, ApplicationTitle,
+                  QStringLiteral("The report could not be written to %1: %2").arg(*path, *reason));
+}
+
+void App::MenuPrintClick()
+{
+    if (p.choosePrinter())
+        WriteReport(QStringLiteral("Printer"));
+}
+
+void App::MenuPrintToFileClick()
+{
+    WriteReport(QStringLiteral("File"));
+}
+
+void wireReport(App &a)
+{
+    a.f.MenuPrint.onClick = [&a] { a.MenuPrintClick(); };
+    a.f.MenuPrintToFile.onClick = [&a] { a.MenuPrintToFileClick(); };
+}
+
+} // namespace pc
