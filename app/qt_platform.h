@@ -38,6 +38,12 @@ public:
     void setClipboardPicture(const QString &path) override;
     void openUrl(const QString &url) override;
 
+    // ---- The corrosion chart's outputs ----
+    void previewChartPrint(const ChartPicture &chart) override;
+    std::optional<QString> saveChartPicture(const ChartPicture &chart,
+                                            const QString &path) override;
+    void copyChartToClipboard(const ChartPicture &chart) override;
+
     // The printer chosen last in the print dialog (nothing before the first
     // choice); the report is printed on it.
     QPrinter *printer() const { return printer_.get(); }

@@ -107,6 +107,8 @@ const std::map<QString, Getter> &getters()
          [](const App &, const ScriptedPlatform &p) {
              return clipboardJson(p.clipboardDescription());
          }},
+        {QStringLiteral("ChartOutputs"),
+         [](const App &, const ScriptedPlatform &p) { return jsonStrings(p.chartOutputs()); }},
         {QStringLiteral("Ended"),
          [](const App &a, const ScriptedPlatform &) { return jsonBool(a.ended()); }},
         {QStringLiteral("ExitCode"),

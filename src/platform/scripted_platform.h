@@ -92,6 +92,17 @@ public:
     void setClipboardPicture(const QString &path) override;
     void openUrl(const QString &url) override { urls_ << url; }
 
+    // ---- The corrosion chart's outputs: each is recorded as one line,
+    // "print preview", "picture NAME" (the name of the file written) or "clipboard", with
+    // " (marker shadow on)" when the shadow was not switched off for it. The
+    // picture is written as a plain SVG drawing; the clipboard is described as
+    // {"kind":"chart","width":W,"height":H,"points":N}.
+    const QStringList &chartOutputs() const { return chartOutputs_; }
+    void previewChartPrint(const ChartPicture &chart) override;
+    std::optional<QString> saveChartPicture(const ChartPicture &chart,
+                                            const QString &path) override;
+    void copyChartToClipboard(const ChartPicture &chart) override;
+
 private:
     std::optional<QString> takeDialogAnswer();
 
@@ -111,6 +122,7 @@ private:
     uint64_t random_;
     QString clipboard_;
     QStringList urls_;
+    QStringList chartOutputs_;
 };
 
 } // namespace pc

@@ -22,6 +22,7 @@ void App::wireEvents()
     wireUnits(*this);
     wirePropertyGrid(*this);
     wireSplashAndAbout(*this);
+    wireChart(*this);
     // Subsystems add their wire functions below, one line each (declared in
     // window/wiring.h), e.g. wireSectionList(*this);
 }

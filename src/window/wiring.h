@@ -18,5 +18,6 @@ void wireSummary(App &a);         // window/summary_handlers.cpp
 void wireUnits(App &a);           // window/units_handlers.cpp
 void wirePropertyGrid(App &a);    // window/property_grid_handlers.cpp
 void wireSplashAndAbout(App &a);  // window/about_handlers.cpp
+void wireChart(App &a);           // window/chart_handlers.cpp
 
 } // namespace pc
