@@ -70,7 +70,7 @@ public:
         };
         switch (p) {
         case P::ChartTitle:
-            return json(chart->title());
+            return json(drawing_.title());
         case P::Series: {
             if (!series)
                 return std::nullopt;

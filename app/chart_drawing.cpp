@@ -22,7 +22,7 @@ namespace {
 
 const QColor CursorColor(105, 105, 105);
 const QColor ShadowColor(160, 160, 160);
-constexpr qreal MarkerSize = 8;
+constexpr qreal MarkerSize = 7;
 constexpr qreal ShadowOffset = 2;
 
 // A round tick interval giving about eight ticks over `range`.
@@ -69,9 +69,6 @@ ChartDrawing::ChartDrawing(QChart *chart) : chart_(chart)
     chart_->setAnimationOptions(QChart::NoAnimation);
     // Thousands grouped on the left axis ("#,##0").
     chart_->setLocalizeNumbers(true);
-    QFont titleFont = chart_->titleFont();
-    titleFont.setBold(true);
-    chart_->setTitleFont(titleFont);
 
     series_ = new QLineSeries(chart_);
     series_->setPointsVisible(true);
@@ -84,6 +81,11 @@ ChartDrawing::ChartDrawing(QChart *chart) : chart_(chart)
     series_->attachAxis(bottomAxis_);
     series_->attachAxis(leftAxis_);
 
+    title_ = new QGraphicsSimpleTextItem(chart_);
+    QFont titleFont = title_->font();
+    titleFont.setBold(true);
+    titleFont.setPointSizeF(titleFont.pointSizeF() * 1.2);
+    title_->setFont(titleFont);
     subtitle_ = new QGraphicsSimpleTextItem(chart_);
     QPen cursorPen(CursorColor);
     cursorPen.setWidth(1);
@@ -94,6 +96,11 @@ ChartDrawing::ChartDrawing(QChart *chart) : chart_(chart)
         line->setZValue(1000);
         line->hide();
     }
+}
+
+QString ChartDrawing::title() const
+{
+    return title_->text();
 }
 
 form::ChartZoom ChartDrawing::visibleRange() const
@@ -129,7 +136,8 @@ void ChartDrawing::setPicture(const ChartPicture &picture,
     zoom_ = zoom;
     chart_->resize(picture.width, picture.height);
     chart_->setPlotArea(plotArea(picture));
-    chart_->setTitle(picture.title);
+    title_->setText(picture.title);
+    title_->setPos((picture.width - title_->boundingRect().width()) / 2, 8);
     bottomAxis_->setTitleText(picture.bottomAxisTitle);
     leftAxis_->setTitleText(picture.leftAxisTitle);
     const form::ChartZoom r = visibleRange();
@@ -155,7 +163,7 @@ void ChartDrawing::setPicture(const ChartPicture &picture,
         auto *shadow = new QGraphicsEllipseItem(chart_);
         shadow->setPen(Qt::NoPen);
         shadow->setBrush(ShadowColor);
-        shadow->setZValue(-1);
+        shadow->setZValue(3.5); // above the grid and the axes, below the line
         shadows_.push_back(shadow);
     }
     while (labels_.size() > picture.points.size()) {

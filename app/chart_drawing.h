@@ -33,6 +33,9 @@ public:
     explicit ChartDrawing(QChart *chart);
 
     QChart *chart() const { return chart_; }
+    // The title as drawn (the chart's own title has no place beside a fixed
+    // plot area, so the drawing places it).
+    QString title() const;
     void setPicture(const ChartPicture &picture, const std::optional<form::ChartZoom> &zoom);
     void setCursorLines(const form::CursorLines &lines);
 
@@ -49,6 +52,7 @@ private:
     QLineSeries *series_;
     QValueAxis *bottomAxis_;
     QValueAxis *leftAxis_;
+    QGraphicsSimpleTextItem *title_;
     QGraphicsSimpleTextItem *subtitle_;
     QGraphicsLineItem *vertical_;
     QGraphicsLineItem *horizontal_;
