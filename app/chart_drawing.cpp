@@ -47,12 +47,20 @@ QString labelFormat(double interval)
 
 void setAxis(QValueAxis *axis, double min, double max)
 {
-    axis->setRange(min, max);
+    // A wider interval before a wider range, a narrower one after a narrower
+    // range: the old interval over the new range could otherwise ask for
+    // thousands of ticks on the way (each a grid line and a label).
     const double interval = tickInterval(max - min);
     axis->setTickType(QValueAxis::TicksDynamic);
     axis->setTickAnchor(0);
-    axis->setTickInterval(interval);
     axis->setLabelFormat(labelFormat(interval));
+    if (interval >= axis->tickInterval()) {
+        axis->setTickInterval(interval);
+        axis->setRange(min, max);
+    } else {
+        axis->setRange(min, max);
+        axis->setTickInterval(interval);
+    }
 }
 
 QRectF plotArea(const ChartPicture &p)

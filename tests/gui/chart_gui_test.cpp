@@ -134,6 +134,22 @@ TEST(ChartGui, TheWindowsChartDrawsTheModelsSeries)
               QRectF(plot.left, plot.top, plot.right - plot.left, plot.bottom - plot.top));
 }
 
+TEST(ChartGui, TheAxesKeepAFewTicksWhateverTheRangeBefore)
+{
+    ChartRun r;
+    // Section modulus (to 2,000), moment of inertia (to 40,000), bending
+    // moment capacity (to a few hundred) and back.
+    for (int tab : {1, 3, 1, 0}) {
+        r.f.userSelect(r.f.TC_Chart, tab);
+        r.session->afterUserAction();
+        int lines = 0;
+        for (QGraphicsItem *item : r.view->scene()->items())
+            if (dynamic_cast<QGraphicsLineItem *>(item))
+                ++lines;
+        EXPECT_LT(lines, 200) << "tab " << tab;
+    }
+}
+
 TEST(ChartGui, TheTabsAreAsWideAsTheProgramThinks)
 {
     ChartRun r;
