@@ -104,5 +104,6 @@ std::unique_ptr<Binder> makeDisplayBinder(Session &s, form::Form &f, form::Contr
 std::unique_ptr<Binder> makeInputBinder(Session &s, form::Form &f, form::Control &c, QObject *o);
 std::unique_ptr<Binder> makeMenuBinder(Session &s, form::Form &f, form::Control &c, QObject *o);
 std::unique_ptr<Binder> makeGridBinder(Session &s, form::Form &f, form::Control &c, QObject *o);
+std::unique_ptr<Binder> makeChartBinder(Session &s, form::Form &f, form::Control &c, QObject *o);
 
 } // namespace pc::gui::detail

@@ -1,11 +1,10 @@
 // Binders of what the program shows: group boxes, labels, pictures, the
-// status bar and the chart.
+// status bar and the chart (chart_binder.cpp).
 
 #include "binder_support.h"
 #include "gui_session.h"
 #include "widgets.h"
 
-#include <QChartView>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPainter>
@@ -205,23 +204,6 @@ private:
     std::vector<QLabel *> panels_;
 };
 
-// ---- Chart --------------------------------------------------------------------------------
-
-class ChartBinder : public Binder
-{
-public:
-    ChartBinder(Session &s, form::Form &f, Control &c, QObject *o) : Binder(s, f, c, o)
-    {
-        new MouseForwarder(*this, widget(), [this] { userActed(); });
-    }
-
-protected:
-    std::vector<Property> properties() const override
-    {
-        return with({P::Hint, P::ShowHint, P::Enabled, P::Visible}, Geometry);
-    }
-};
-
 } // namespace
 
 std::unique_ptr<Binder> makeDisplayBinder(Session &s, form::Form &f, Control &c, QObject *o)
@@ -236,7 +218,7 @@ std::unique_ptr<Binder> makeDisplayBinder(Session &s, form::Form &f, Control &c,
     case Kind::StatusBar:
         return std::make_unique<StatusBarBinder>(s, f, c, o);
     case Kind::Chart:
-        return std::make_unique<ChartBinder>(s, f, c, o);
+        return makeChartBinder(s, f, c, o);
     default:
         return nullptr;
     }

@@ -1,5 +1,8 @@
 #include "qt_platform.h"
 
+#include "chart_drawing.h"
+#include "output/picture_file.h"
+
 #include "window/app.h"
 
 #include <QApplication>
@@ -18,6 +21,7 @@
 #include <QOperatingSystemVersion>
 #include <QPainter>
 #include <QPrintDialog>
+#include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QScreen>
@@ -373,6 +377,36 @@ void QtPlatform::setClipboardImage(const WindowPicture &picture)
 void QtPlatform::openUrl(const QString &url)
 {
     QDesktopServices::openUrl(QUrl(url));
+}
+
+// ---- The corrosion chart's outputs ----
+
+void QtPlatform::previewChartPrint(const ChartPicture &chart)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageOrientation(QPageLayout::Landscape);
+    QPrintPreviewDialog dialog(&printer, QApplication::activeWindow());
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
+                     [&chart](QPrinter *target) {
+                         QPainter painter(target);
+                         gui::paintChart(painter, target->pageRect(QPrinter::DevicePixel), chart);
+                     });
+    dialog.exec();
+}
+
+std::optional<QString> QtPlatform::saveChartPicture(const ChartPicture &chart, const QString &path)
+{
+    return writePictureFile(path, gui::chartSvgBytes(chart));
+}
+
+void QtPlatform::copyChartToClipboard(const ChartPicture &chart)
+{
+    // The vector picture for programs that paste it sharp, the bitmap for
+    // the others.
+    auto *data = new QMimeData;
+    data->setData(QStringLiteral("image/svg+xml"), gui::chartSvgBytes(chart));
+    data->setImageData(gui::chartImage(chart));
+    QGuiApplication::clipboard()->setMimeData(data);
 }
 
 } // namespace pc

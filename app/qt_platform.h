@@ -50,6 +50,12 @@ public:
         std::function<std::optional<WindowPicture>(int pageIndex, int width, int height)>;
     void setPagePictures(PagePictures pictures) { pagePictures_ = std::move(pictures); }
 
+    // ---- The corrosion chart's outputs ----
+    void previewChartPrint(const ChartPicture &chart) override;
+    std::optional<QString> saveChartPicture(const ChartPicture &chart,
+                                            const QString &path) override;
+    void copyChartToClipboard(const ChartPicture &chart) override;
+
     // The printer chosen last in the print dialog (nothing before the first
     // choice); the report is printed on it.
     QPrinter *printer() const { return printer_.get(); }

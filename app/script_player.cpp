@@ -7,6 +7,7 @@
 #include "windows.h"
 
 #include <QAbstractItemView>
+#include <QAbstractScrollArea>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -395,8 +396,9 @@ ActionResult WidgetScriptTarget::mouse(form::Form &form, Control &c, int x, int 
         return r;
     ready();
     QWidget *w = widgetOf(c);
-    if (auto *view = qobject_cast<QAbstractItemView *>(w))
-        w = view->viewport();
+    // Grids and the chart take the pointer on their viewport.
+    if (auto *area = qobject_cast<QAbstractScrollArea *>(w))
+        w = area->viewport();
     if (w) {
         const QPointF pos(x, y);
         QMouseEvent move(QEvent::MouseMove, pos, w->mapToGlobal(pos), Qt::NoButton, Qt::NoButton,

@@ -1,6 +1,7 @@
 #include "windows.h"
 
 #include "binders.h"
+#include "form/chart_control.h"
 #include "form/splash_form.h"
 #include "gui_session.h"
 #include "logo.h"
@@ -67,6 +68,12 @@ MainWindow::MainWindow(Session &session) : session_(session)
     ui.TC_Chart->setShape(QTabBar::RoundedSouth);
     ui.TC_Chart->setDrawBase(false);
     ui.TC_Chart->setExpanding(false);
+    // Every tab as wide as the program counts it for the tabs' hints.
+    ui.TC_Chart->setStyleSheet(
+        QStringLiteral("QTabBar::tab { width: %1px; height: 20px; padding: 0px; margin: 0px;"
+                       " border: 1px solid #a0a0a0; border-top: 0px; background: #e6e6e6; }"
+                       " QTabBar::tab:selected { background: #ffffff; }")
+            .arg(form::ChartTabWidth - 2));
     smallFonts(this, 8);
 }
 

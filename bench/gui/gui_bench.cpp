@@ -9,13 +9,16 @@
 #include "window/app.h"
 #include "windows.h"
 
+#include <QAbstractScrollArea>
 #include <QApplication>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QTest>
 
 #include <benchmark/benchmark.h>
 
 #include <memory>
+#include <vector>
 
 namespace {
 
@@ -108,6 +111,81 @@ void BM_MomentKeyWithoutRepaint_5000(benchmark::State &state)
     keystrokes(state, pc::bench::syntheticCatalogue(), false);
 }
 BENCHMARK(BM_MomentKeyWithoutRepaint_5000)->Unit(benchmark::kMillisecond);
+
+// ---- The chart page on the 5,000-section catalogue: the click on its tab to
+// the painted page, and a mouse move over the plot to the painted read-out.
+
+// Two columns of the plot, far apart, where the read-out shows a value.
+std::vector<int> readOutColumns(pc::form::MainForm &f)
+{
+    std::vector<int> found;
+    const pc::PlotRect &plot = f.TeeCh_Wx.picture().plot;
+    for (int x = plot.left + (plot.right - plot.left) / 4; x < plot.right && found.size() < 2;
+         ++x) {
+        f.userMouse(f.TeeCh_Wx, x, 200);
+        if (!f.TC_ChartLbl.caption().isEmpty() && (found.empty() || x > found[0] + 100))
+            found.push_back(x);
+    }
+    return found;
+}
+
+struct ChartProgram : Program
+{
+    ChartProgram() : Program(pc::bench::syntheticCatalogue())
+    {
+        auto &f = app->f;
+        f.userSelect(f.LB_SSP, f.LB_SSP.itemCount() / 2);
+        session->afterUserAction();
+        paint();
+    }
+    void showPage(int index)
+    {
+        app->f.userPage(index);
+        session->afterUserAction();
+        paint();
+    }
+};
+
+void BM_ChartPageShowToPaint_5000(benchmark::State &state)
+{
+    ChartProgram p;
+    for (auto _ : state) {
+        p.showPage(pc::form::MainForm::PageChart);
+        state.PauseTiming();
+        p.showPage(pc::form::MainForm::PageInput);
+        state.ResumeTiming();
+    }
+    state.counters["points"] = static_cast<double>(p.app->f.TeeCh_Wx.picture().points.size());
+}
+BENCHMARK(BM_ChartPageShowToPaint_5000)->Unit(benchmark::kMillisecond);
+
+void BM_ChartMouseMoveToPaint_5000(benchmark::State &state)
+{
+    ChartProgram p;
+    p.showPage(pc::form::MainForm::PageChart);
+    auto *view = qobject_cast<QAbstractScrollArea *>(p.session->widgetFor(p.app->f.TeeCh_Wx));
+    QWidget *viewport = view ? view->viewport() : nullptr;
+    if (!viewport) {
+        state.SkipWithError("no chart view");
+        return;
+    }
+    const std::vector<int> xs = readOutColumns(p.app->f);
+    if (xs.size() < 2) {
+        state.SkipWithError("no place on the plot shows a read-out");
+        return;
+    }
+    int i = 0;
+    for (auto _ : state) {
+        const QPointF pos(xs[i], 200);
+        QMouseEvent move(QEvent::MouseMove, pos, viewport->mapToGlobal(pos), Qt::NoButton,
+                         Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(viewport, &move);
+        p.paint();
+        i ^= 1;
+    }
+    state.counters["labelled"] = p.app->f.TC_ChartLbl.caption().isEmpty() ? 0 : 1;
+}
+BENCHMARK(BM_ChartMouseMoveToPaint_5000)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

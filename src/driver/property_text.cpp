@@ -1,6 +1,7 @@
 #include "driver/property_text.h"
 
 #include "driver/json_text.h"
+#include "form/chart_control.h"
 
 #include <algorithm>
 #include <array>
@@ -12,7 +13,7 @@ using form::Property;
 
 namespace {
 
-const std::array<std::pair<Property, const char *>, 32> Names = {{
+const std::array<std::pair<Property, const char *>, 46> Names = {{
     {Property::Text, "Text"},
     {Property::Caption, "Caption"},
     {Property::Hint, "Hint"},
@@ -45,7 +46,60 @@ const std::array<std::pair<Property, const char *>, 32> Names = {{
     {Property::RowHeights, "RowHeights"},
     {Property::Left, "Left"},
     {Property::AlphaBlend, "AlphaBlend"},
+    {Property::ChartTitle, "Title"},
+    {Property::SubTitle, "SubTitle"},
+    {Property::SubTitleLeft, "SubTitleLeft"},
+    {Property::LeftAxisTitle, "LeftAxisTitle"},
+    {Property::BottomAxisTitle, "BottomAxisTitle"},
+    {Property::SeriesColor, "SeriesColor"},
+    {Property::Series, "Series"},
+    {Property::PointLabels, "PointLabels"},
+    {Property::BottomAxisMax, "BottomAxisMax"},
+    {Property::LeftAxisMax, "LeftAxisMax"},
+    {Property::PlotRect, "PlotRect"},
+    {Property::Zoomed, "Zoomed"},
+    {Property::CursorLines, "CursorLines"},
+    {Property::MarkerShadow, "MarkerShadow"},
 }};
+
+bool isChartProperty(Property p)
+{
+    return p >= Property::ChartTitle && p <= Property::MarkerShadow;
+}
+
+std::string optionalInt(const std::optional<int> &v)
+{
+    return v ? jsonInt(*v) : std::string("null");
+}
+
+std::string chartJson(const form::ChartControl &c, Property p)
+{
+    const ChartPicture &pic = c.picture();
+    switch (p) {
+    case Property::ChartTitle: return jsonString(pic.title);
+    case Property::SubTitle: return jsonString(pic.subtitle);
+    case Property::SubTitleLeft: return jsonInt(pic.subtitleLeft);
+    case Property::LeftAxisTitle: return jsonString(pic.leftAxisTitle);
+    case Property::BottomAxisTitle: return jsonString(pic.bottomAxisTitle);
+    case Property::SeriesColor: return jsonString(colorName(pic.color));
+    case Property::Series: {
+        std::vector<std::string> points;
+        for (const ChartPoint &pt : pic.points)
+            points.push_back(jsonArray({jsonNumber(pt.x), jsonNumber(pt.y)}));
+        return jsonArray(points);
+    }
+    case Property::PointLabels: return jsonStrings(pic.pointLabels);
+    case Property::BottomAxisMax: return jsonNumber(pic.bottomAxisMax);
+    case Property::LeftAxisMax: return jsonNumber(pic.leftAxisMax);
+    case Property::PlotRect:
+        return jsonInts({pic.plot.left, pic.plot.top, pic.plot.right, pic.plot.bottom});
+    case Property::Zoomed: return jsonBool(c.zoomed());
+    case Property::CursorLines:
+        return jsonArray({optionalInt(c.cursorLines().column), optionalInt(c.cursorLines().row)});
+    case Property::MarkerShadow: return jsonBool(pic.markerShadow);
+    default: return "null";
+    }
+}
 
 } // namespace
 
@@ -72,6 +126,8 @@ bool hasProperty(const form::Control &c, Property p)
         return true;
     if (p == Property::AlphaBlend)
         return c.kind() == form::Kind::Window;
+    if (isChartProperty(p))
+        return form::ChartControl::of(c) != nullptr;
     if (p == Property::DefaultColWidth || p == Property::DefaultRowHeight ||
         p == Property::ColWidths || p == Property::RowHeights)
         return c.kind() == form::Kind::Grid;
@@ -81,6 +137,10 @@ bool hasProperty(const form::Control &c, Property p)
 
 std::string propertyJson(const form::Control &c, Property p)
 {
+    if (isChartProperty(p)) {
+        const form::ChartControl *chart = form::ChartControl::of(c);
+        return chart ? chartJson(*chart, p) : std::string("null");
+    }
     switch (p) {
     case Property::Text: return jsonString(c.text());
     case Property::Caption: return jsonString(c.caption());
@@ -130,6 +190,7 @@ std::string propertyJson(const form::Control &c, Property p)
     case Property::AlphaBlend: return jsonInt(c.alphaBlend());
     // A drawing, not a value the driver prints.
     case Property::Picture: return "null";
+    default: break;
     }
     return "null";
 }

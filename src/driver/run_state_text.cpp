@@ -112,6 +112,8 @@ const std::map<QString, Getter> &getters()
          [](const App &, const ScriptedPlatform &p) {
              return clipboardJson(p.printedDescription());
          }},
+        {QStringLiteral("ChartOutputs"),
+         [](const App &, const ScriptedPlatform &p) { return jsonStrings(p.chartOutputs()); }},
         {QStringLiteral("Ended"),
          [](const App &a, const ScriptedPlatform &) { return jsonBool(a.ended()); }},
         {QStringLiteral("ExitCode"),

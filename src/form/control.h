@@ -66,6 +66,9 @@ enum class Property {
     // Left edge of a control the program places; alpha transparency of a window;
     // the drawing an image control shows (not dumped).
     Left, AlphaBlend, Picture,
+    // The chart (not dumped; the driver reads them on request).
+    ChartTitle, SubTitle, SubTitleLeft, LeftAxisTitle, BottomAxisTitle, SeriesColor, Series,
+    PointLabels, BottomAxisMax, LeftAxisMax, PlotRect, Zoomed, CursorLines, MarkerShadow,
 };
 
 // How the program wants one grid cell painted. The decision is the model's, so
@@ -82,6 +85,7 @@ class Control
 {
 public:
     Control(QString name, Kind kind);
+    virtual ~Control() = default;
     Control(const Control &) = delete;
     Control &operator=(const Control &) = delete;
 
@@ -251,8 +255,10 @@ public:
     // Properties the driver prints for this kind of control.
     std::vector<Property> dumpedProperties() const;
 
-private:
+protected:
     void notify(Property p);
+
+private:
     // Sets one geometry property (Top, Height, Width, MaxHeight, Left).
     void setGeometry(Property p, int &field, int v);
 

@@ -4,6 +4,7 @@
 // handlers read and write these members; the Qt widgets and the headless
 // driver reach them by name through the registry of Form.
 
+#include "form/chart_control.h"
 #include "form/form.h"
 
 namespace pc::form {
@@ -164,7 +165,7 @@ public:
 
     // Page "Corrosion chart".
     Control TC_Chart{QStringLiteral("TC_Chart"), Kind::TabControl};
-    Control TeeCh_Wx{QStringLiteral("TeeCh_Wx"), Kind::Chart};
+    ChartControl TeeCh_Wx{QStringLiteral("TeeCh_Wx")};
     Control TC_ChartLbl{QStringLiteral("TC_ChartLbl"), Kind::Label};
 
     // Main menu.

@@ -3,6 +3,8 @@
 // it with real dialogs; the command line and the tests use ScriptedPlatform,
 // which answers from a queue and records what was asked.
 
+#include "output/corrosion_chart.h"
+
 #include <QByteArray>
 #include <QChar>
 #include <QDateTime>
@@ -141,6 +143,17 @@ public:
 
     // The shell: opens an address such as "mailto:..." with the user's program.
     virtual void openUrl(const QString &url) = 0;
+
+    // ---- The corrosion chart's outputs ----
+    // The modal print preview of the chart (page set-up, the printer and the
+    // printing itself happen in it).
+    virtual void previewChartPrint(const ChartPicture &chart) = 0;
+    // Saves the chart as an SVG picture, whole or not at all: nothing when it
+    // was written, otherwise the reason.
+    virtual std::optional<QString> saveChartPicture(const ChartPicture &chart,
+                                                    const QString &path) = 0;
+    // Puts the chart on the clipboard as an SVG picture and as a bitmap.
+    virtual void copyChartToClipboard(const ChartPicture &chart) = 0;
 };
 
 } // namespace pc

@@ -1,5 +1,6 @@
 #include "platform/scripted_platform.h"
 
+#include "output/picture_file.h"
 #include "units/rounding.h"
 
 #include <QDir>
@@ -240,6 +241,41 @@ void ScriptedPlatform::setClipboardImage(const WindowPicture &picture)
     const nlohmann::ordered_json d = {
         {"kind", "bitmap"}, {"width", picture.width}, {"height", picture.height}};
     clipboard_ = QString::fromStdString(d.dump());
+}
+
+// ---- The corrosion chart's outputs ----
+
+namespace {
+
+QString shadowNote(const ChartPicture &chart)
+{
+    return chart.markerShadow ? QStringLiteral(" (marker shadow on)") : QString();
+}
+
+} // namespace
+
+void ScriptedPlatform::previewChartPrint(const ChartPicture &chart)
+{
+    chartOutputs_ << QStringLiteral("print preview") + shadowNote(chart);
+}
+
+std::optional<QString> ScriptedPlatform::saveChartPicture(const ChartPicture &chart,
+                                                          const QString &path)
+{
+    const QString target = QDir(cwd_).absoluteFilePath(path);
+    if (auto failure = writePictureFile(target, chartSvg(chart).toUtf8()))
+        return failure;
+    chartOutputs_ << QStringLiteral("picture ") + QFileInfo(target).fileName() + shadowNote(chart);
+    return std::nullopt;
+}
+
+void ScriptedPlatform::copyChartToClipboard(const ChartPicture &chart)
+{
+    chartOutputs_ << QStringLiteral("clipboard") + shadowNote(chart);
+    clipboard_ = QStringLiteral("{\"kind\":\"chart\",\"width\":%1,\"height\":%2,\"points\":%3}")
+                     .arg(chart.width)
+                     .arg(chart.height)
+                     .arg(chart.points.size());
 }
 
 } // namespace pc

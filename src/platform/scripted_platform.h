@@ -114,6 +114,17 @@ public:
     static int textWidthAt(const QString &text, const FontSpec &font, int ppi);
     static int textHeightAt(const FontSpec &font, int ppi);
 
+    // ---- The corrosion chart's outputs: each is recorded as one line,
+    // "print preview", "picture NAME" (the name of the file written) or "clipboard", with
+    // " (marker shadow on)" when the shadow was not switched off for it. The
+    // picture is written as a plain SVG drawing; the clipboard is described as
+    // {"kind":"chart","width":W,"height":H,"points":N}.
+    const QStringList &chartOutputs() const { return chartOutputs_; }
+    void previewChartPrint(const ChartPicture &chart) override;
+    std::optional<QString> saveChartPicture(const ChartPicture &chart,
+                                            const QString &path) override;
+    void copyChartToClipboard(const ChartPicture &chart) override;
+
 private:
     friend class ScriptedPageCanvas;
     std::optional<QString> takeDialogAnswer();
@@ -136,6 +147,7 @@ private:
     int printerDpi_ = 300;
     QString printed_;
     QStringList urls_;
+    QStringList chartOutputs_;
 };
 
 } // namespace pc

@@ -8,6 +8,7 @@
 
 #include "catalogue/section_list.h"
 #include "corrosion/project_rates.h"
+#include "output/corrosion_chart.h"
 #include "units/format.h"
 #include "units/unit_captions.h"
 #include "units/unit_conversion.h"
@@ -163,7 +164,16 @@ void recomputeInNewUnits(App &a, int rememberedItem)
     a.s.UnitI = labels.i;
     a.s.UnitA = labels.a;
     a.s.UnitMoment = labels.moment;
-    // The chart takes the new units when its page is shown or rebuilt.
+
+    // The chart: its bottom-axis title follows at once; shown, it is rebuilt
+    // in the new units (without its zoom).
+    ChartPicture chart = f.TeeCh_Wx.picture();
+    chart.bottomAxisTitle = chartBottomAxisTitle(labels);
+    f.TeeCh_Wx.setPicture(chart);
+    if (f.PageControl1.activePageIndex() == form::MainForm::PageChart) {
+        f.TeeCh_Wx.undoZoom();
+        a.TC_ChartChange();
+    }
 }
 
 // The switch itself, in its order. Only the switch to imperial snaps the

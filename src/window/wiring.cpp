@@ -24,6 +24,7 @@ void App::wireEvents()
     wireSplashAndAbout(*this);
     wireSnapshot(*this);
     wireReport(*this);
+    wireChart(*this);
     // Subsystems add their wire functions here, one line each (declared in
     // window/wiring.h), e.g. wireSectionList(*this).
 

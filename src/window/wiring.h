@@ -20,5 +20,6 @@ void wirePropertyGrid(App &a);    // window/property_grid_handlers.cpp
 void wireSplashAndAbout(App &a);  // window/about_handlers.cpp
 void wireSnapshot(App &a);        // window/snapshot_handlers.cpp
 void wireReport(App &a);          // window/report_handlers.cpp
+void wireChart(App &a);           // window/chart_handlers.cpp
 
 } // namespace pc

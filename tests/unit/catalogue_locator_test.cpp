@@ -87,6 +87,12 @@ public:
     void setClipboardBitmap(const QByteArray &) override {}
     void setClipboardPicture(const QString &) override {}
     void openUrl(const QString &) override {}
+    void previewChartPrint(const pc::ChartPicture &) override {}
+    std::optional<QString> saveChartPicture(const pc::ChartPicture &, const QString &) override
+    {
+        return QStringLiteral("not here");
+    }
+    void copyChartToClipboard(const pc::ChartPicture &) override {}
 };
 
 struct LocateCase
