@@ -113,8 +113,14 @@ TEST(GuiMenus, TheCheckedUnitEntryFollowsTheProgramInItsGroup)
 TEST(GuiMenus, EntriesWithoutTheirFunctionAreGreyedOutOnEveryPage)
 {
     GuiRun r;
-    const form::Control *unbuilt[] = {&r.f.MenuPrint,  &r.f.MenuPrintToFile, &r.f.MenuCopy,
-                                      &r.f.PopUpPrint, &r.f.PopUpExportEmf,  &r.f.CopytoClipboard1};
+    // Every entry of today's window has its function: take two away, as an
+    // entry that later work adds would be before its handler exists.
+    form::Control *unbuilt[] = {&r.f.MenuPrint, &r.f.PopUpExportEmf};
+    for (form::Control *c : unbuilt) {
+        c->onClick = nullptr;
+        ASSERT_TRUE(actionOf(r, *c)->isEnabled()) << c->name().toStdString();
+    }
+    r.f.holdBackUnhandledEntries();
     // The input page last: its rules would enable the print entries.
     for (int page : {form::MainForm::PageRates, form::MainForm::PageInput}) {
         SCOPED_TRACE(page);
@@ -128,4 +134,5 @@ TEST(GuiMenus, EntriesWithoutTheirFunctionAreGreyedOutOnEveryPage)
         EXPECT_TRUE(actionOf(r, r.f.MenuClose)->isEnabled());
         EXPECT_TRUE(actionOf(r, r.f.MenuAbout)->isEnabled());
     }
+    EXPECT_TRUE(actionOf(r, r.f.MenuPrintToFile)->isEnabled());
 }
