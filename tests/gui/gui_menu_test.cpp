@@ -24,7 +24,9 @@ QAction *actionOf(const GuiRun &r, const form::Control &c)
     return b ? qobject_cast<QAction *>(b->object()) : nullptr;
 }
 
-// How the style is asked to draw an entry of its menu.
+// How the style is asked to draw an entry in a menu: a menu of our own holds
+// the entry beside the window's menu, so that the protected question can be
+// asked of an object that really is of the class that asks it.
 struct StyledMenu : QMenu
 {
     using QMenu::initStyleOption;
@@ -32,13 +34,12 @@ struct StyledMenu : QMenu
 
 QStyleOptionMenuItem::CheckType checkTypeOf(QAction *a)
 {
-    for (QObject *o : a->associatedObjects())
-        if (auto *menu = qobject_cast<QMenu *>(o)) {
-            QStyleOptionMenuItem option;
-            static_cast<StyledMenu *>(menu)->initStyleOption(&option, a);
-            return option.checkType;
-        }
-    return QStyleOptionMenuItem::NotCheckable;
+    StyledMenu probe;
+    probe.addAction(a);
+    QStyleOptionMenuItem option;
+    probe.initStyleOption(&option, a);
+    probe.removeAction(a);
+    return option.checkType;
 }
 
 } // namespace
