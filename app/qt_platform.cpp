@@ -1,7 +1,7 @@
 #include "qt_platform.h"
 
 #include "chart_drawing.h"
-#include "output/picture_file.h"
+#include "output/whole_file.h"
 
 #include "window/app.h"
 
@@ -396,7 +396,7 @@ void QtPlatform::previewChartPrint(const ChartPicture &chart)
 
 std::optional<QString> QtPlatform::saveChartPicture(const ChartPicture &chart, const QString &path)
 {
-    return writePictureFile(path, gui::chartSvgBytes(chart));
+    return writeWholeFile(path, gui::chartSvgBytes(chart));
 }
 
 void QtPlatform::copyChartToClipboard(const ChartPicture &chart)

@@ -113,7 +113,13 @@ public:
     bool enabled() const { return enabled_ && !(heldBack_ && !onClick); }
     void setEnabled(bool on);
     bool heldBack() const { return heldBack_; }
-    void holdBackUntilHandled() { heldBack_ = true; }
+    void holdBackUntilHandled()
+    {
+        const bool before = enabled();
+        heldBack_ = true;
+        if (enabled() != before)
+            notify(Property::Enabled);
+    }
     const QString &fontColor() const { return fontColor_; }
     void setFontColor(const QString &c);
     bool fontBold() const { return fontBold_; }

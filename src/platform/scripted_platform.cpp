@@ -1,6 +1,6 @@
 #include "platform/scripted_platform.h"
 
-#include "output/picture_file.h"
+#include "output/whole_file.h"
 #include "units/rounding.h"
 
 #include <QDir>
@@ -263,7 +263,7 @@ std::optional<QString> ScriptedPlatform::saveChartPicture(const ChartPicture &ch
                                                           const QString &path)
 {
     const QString target = QDir(cwd_).absoluteFilePath(path);
-    if (auto failure = writePictureFile(target, chartSvg(chart).toUtf8()))
+    if (auto failure = writeWholeFile(target, chartSvg(chart).toUtf8()))
         return failure;
     chartOutputs_ << QStringLiteral("picture ") + QFileInfo(target).fileName() + shadowNote(chart);
     return std::nullopt;

@@ -2,11 +2,11 @@
 // printed on one page. It only reads the state.
 
 #include "output/report.h"
+#include "output/whole_file.h"
 #include "window/app.h"
 #include "window/wiring.h"
 
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace pc {
 
@@ -23,30 +23,6 @@ FontSpec fontSpec(const ReportFont &f)
     spec.pointSize = f.pointSize;
     spec.bold = f.bold;
     return spec;
-}
-
-// Writes `bytes` as the whole file at `path`, or leaves what was there: the
-// text goes into a temporary file beside it that replaces the old one only
-// when every write, the flush and the sync succeeded. Only a regular file
-// is replaced; a folder, a FIFO or a device is not a report to overwrite.
-// The reason of a failure, or nothing.
-std::optional<QString> writeWholeFile(const QString &path, const QByteArray &bytes)
-{
-    const QFileInfo info(path);
-    if (info.exists() && !info.isFile())
-        return QStringLiteral("it is not a regular file");
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return file.errorString();
-    if (file.write(bytes) != bytes.size() || !file.flush() ||
-        file.error() != QFileDevice::NoError) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        return reason;
-    }
-    if (!file.commit())
-        return file.errorString();
-    return std::nullopt;
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "window/settings_file.h"
 
+#include "output/whole_file.h"
 #include "units/format.h"
 #include "window/ini_text.h"
 
@@ -7,7 +8,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 #include <cerrno>
@@ -85,11 +85,6 @@ std::optional<QByteArray> readRegularFile(const QString &path)
     if (file.error() != QFileDevice::NoError || bytes.size() > MaxSettingsFileBytes)
         return std::nullopt;
     return bytes;
-}
-
-bool writeAllBytes(QFileDevice &file, const QByteArray &bytes)
-{
-    return file.write(bytes) == bytes.size();
 }
 
 } // namespace
@@ -170,18 +165,8 @@ bool writeSettingsFile(const QString &path, const QString &metric, const QString
                                                  {SfMinSection, SfMinKey, sfMin},
                                                  {SfMaxSection, SfMaxKey, sfMax}});
 
-    // Unbuffered, so that a full disk fails the write itself; the flush and
-    // the commit (which syncs before it renames) are checked all the same.
     // On any failure the temporary file is dropped and the old file stays.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return false;
-    const bool written = writer ? writer(file, text) : writeAllBytes(file, text);
-    if (!written || !file.flush() || file.error() != QFileDevice::NoError) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return !writeWholeFile(path, text, writer);
 }
 
 QString settingsNumberText(QChar decimal, long double value)

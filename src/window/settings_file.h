@@ -4,14 +4,14 @@
 // (window/ini_text.h). Plain functions of paths and texts; the window decides
 // what the texts mean.
 
+#include "output/whole_file.h"
+
 #include <QByteArray>
 #include <QChar>
 #include <QString>
 
 #include <functional>
 #include <optional>
-
-class QFileDevice;
 
 namespace pc {
 
@@ -46,9 +46,8 @@ struct StoredSettings
 };
 StoredSettings readSettingsFile(const QString &path);
 
-// How the new contents go into the open temporary file: true when every
-// byte went. The default writes them; the tests put a failing one here.
-using SettingsBytesWriter = std::function<bool(QFileDevice &file, const QByteArray &bytes)>;
+// How the new contents go into the open temporary file (see writeWholeFile).
+using SettingsBytesWriter = WholeFileWriter;
 
 // Writes the three entries, creating the file (and its folder), its sections
 // and keys as needed and keeping every other line byte for byte. The file is

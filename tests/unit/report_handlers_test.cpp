@@ -92,7 +92,7 @@ TEST(ReportHandlers, AFileThatCannotBeWrittenIsNamedWithTheReason)
              QDir().mkdir(p);
              return p;
          },
-         "it is not a regular file"},
+         "it is a folder"},
         {"a FIFO",
          [](const QTemporaryDir &d) {
              const QString p = d.filePath(QStringLiteral("fifo.txt"));
