@@ -4,6 +4,7 @@
 // window's share of both is measured by pilecorr_gui_bench.
 
 #include "platform/scripted_platform.h"
+#include "chart_read_out.h"
 #include "synthetic_catalogue.h"
 #include "window/app.h"
 
@@ -33,19 +34,7 @@ struct ChartSetup
     }
 };
 
-// Two columns of the plot, far apart, where the read-out shows a value.
-std::vector<int> readOutColumns(pc::form::MainForm &f)
-{
-    std::vector<int> found;
-    const pc::PlotRect &plot = f.TeeCh_Wx.picture().plot;
-    for (int x = plot.left + (plot.right - plot.left) / 4; x < plot.right && found.size() < 2;
-         ++x) {
-        f.userMouse(f.TeeCh_Wx, x, 200);
-        if (!f.TC_ChartLbl.caption().isEmpty() && (found.empty() || x > found[0] + 100))
-            found.push_back(x);
-    }
-    return found;
-}
+using pc::bench::readOutColumns;
 
 void BM_ChartPageShow_5000(benchmark::State &state)
 {

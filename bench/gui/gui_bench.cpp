@@ -5,6 +5,7 @@
 
 #include "gui_session.h"
 #include "platform/scripted_platform.h"
+#include "chart_read_out.h"
 #include "synthetic_catalogue.h"
 #include "window/app.h"
 #include "windows.h"
@@ -115,19 +116,7 @@ BENCHMARK(BM_MomentKeyWithoutRepaint_5000)->Unit(benchmark::kMillisecond);
 // ---- The chart page on the 5,000-section catalogue: the click on its tab to
 // the painted page, and a mouse move over the plot to the painted read-out.
 
-// Two columns of the plot, far apart, where the read-out shows a value.
-std::vector<int> readOutColumns(pc::form::MainForm &f)
-{
-    std::vector<int> found;
-    const pc::PlotRect &plot = f.TeeCh_Wx.picture().plot;
-    for (int x = plot.left + (plot.right - plot.left) / 4; x < plot.right && found.size() < 2;
-         ++x) {
-        f.userMouse(f.TeeCh_Wx, x, 200);
-        if (!f.TC_ChartLbl.caption().isEmpty() && (found.empty() || x > found[0] + 100))
-            found.push_back(x);
-    }
-    return found;
-}
+using pc::bench::readOutColumns;
 
 struct ChartProgram : Program
 {
