@@ -101,8 +101,8 @@ TEST(PageSnapshot, SketchNameCaptionAndLabel)
         {"slashes", "UC 31/800/2", false, " UC 31/800/2 ", "UC 31-800-2", "data/UC 31-800-2.svg"},
         {"slash imperial", "UC 31/800", true, " UC 31/800 ", "UC 31-800", "data/UC 31-800-imp.svg"},
         // Outer blanks stay in the label but not in the caption or the file.
-        {"outer blanks", "  AZ 18 - old ", false, " AZ 18 - old ", "  AZ 18 - old ",
-         "data/AZ 18 - old.svg"},
+        {"outer blanks", "  QZ 18 - old ", false, " QZ 18 - old ", "  QZ 18 - old ",
+         "data/QZ 18 - old.svg"},
         {"no section", "", false, "  ", "", "data/.svg"},
     };
     for (const Case &c : cases) {
@@ -159,7 +159,7 @@ TEST(PageSnapshot, SvgDocuments)
         {"cut short", "<svg xmlns=\"http://www.w3.org/2000/svg\"><rect", false},
         {"unclosed root", "<svg>", false},
         {"empty", "", false},
-        {"text", "AZ 18 sketch", false},
+        {"text", "QZ 18 sketch", false},
         {"png bytes", "\x89PNG\r\n\x1a\n", false},
         {"similar name", "<svgx/>", false},
     };

@@ -22,7 +22,7 @@ ReportInput fullDesign()
     ReportInput in;
     in.metric = true;
     in.decimal = QLatin1Char('.');
-    in.sectionLabel = QStringLiteral(" AZ 18 ");
+    in.sectionLabel = QStringLiteral(" QZ 18 ");
     in.welIni = 1800;
     in.aIni = 150.04;
     in.welRed = 1700.4;
@@ -106,7 +106,7 @@ std::vector<int> join(std::vector<int> a, const std::vector<int> &b)
 TEST(Report, AFullMetricDesign)
 {
     const QStringList expected = {
-        QStringLiteral(" Section : |     AZ 18|"),
+        QStringLiteral(" Section : |     QZ 18|"),
         QStringLiteral(" Section modulus Wel,ini  : |    1800|cm³/m"),
         QStringLiteral(" Steel area A_ini : |   150.0|cm²/m"),
         QStringLiteral(" Reduced section modulus Wel,red  : |    1700|cm³/m"),
@@ -387,7 +387,7 @@ TEST(Report, TheTextFile)
         "_________________________________________________________________________\r\n"
         "\r\n"
         "\r\n"
-        " Section :                                 AZ 18 \r\n"
+        " Section :                                 QZ 18 \r\n"
         "\r\n"
         " Section modulus Wel,ini  :                 1800 cm\xb3/m\r\n"
         "\r\n"
@@ -481,7 +481,7 @@ TEST(Report, ThePrintedPageAt300Dpi)
         {"date and time", QStringLiteral("2013-09-30 , 12:00:00"), 227, 3415, 10, false},
         {"title centred", QStringLiteral("PILECORR"), 1144, 299, 12, true},
         {"first label", QStringLiteral(" Section : "), 207, 421, 9, false},
-        {"short value right-aligned", QStringLiteral("     AZ 18"), 805, 421, 9, false},
+        {"short value right-aligned", QStringLiteral("     QZ 18"), 805, 421, 9, false},
         {"unit column", QStringLiteral("cm³/m"), 931, 482, 9, false},
         {"long value from the column minus eight w", pc::ReportNoReducedSectionText, 757,
          421 + 61 * 9, 9, false},

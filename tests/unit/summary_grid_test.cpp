@@ -144,7 +144,7 @@ int sevenPerCharacter(const QString &text)
 
 TEST(SummaryGrid, LayoutAtTwoScreenScales)
 {
-    const std::vector<QString> names = {QStringLiteral("AZ 12"), QStringLiteral("AZ 26-700**")};
+    const std::vector<QString> names = {QStringLiteral("QZ 12"), QStringLiteral("QZ 26-700**")};
     const std::vector<QString> headers = {QStringLiteral(" S 240 GP "), QStringLiteral(" B ")};
 
     // 96 pixels per inch: rows max(19, 9 + 10); header 19 + 5; the longer
