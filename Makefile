@@ -4,7 +4,7 @@ BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: all deps configure build run test bench release screenshots clean
+.PHONY: all deps configure build run test bench release screenshots format check-format clean
 
 all: build
 
@@ -48,6 +48,14 @@ screenshots: build
 	cd $(BUILD_DIR)/sample && QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR=$(SCREENSHOT_SCALE) \
 	  xvfb-run -a -s "-screen 0 1600x1200x24" ../app/pilecorr --script $(CURDIR)/docs/screenshots.script \
 	  --settings $(abspath $(BUILD_DIR))/screenshots.ini --screenshots $(abspath $(SCREENSHOT_DIR))
+
+# The layout of the C++ sources: `make format` rewrites them with the
+# project's .clang-format, `make check-format` fails on a difference (CI).
+format: deps
+	./scripts/check-format --fix
+
+check-format: deps
+	./scripts/check-format
 
 clean:
 	rm -rf $(BUILD_DIR) $(BUILD_DIR)-release

@@ -1,6 +1,5 @@
 #include "catalogue/section_list.h"
 
-#include "output/section_sketch.h"
 #include "units/format.h"
 #include "units/rounding.h"
 #include "units/unit_factors.h"
@@ -33,6 +32,15 @@ QString sectionRowText(const Catalogue &cat, int s, bool metric, QChar decimal)
     if (metric)
         return row + format(decimal, "%-10.0f", {wel});
     return row + format(decimal, "%-10.1f", {wel / CM3M_PER_IN3FT});
+}
+
+QString sectionLabel(const QString &sectionName)
+{
+    QString label = sectionName;
+    label.replace(QStringLiteral("**"), QStringLiteral(" - on request"));
+    label = cut18(label);
+    label.replace(QChar('*'), QStringLiteral(" - old"));
+    return cut18(label);
 }
 
 QString trimmedSectionLabel(const QString &name)

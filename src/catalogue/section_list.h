@@ -40,9 +40,12 @@ inline const QString MaxRollingLengthPrefix = QStringLiteral(" Max rolling lengt
 // "%-10.1f" in in3/ft.
 QString sectionRowText(const Catalogue &cat, int s, bool metric, QChar decimal);
 
-// The section label (sectionLabel() of output/section_sketch.h: "**" spelt
-// " - on request", a remaining "*" spelt " - old", each step kept to 18
-// characters), also without outer blanks, as the section click shows it.
+// The label a section is shown under (on the page, in the report, the chart
+// and the sketch files): every "**" becomes " - on request", then every
+// remaining "*" becomes " - old"; each step keeps at most 18 characters.
+QString sectionLabel(const QString &sectionName);
+
+// The section label without outer blanks, as the section click shows it.
 QString trimmedSectionLabel(const QString &name);
 
 enum class SectionMarkerColor { Unchanged, Blue, Red };

@@ -23,6 +23,17 @@ public:
     Control TForm1{QStringLiteral("TForm1"), Kind::Window};
     Control PageControl1{QStringLiteral("PageControl1"), Kind::PageControl};
     Control SB1{QStringLiteral("SB1"), Kind::StatusBar};
+    // The two panels of SB1. The range panel shows the admissible range of
+    // the field being edited and what keeps a computation from a result (no
+    // reduced section, a loss beyond the tables); the message panel shows the
+    // errors of the design input, the state of the loss and the notes of the
+    // lists.
+    static constexpr int RangePanel = 0;
+    static constexpr int MessagePanel = 1;
+    void setRangeStatus(const QString &text) { SB1.setPanel(RangePanel, text); }
+    void setMessageStatus(const QString &text) { SB1.setPanel(MessagePanel, text); }
+    QString rangeStatus() const { return SB1.panel(RangePanel); }
+    QString messageStatus() const { return SB1.panel(MessagePanel); }
     Control Edit1{QStringLiteral("Edit1"), Kind::Edit};
 
     Control TabSheetInput{QStringLiteral("TabSheetInput"), Kind::Page};

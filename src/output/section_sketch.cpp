@@ -13,14 +13,11 @@ namespace pc {
 
 namespace {
 
-constexpr int MaxLabelLength = 18;
 // The program's own inch, as everywhere else.
 constexpr double MmPerIn = static_cast<double>(MM_PER_IN);
 static_assert(MmPerIn == 25.399956, "the same double as the decimal value");
 constexpr double PixelWidth = 720;
 
-const QString OnRequestText = QStringLiteral(" - on request");
-const QString OldText = QStringLiteral(" - old");
 const QString NoGeometryText = QStringLiteral("No sketch: properties given as tables");
 
 QString num(const char *fmt, double v)
@@ -107,16 +104,6 @@ struct Svg
 };
 
 } // namespace
-
-QString sectionLabel(const QString &sectionName)
-{
-    QString label = sectionName;
-    label.replace(QStringLiteral("**"), OnRequestText);
-    label.truncate(MaxLabelLength);
-    label.replace(QChar('*'), OldText);
-    label.truncate(MaxLabelLength);
-    return label;
-}
 
 QString sketchFileName(const QString &label, bool imperial)
 {

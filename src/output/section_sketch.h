@@ -5,6 +5,7 @@
 // generated at build time from the same geometry as the catalogue values.
 
 #include "catalogue/section_geometry.h"
+#include "catalogue/section_list.h"
 
 #include <nlohmann/json.hpp>
 
@@ -13,11 +14,6 @@
 #include <vector>
 
 namespace pc {
-
-// The label a section is shown under: every "**" becomes " - on request",
-// then every remaining "*" becomes " - old"; each step keeps at most 18
-// characters.
-QString sectionLabel(const QString &sectionName);
 
 // Path of the sketch of a label relative to the working folder:
 // "data/" + label without outer blanks and with "/" as "-" + ".svg", or

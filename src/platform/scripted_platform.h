@@ -53,8 +53,6 @@ public:
     void setDecimalSeparator(QChar c) { decimal_ = c; }
     void setSystemDecimalSeparator(QChar c) { systemDecimal_ = c; }
     void setPixelsPerInch(int ppi) { ppi_ = ppi; }
-    void setOsMajorVersion(int v) { osMajor_ = v; }
-    void setNow(const QDateTime &t) { now_ = t; }
     void setPrinterDotsPerInch(int dpi) { printerDpi_ = dpi; }
 
     // The answer queue.

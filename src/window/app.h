@@ -16,6 +16,7 @@
 #include "form/table_window_form.h"
 #include "output/report.h"
 #include "platform/platform.h"
+#include "window/handler_trace.h"
 #include "window/run_state.h"
 
 #include <QChar>
@@ -78,6 +79,8 @@ public:
 
     RunState s;
     NumberFormat SystemFormat;
+    // The handlers each user action runs (window/handler_trace.h).
+    HandlerTrace trace;
 
     // The catalogue, present once LoadCatalogue has read it. cat() gives an
     // empty catalogue before that, so a handler never reads through nothing.
@@ -231,7 +234,6 @@ public:
     void CB_Protection_BackChange();
     void RG_A690Click();
     void TabSheetRatesShow();
-    void TabSheetRatesExit();
     void RG_Project_RatesClick();
     void MenuProjectRatesClick();
     void Edit_FrontChange();

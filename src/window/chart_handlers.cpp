@@ -83,14 +83,15 @@ template <typename Output> void withoutShadow(form::ChartControl &chart, Output 
 
 void App::TabSheetChartShow()
 {
-    f.SB1.setPanel(0, QString());
-    f.SB1.setPanel(1, QString());
+    f.setRangeStatus(QString());
+    f.setMessageStatus(QString());
     f.TC_ChartLbl.setCaption(QString());
     TC_ChartChange();
 }
 
 void App::TC_ChartChange()
 {
+    PILECORR_TRACED_HANDLER(trace);
     form::ChartControl &chart = f.TeeCh_Wx;
     chart.undoZoom();
     const int section = selectedSection();

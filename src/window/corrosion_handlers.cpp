@@ -33,7 +33,7 @@ FontSpec mainWindowFont(const Platform &p)
 void detailChange(App &a, App::Face face)
 {
     const FaceControls c = faceControls(a, face);
-    a.f.SB1.setPanel(0, QString());
+    a.f.setRangeStatus(QString());
     const QString text = c.detail.text();
     c.detailGroup.setHint(text);
     c.longText.setCaption(longDetailText(text));
@@ -100,7 +100,7 @@ QString lossStatus(const App &a)
 void showLossStatusOnRatesPage(App &a)
 {
     if (a.f.PageControl1.activePageIndex() == form::MainForm::PageRates)
-        a.f.SB1.setPanel(1, lossStatus(a));
+        a.f.setMessageStatus(lossStatus(a));
 }
 
 void App::FillExposureDetails(Face face)
@@ -117,11 +117,13 @@ void App::FillExposureDetails(Face face)
 
 void App::RG_FrontClick()
 {
+    PILECORR_TRACED_HANDLER(trace);
     exposureClick(*this, Face::Front);
 }
 
 void App::RG_BackClick()
 {
+    PILECORR_TRACED_HANDLER(trace);
     exposureClick(*this, Face::Back);
 }
 
@@ -164,6 +166,7 @@ void App::CB_EC3NADChange()
 
 void App::MenuEC3RatesClick()
 {
+    PILECORR_TRACED_HANDLER(trace);
     if (f.MenuEC3Rates.checked())
         return;
     f.MenuEC3Rates.setChecked(true);

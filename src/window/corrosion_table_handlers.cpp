@@ -23,6 +23,7 @@ constexpr int GridLineWidth = 1;
 
 void App::BuildCorrosionTable()
 {
+    PILECORR_TRACED_HANDLER(trace);
     const CorrosionTable t = corrosionTable(cat(), cat().CurrentAnnex, f.CB_EC3NAD.text(),
                                             s.UnitsMetric, p.decimalSeparator());
     form::Control &window = tableWindow.TForm2;

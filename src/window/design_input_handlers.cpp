@@ -31,7 +31,7 @@ double &storedAction(App &a, ActionField field)
 
 void actionEnter(App &a, ActionField field)
 {
-    a.f.SB1.setPanel(0, actionRangeText(a.cat(), field, a.s.UnitsMetric, a.p.decimalSeparator()));
+    a.f.setRangeStatus(actionRangeText(a.cat(), field, a.s.UnitsMetric, a.p.decimalSeparator()));
 }
 
 void actionChange(App &a, ActionField field, form::Control &edit)
@@ -42,19 +42,19 @@ void actionChange(App &a, ActionField field, form::Control &edit)
     bool tooLarge = false;
     switch (r.outcome) {
     case InputOutcome::NotANumber:
-        a.f.SB1.setPanel(1, wrongInputText(text));
+        a.f.setMessageStatus(wrongInputText(text));
         return;
     case InputOutcome::Zero:
         storedAction(a, field) = 0;
         break;
     case InputOutcome::Value:
-        a.f.SB1.setPanel(1, QString());
+        a.f.setMessageStatus(QString());
         storedAction(a, field) = r.value;
         break;
     case InputOutcome::TooLarge:
-        a.f.SB1.setPanel(1, QString());
+        a.f.setMessageStatus(QString());
         edit.setText(QString()); // stores 0 through this handler
-        a.f.SB1.setPanel(1, actionErrorText(field));
+        a.f.setMessageStatus(actionErrorText(field));
         a.p.beep();
         tooLarge = true;
         break;
@@ -63,7 +63,7 @@ void actionChange(App &a, ActionField field, form::Control &edit)
     actionEnter(a, field);
     // The refresh of Sfmin mode empties panel 1; the error must stay in view.
     if (tooLarge)
-        a.f.SB1.setPanel(1, actionErrorText(field));
+        a.f.setMessageStatus(actionErrorText(field));
 }
 
 void actionExit(App &a, ActionField field, form::Control &edit)
@@ -78,7 +78,7 @@ void actionExit(App &a, ActionField field, form::Control &edit)
                                          : storedAction(a, field) / actionFactor(field);
         edit.setText(formatFixed(decimal, shown, 8, metric ? 0 : 1));
     }
-    a.f.SB1.setPanel(1, QString());
+    a.f.setMessageStatus(QString());
 }
 
 long double bandValue(const QString &text, QChar decimal, long double whenEmpty)
@@ -93,7 +93,7 @@ void FilterNumericKey(App &a, form::Control &field, QChar &key)
     const KeyDecision d = filterNumericKey(key.unicode(), field.text(), a.p.decimalSeparator());
     if (d.accepted)
         return;
-    a.f.SB1.setPanel(1, d.rejection);
+    a.f.setMessageStatus(d.rejection);
     key = QChar();
     a.p.exclamationBeep();
 }
@@ -149,8 +149,8 @@ void App::Edit_DeflectionKeyPress(QChar &key)
 
 void App::Edit_SfminEnter()
 {
-    f.SB1.setPanel(0, SfminRangeText);
-    f.SB1.setPanel(1, QString());
+    f.setRangeStatus(SfminRangeText);
+    f.setMessageStatus(QString());
 }
 
 void App::Edit_SfminChange()
@@ -161,25 +161,25 @@ void App::Edit_SfminChange()
     QString report;
     switch (r.outcome) {
     case SfBoundOutcome::NotANumber:
-        f.SB1.setPanel(1, wrongInputText(text));
+        f.setMessageStatus(wrongInputText(text));
         return;
     case SfBoundOutcome::OutOfRange:
         s.SfMinRequired = r.value;
-        f.SB1.setPanel(1, QString());
+        f.setMessageStatus(QString());
         f.Edit_Sfmin.setText(QString());
         p.beep();
         report = SfminOutOfRangeText;
-        f.SB1.setPanel(1, report);
+        f.setMessageStatus(report);
         s.SfMinRequired = SfminWhenEmpty;
         break;
     case SfBoundOutcome::Valid:
         s.SfMinRequired = r.value;
-        f.SB1.setPanel(1, QString());
+        f.setMessageStatus(QString());
         if (sfmaxBelowBand(s.SfMinRequired, s.SfMaxRequired)) {
             f.Edit_SfMax.setText(sfmaxResetText(decimal, s.SfMinRequired));
             f.Edit_SfMax.setFontColor(form::clRed);
             report = SfmaxAutoResetText;
-            f.SB1.setPanel(1, report);
+            f.setMessageStatus(report);
         } else {
             f.Edit_SfMax.setFontColor(form::clBlack);
         }
@@ -191,13 +191,13 @@ void App::Edit_SfminChange()
     RG_SSPClick();
     // The search refresh empties panel 1; the report must stay in view.
     if (!report.isEmpty())
-        f.SB1.setPanel(1, report);
+        f.setMessageStatus(report);
 }
 
 void App::Edit_SfminExit()
 {
     f.Edit_Sfmin.setText(sfminExitText(f.Edit_Sfmin.text(), p.decimalSeparator()));
-    f.SB1.setPanel(1, QString());
+    f.setMessageStatus(QString());
 }
 
 void App::Edit_SfminKeyPress(QChar &key)
@@ -208,8 +208,8 @@ void App::Edit_SfminKeyPress(QChar &key)
 void App::Edit_SfMaxEnter()
 {
     f.Edit_SfMax.setFontColor(form::clBlack);
-    f.SB1.setPanel(0, sfmaxRangeText(p.decimalSeparator(), s.SfMinRequired));
-    f.SB1.setPanel(1, QString());
+    f.setRangeStatus(sfmaxRangeText(p.decimalSeparator(), s.SfMinRequired));
+    f.setMessageStatus(QString());
 }
 
 void App::Edit_SfMaxChange()
@@ -221,30 +221,30 @@ void App::Edit_SfMaxChange()
     QString report1;
     switch (r.outcome) {
     case SfBoundOutcome::NotANumber:
-        f.SB1.setPanel(1, wrongInputText(text));
+        f.setMessageStatus(wrongInputText(text));
         return;
     case SfBoundOutcome::AboveTwenty:
         s.SfMaxRequired = r.value;
-        f.SB1.setPanel(1, QString());
+        f.setMessageStatus(QString());
         f.Edit_SfMax.setText(sfmaxUpperText(decimal)); // stores 20 through this handler
         p.beep();
         f.Edit_SfMax.setFontColor(form::clRed);
         report0 = sfmaxRangeText(decimal, s.SfMinRequired);
         report1 = SfmaxAutoResetText;
-        f.SB1.setPanel(0, report0);
-        f.SB1.setPanel(1, report1);
+        f.setRangeStatus(report0);
+        f.setMessageStatus(report1);
         break;
     case SfBoundOutcome::BelowBand:
         s.SfMaxRequired = r.value;
-        f.SB1.setPanel(1, QString());
+        f.setMessageStatus(QString());
         report1 = SfmaxCompleteText;
-        f.SB1.setPanel(1, report1);
+        f.setMessageStatus(report1);
         p.beep();
         f.Edit_SfMax.setFontColor(form::clRed);
         break;
     case SfBoundOutcome::Valid:
         s.SfMaxRequired = r.value;
-        f.SB1.setPanel(1, QString());
+        f.setMessageStatus(QString());
         f.Edit_SfMax.setFontColor(form::clBlack);
         break;
     default: // empty
@@ -254,9 +254,9 @@ void App::Edit_SfMaxChange()
     RG_SSPClick();
     // The search refresh rewrites the status bar; the report must stay in view.
     if (!report0.isEmpty())
-        f.SB1.setPanel(0, report0);
+        f.setRangeStatus(report0);
     if (!report1.isEmpty())
-        f.SB1.setPanel(1, report1);
+        f.setMessageStatus(report1);
 }
 
 void App::Edit_SfMaxExit()
@@ -264,10 +264,10 @@ void App::Edit_SfMaxExit()
     const SfmaxExit e = sfmaxExit(f.Edit_SfMax.text(), p.decimalSeparator(), s.SfMinRequired);
     f.Edit_SfMax.setText(e.text);
     if (e.valid) {
-        f.SB1.setPanel(1, QString());
+        f.setMessageStatus(QString());
         return;
     }
-    f.SB1.setPanel(1, SfmaxResetOnExitText);
+    f.setMessageStatus(SfmaxResetOnExitText);
     p.beep();
     f.Edit_SfMax.setFontColor(form::clRed);
 }
@@ -316,7 +316,7 @@ void App::TabSheetInputShow()
 {
     f.MenuSelectSection.setEnabled(true);
     f.MenuSelectSfmin.setEnabled(true);
-    f.SB1.setPanel(1, QString());
+    f.setMessageStatus(QString());
 }
 
 void wireDesignInput(App &a)

@@ -43,6 +43,7 @@ void enterZone(form::Control &group, ReductionState state)
 
 void App::ApplyReductionFactor()
 {
+    PILECORR_TRACED_HANDLER(trace);
     form::Control &group = f.RG_A690;
     const ReductionDecision d =
         reductionDecision(s.CurrentGradeText, !tableRatesSelected(*this), f.RG_Front.itemIndex(),

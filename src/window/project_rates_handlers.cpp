@@ -27,7 +27,7 @@ App::Face faceOfEdit(const App &a, const form::Control &edit)
 
 void showProjectLimit(App &a)
 {
-    a.f.SB1.setPanel(0, projectEnterText(projectMode(a), a.s.UnitsMetric, projectLimits(a.cat()),
+    a.f.setRangeStatus(projectEnterText(projectMode(a), a.s.UnitsMetric, projectLimits(a.cat()),
                                          a.p.decimalSeparator()));
 }
 
@@ -73,7 +73,7 @@ void App::CheckProjectValue(form::Control &edit)
 {
     if (tableRatesSelected(*this))
         return;
-    f.SB1.setPanel(0, QString());
+    f.setRangeStatus(QString());
     const ProjectMode mode = projectMode(*this);
     const bool metric = s.UnitsMetric;
     const QChar decimal = p.decimalSeparator();
@@ -86,12 +86,12 @@ void App::CheckProjectValue(form::Control &edit)
         // Blanking the edit is a change too: the face reads " N/A " until a
         // valid value is typed; the losses in force stay.
         edit.setText(QStringLiteral(" "));
-        f.SB1.setPanel(0, projectRejectionText(mode, metric, limits, decimal));
+        f.setRangeStatus(projectRejectionText(mode, metric, limits, decimal));
         p.beep();
         return;
     case ProjectCheck::NotANumber:
         faceControls(*this, faceOfEdit(*this, edit)).summaryValue.setCaption(ProjectNotANumberText);
-        f.SB1.setPanel(1, lossStatus(*this));
+        f.setMessageStatus(lossStatus(*this));
         return;
     }
 }
@@ -110,6 +110,7 @@ void App::TidyProjectValue(form::Control &edit)
 
 void App::ComputeProjectLoss()
 {
+    PILECORR_TRACED_HANDLER(trace);
     const ProjectMode mode = projectMode(*this);
     const QChar decimal = p.decimalSeparator();
     double loss[2] = {0, 0};
@@ -179,13 +180,8 @@ void App::Edit_Back_DescrChange()
 
 void App::TabSheetRatesShow()
 {
-    f.SB1.setPanel(0, QString());
-    f.SB1.setPanel(1, lossStatus(*this));
-}
-
-void App::TabSheetRatesExit()
-{
-    // Leaving the page changes nothing.
+    f.setRangeStatus(QString());
+    f.setMessageStatus(lossStatus(*this));
 }
 
 } // namespace pc

@@ -50,12 +50,12 @@ void App::StGr_RedPropMouseMove(int x, int y)
     const int row = gridCellAt(grid.rowHeights(), PropertyGridLineWidth, y);
     if (col >= 0 && row >= 0 && row < static_cast<int>(PropertyGridRowHints.size()))
         grid.setHint(PropertyGridHintHead + PropertyGridRowHints[static_cast<size_t>(row)]);
-    f.SB1.setPanel(1, hintLongPart(grid.hint()));
+    f.setMessageStatus(hintLongPart(grid.hint()));
 }
 
 void App::GB_Red_PropertiesMouseMove(int, int)
 {
-    f.SB1.setPanel(1, QString());
+    f.setMessageStatus(QString());
 }
 
 void wirePropertyGrid(App &a)

@@ -4,7 +4,6 @@
 
 #include "catalogue/section_list.h"
 #include "engine/reduced_properties.h"
-#include "output/section_sketch.h"
 #include "window/app.h"
 #include "window/property_grid.h"
 
@@ -12,6 +11,7 @@ namespace pc {
 
 void App::ComputeReducedProperties(int section)
 {
+    PILECORR_TRACED_HANDLER(trace);
     const bool metric = s.UnitsMetric;
     const QChar decimal = p.decimalSeparator();
     const bool sfminMode = f.MenuSelectSfmin.checked();
@@ -62,7 +62,7 @@ void App::ComputeReducedProperties(int section)
             grid.setCell(grid.colCount() - 2, row, NotAvailableCellText);
         }
         if (r.lossBeyondTables)
-            f.SB1.setPanel(0, lossBeyondTablesText(r.lossMax, metric));
+            f.setRangeStatus(lossBeyondTablesText(r.lossMax, metric));
         p.beep();
         break;
     case ReducedStatus::NoLoss:
@@ -78,7 +78,7 @@ void App::ComputeReducedProperties(int section)
         s.WelRed = s.ARed = s.IRed = 0;
         for (int row = 1; row < grid.rowCount(); ++row)
             grid.setCell(2, row, NotAvailableCellText);
-        f.SB1.setPanel(0, NoReducedSectionText);
+        f.setRangeStatus(NoReducedSectionText);
         p.beep();
         break;
     case ReducedStatus::Interpolated:

@@ -8,6 +8,7 @@ namespace pc {
 
 void App::ComputeSafetyFactors()
 {
+    PILECORR_TRACED_HANDLER(trace);
     const QChar decimal = p.decimalSeparator();
     SafetyFactorInput in;
     in.moment = s.DesignMoment;
@@ -35,12 +36,14 @@ void App::ComputeSafetyFactors()
 
 void App::ShowBendingMomentCapacity()
 {
+    PILECORR_TRACED_HANDLER(trace);
     f.Lbl_BMC_Value.setCaption(bendingMomentCapacityText(
         p.decimalSeparator(), s.UnitsMetric, bendingMomentCapacity(s.WelIni, s.CurrentFy)));
 }
 
 void App::RecomputeAfterInput()
 {
+    PILECORR_TRACED_HANDLER(trace);
     if (f.MenuSelectSfmin.checked())
         RG_SSPClick();
     ComputeSafetyFactors();

@@ -18,6 +18,7 @@
 #include "units/format.h"
 #include "units/rounding.h"
 
+#include <optional>
 #include <utility>
 
 namespace pc {
@@ -103,6 +104,7 @@ void setSearchWritesEveryCandidate(bool on)
 
 void App::FillSectionList(int first, int last)
 {
+    PILECORR_TRACED_HANDLER(trace);
     const NestingScope nesting(sectionListNesting_, sectionListChainCut_);
     if (nesting.chainCut())
         return;
@@ -131,6 +133,11 @@ void App::FillSectionList(int first, int last)
     // candidates alone would have left behind is carried over: their beeps,
     // and the status text of a candidate without a reduced section.
     const bool search = sfminMode(*this);
+    // Evaluating every candidate of the family is the costly part of a
+    // search; the trace counts it apart from the rest of the refill.
+    std::optional<HandlerScope> searchScope;
+    if (search)
+        searchScope.emplace(trace, "SectionSearch");
     SearchDesign design;
     design.moment = s.DesignMoment;
     design.load = s.DesignLoad;
@@ -182,9 +189,10 @@ void App::FillSectionList(int first, int last)
         for (int i = 0; i < earlierBeeps; ++i)
             p.beep();
         if (earlierLackedReduced && !lastLackedReduced)
-            f.SB1.setPanel(0, NoReducedSectionText);
+            f.setRangeStatus(NoReducedSectionText);
         runSearchTestOnControls(*this, lastCandidate);
     }
+    searchScope.reset();
     f.LB_SSP.setItems(rows);
 
     if (count > 0) {
@@ -218,7 +226,7 @@ void App::FillSectionList(int first, int last)
         ComputeSafetyFactors();
         for (const QString &line : NoMatchLines)
             f.LB_SSP.addItem(line);
-        f.SB1.setPanel(0, QString());
+        f.setRangeStatus(QString());
         f.LB_SSP.setItemIndex(-1);
         ComputeReducedProperties(-1);
         if (f.TabSheetChart.tabVisible())
@@ -249,6 +257,7 @@ void App::FillSectionList(int first, int last)
 
 void App::RefreshGradeList(bool force)
 {
+    PILECORR_TRACED_HANDLER(trace);
     Catalogue &c = cat();
     if (!gradeDataLoaded || c.GradeCount() == 0)
         return;
@@ -260,7 +269,7 @@ void App::RefreshGradeList(bool force)
 
     const bool showAll = f.ChB_SteelGradesAll.checked();
     const double oldFy = s.CurrentFy;
-    f.SB1.setPanel(1, QString());
+    f.setMessageStatus(QString());
 
     // The reference section: the selected one, or the family's first.
     int k = f.LB_SSP.itemIndex();
@@ -302,7 +311,7 @@ void App::RefreshGradeList(bool force)
     const int grade = item < static_cast<int>(c.GradeListMap.size()) ? c.GradeListMap[item] : -1;
     const QString note = availabilityNote(c, section, grade);
     if (!note.isEmpty())
-        f.SB1.setPanel(1, note);
+        f.setMessageStatus(note);
 
     const double newFy = workingFyOfItem(c, c.GradeListMap, list.count, item, metric);
     if (fyChanged(oldFy, newFy)) {
@@ -315,7 +324,7 @@ void App::RefreshGradeList(bool force)
     ShowBendingMomentCapacity();
 
     if (s.GradeListCount < c.GradeCount())
-        f.SB1.setPanel(1, gradesHiddenNote(f.SB1.panel(1)));
+        f.setMessageStatus(gradesHiddenNote(f.messageStatus()));
 
     f.GB_SteelGrades.setCaption(gradeListCaption(list.available, metric));
 }
@@ -337,6 +346,7 @@ void App::LoadSectionMaxLength(int section)
 
 void App::RG_SSPClick()
 {
+    PILECORR_TRACED_HANDLER(trace);
     f.RG_SSP.setHint(QString());
     if (f.RG_SSP.itemIndex() == 0)
         f.RG_SSP.setHint(AllFamiliesHint);
@@ -347,7 +357,7 @@ void App::RG_SSPClick()
 
 void App::CB_SteelGradesChange()
 {
-    f.SB1.setPanel(0, QString());
+    f.setRangeStatus(QString());
     s.CurrentFy = workingFyOfItem(cat(), cat().GradeListMap, s.GradeListCount,
                                   f.CB_SteelGrades.itemIndex(), s.UnitsMetric);
     const auto [first, last] = currentFamilyRange(*this);
@@ -358,8 +368,8 @@ void App::CB_SteelGradesChange()
 
 void App::CB_SteelGradesEnter()
 {
-    f.SB1.setPanel(0, QString());
-    f.SB1.setPanel(1, QString());
+    f.setRangeStatus(QString());
+    f.setMessageStatus(QString());
     if (f.CB_SteelGrades.fontColor() != form::clWindowText)
         f.CB_SteelGrades.setFontColor(form::clWindowText);
 }
@@ -371,6 +381,7 @@ void App::ChB_SteelGradesAllClick()
 
 void App::LB_SSPClick()
 {
+    PILECORR_TRACED_HANDLER(trace);
     const int section = selectedSection();
     if (section < 0)
         return;
@@ -380,8 +391,8 @@ void App::LB_SSPClick()
         const MaxLengthTexts t = maxLengthTexts(
             SystemFormat.decimalSeparator, s.UnitsMetric, s.MaxSSPLength, s.MaxSSPLengthImp,
             s.UnitsMetric ? QStringLiteral("m") : QStringLiteral("ft"));
-        f.SB1.setPanel(0, t.panel0);
-        f.SB1.setPanel(1, t.panel1);
+        f.setRangeStatus(t.panel0);
+        f.setMessageStatus(t.panel1);
     }
 
     RefreshGradeList(false);

@@ -23,7 +23,7 @@ void recomputeLosses(App &a)
 void protectionChange(App &a, App::Face face)
 {
     const FaceControls c = faceControls(a, face);
-    a.f.SB1.setPanel(0, QStringLiteral(" "));
+    a.f.setRangeStatus(QStringLiteral(" "));
     c.protectionYears = static_cast<int16_t>(yearsOfItem(c.protection.text()));
     recomputeLosses(a);
 }
@@ -32,7 +32,8 @@ void protectionChange(App &a, App::Face face)
 
 void App::CB_ServiceLifeChange()
 {
-    f.SB1.setPanel(0, QStringLiteral(" "));
+    PILECORR_TRACED_HANDLER(trace);
+    f.setRangeStatus(QStringLiteral(" "));
     s.CurrentServiceLife = static_cast<int16_t>(yearsOfItem(f.CB_ServiceLife.text()));
 
     // The protection lists offer no more years than the service life; each
@@ -67,6 +68,7 @@ void App::CB_Protection_BackChange()
 
 void App::ComputeTableLoss()
 {
+    PILECORR_TRACED_HANDLER(trace);
     double loss[2] = {0, 0};
     for (Face face : {Face::Front, Face::Back}) {
         const FaceControls c = faceControls(*this, face);

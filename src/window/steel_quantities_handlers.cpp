@@ -42,19 +42,19 @@ void lengthChange(App &a, const LengthFieldRefs &r)
         evaluateLengthChange(text, a.p.decimalSeparator(), a.s.UnitsMetric, r.limits);
     switch (c.outcome) {
     case InputOutcome::NotANumber:
-        a.f.SB1.setPanel(1, wrongInputText(text));
+        a.f.setMessageStatus(wrongInputText(text));
         return;
     case InputOutcome::Zero:
         r.value = 0;
         break;
     case InputOutcome::Value:
-        a.f.SB1.setPanel(1, QString());
+        a.f.setMessageStatus(QString());
         r.value = c.value;
         break;
     case InputOutcome::TooLarge:
-        a.f.SB1.setPanel(1, QString());
+        a.f.setMessageStatus(QString());
         r.edit.setText(QString()); // stores 0 through this handler
-        a.f.SB1.setPanel(1, lengthErrorText(r.field));
+        a.f.setMessageStatus(lengthErrorText(r.field));
         a.p.beep();
         break;
     }
@@ -65,8 +65,7 @@ void lengthChange(App &a, const LengthFieldRefs &r)
 
 void lengthEnter(App &a, const LengthFieldRefs &r)
 {
-    a.f.SB1.setPanel(0,
-                     lengthRangeText(r.field, a.p.decimalSeparator(), a.s.UnitsMetric, r.limits));
+    a.f.setRangeStatus(lengthRangeText(r.field, a.p.decimalSeparator(), a.s.UnitsMetric, r.limits));
 }
 
 void lengthExit(App &a, const LengthFieldRefs &r)
@@ -81,13 +80,14 @@ void lengthExit(App &a, const LengthFieldRefs &r)
         const int decimals = r.field == LengthField::Pile && metric ? 2 : 1;
         r.edit.setText(formatFixed(decimal, shown, 8, decimals));
     }
-    a.f.SB1.setPanel(1, QString());
+    a.f.setMessageStatus(QString());
 }
 
 } // namespace
 
 void App::UpdateSteelQuantities()
 {
+    PILECORR_TRACED_HANDLER(trace);
     SteelQuantityTexts texts;
     if (f.LB_SSP.itemIndex() < 0) {
         s.SspPairCount = 0;

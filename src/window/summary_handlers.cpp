@@ -125,6 +125,7 @@ void setSummaryWritesEveryRow(bool on)
 
 void App::SetUpSummaryGrid()
 {
+    PILECORR_TRACED_HANDLER(trace);
     const FamilyRows range = currentFamily(*this);
     if (range.family < 0)
         return;
@@ -163,6 +164,7 @@ void App::SetUpSummaryGrid()
 
 void App::FillSummaryGrid()
 {
+    PILECORR_TRACED_HANDLER(trace);
     const FamilyRows range = currentFamily(*this);
     if (range.family < 0)
         return;
@@ -207,7 +209,7 @@ void App::FillSummaryGrid()
         const bool lastLacksReduced =
             scan.modulusArea(range.last).status == ReducedStatus::NoReducedSection;
         if (earlierLackedReduced && !lastLacksReduced)
-            f.SB1.setPanel(0, NoReducedSectionText);
+            f.setRangeStatus(NoReducedSectionText);
         ComputeReducedProperties(range.last);
         if (!rows.write(range.last - range.first + 1, loadedSection(*this)))
             s.SfIni = s.SfRed = 0;
@@ -269,8 +271,8 @@ void App::TabSheetSFTableShow()
         f.RB_SummarySfIni.setChecked(true); // runs its click when it was not checked
     }
     f.setFocus(&f.SFList);
-    f.SB1.setPanel(1, QString());
-    f.SB1.setPanel(0, lossStatus(*this));
+    f.setMessageStatus(QString());
+    f.setRangeStatus(lossStatus(*this));
     ShowSummaryCaption();
 }
 

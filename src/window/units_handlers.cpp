@@ -153,9 +153,9 @@ void recomputeInNewUnits(App &a, int rememberedItem)
         a.LB_SSPClick();
     }
 
-    f.SB1.setPanel(1, UnitsChangedText);
+    f.setMessageStatus(UnitsChangedText);
     if (f.PageControl1.activePageIndex() == form::MainForm::PageRates)
-        f.SB1.setPanel(0, QString());
+        f.setRangeStatus(QString());
 
     const UnitLabels &labels = unitLabels(a.s.UnitsMetric);
     a.s.UnitLoss = labels.loss;
@@ -203,11 +203,13 @@ void switchUnits(App &a, bool metric)
 
 void App::ShowMetricUnitLabels()
 {
+    PILECORR_TRACED_HANDLER(trace);
     showUnitCaptions(*this, true);
 }
 
 void App::ShowImperialUnitLabels()
 {
+    PILECORR_TRACED_HANDLER(trace);
     showUnitCaptions(*this, false);
 }
 

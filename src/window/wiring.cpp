@@ -2,7 +2,46 @@
 
 #include "window/app.h"
 
+#include <utility>
+
 namespace pc {
+
+namespace {
+
+// Every bound event of the window's controls opens a traced scope named as
+// the window names its handler (control name + event: "Edit_MomentChange").
+template <typename... Args>
+void traced(HandlerTrace &trace, std::function<void(Args...)> &event, const QString &control,
+            const char *what)
+{
+    if (!event)
+        return;
+    const char *name = trace.keep((control + QLatin1String(what)).toStdString());
+    event = [&trace, name, handler = std::move(event)](Args... args) {
+        const HandlerScope scope(trace, name);
+        handler(std::forward<Args>(args)...);
+    };
+}
+
+void traceBoundEvents(HandlerTrace &trace, form::Form &form)
+{
+    for (form::Control *c : form.controls()) {
+        traced(trace, c->onChange, c->name(), "Change");
+        traced(trace, c->onClick, c->name(), "Click");
+        traced(trace, c->onEnter, c->name(), "Enter");
+        traced(trace, c->onExit, c->name(), "Exit");
+        traced(trace, c->onDropDown, c->name(), "DropDown");
+        traced(trace, c->onShow, c->name(), "Show");
+        traced(trace, c->onKeyPress, c->name(), "KeyPress");
+        traced(trace, c->onMouseMove, c->name(), "MouseMove");
+        traced(trace, c->onMouseEnter, c->name(), "MouseEnter");
+        traced(trace, c->onMouseLeave, c->name(), "MouseLeave");
+        traced(trace, c->onTimer, c->name(), "Timer");
+        traced(trace, c->onDeactivate, c->name(), "Deactivate");
+    }
+}
+
+} // namespace
 
 void wireShell(App &a)
 {
@@ -27,6 +66,12 @@ void App::wireEvents()
     wireChart(*this);
     // Subsystems add their wire functions here, one line each (declared in
     // window/wiring.h), e.g. wireSectionList(*this).
+
+    for (form::Form *form : {static_cast<form::Form *>(&f), static_cast<form::Form *>(&tableWindow),
+                             static_cast<form::Form *>(&splash), static_cast<form::Form *>(&about)})
+        traceBoundEvents(trace, *form);
+    if (HandlerTrace::askedByEnvironment())
+        trace.setSink(HandlerTrace::standardErrorSink());
 
     // Last: the menu entries that no wire function gave a handler (their
     // function is not built yet) stay disabled whatever the page rules set.

@@ -1,5 +1,4 @@
 #include "catalogue/section_list.h"
-#include "output/section_sketch.h"
 
 #include "test_catalogue.h"
 
