@@ -62,8 +62,8 @@ struct SearchSetup
         f.userClick(f.MenuSelectSfmin); // band 1.50 .. 10.00 from the fields
         f.userEnter(f.Edit_Moment);
         // The front loss is reduced and the total lies inside the tables.
-        ready = f.RG_A690.enabled() && app->s.LossFrontReduced < app->s.LossFront &&
-                app->s.LossTotal > 0 && app->s.LossTotal < app->cat().LossStep.back();
+        ready = f.RG_A690.enabled() && app->s.losses.frontReduced < app->s.losses.front &&
+                app->s.losses.total > 0 && app->s.losses.total < app->cat().LossStep.back();
     }
 };
 
@@ -83,7 +83,7 @@ void BM_MomentKeystrokeSfminSearch(benchmark::State &state)
     }
     state.counters["listed"] = f.LB_SSP.itemCount();
     state.counters["sections"] = setup.app->cat().SectionCount();
-    state.counters["lossTotal"] = setup.app->s.LossTotal;
+    state.counters["lossTotal"] = setup.app->s.losses.total;
 }
 BENCHMARK(BM_MomentKeystrokeSfminSearch)->Unit(benchmark::kMillisecond);
 
@@ -95,7 +95,7 @@ void BM_BareSfRedLoop(benchmark::State &state)
         return;
     }
     const pc::Catalogue &cat = setup.app->cat();
-    const double loss = setup.app->s.LossTotal;
+    const double loss = setup.app->s.losses.total;
     const double fy = setup.app->s.CurrentFy;
     const int first = cat.FamilyRange[0][0];
     const int last = cat.FamilyRange[0][1];

@@ -139,11 +139,11 @@ void BM_FamilyEvaluation(benchmark::State &state)
     const int first = c.FamilyRange[0][0];
     const int last = c.FamilyRange[0][1];
     pc::SearchDesign d;
-    d.moment = Moment;
+    d.actions.moment = Moment;
     d.fy = 355;
     d.lossTotal = Loss;
-    d.sfMinRequired = 1.5L;
-    d.sfMaxRequired = 10;
+    d.band.sfMin = 1.5L;
+    d.band.sfMax = 10;
     int passed = 0;
     for (auto _ : state) {
         const pc::SearchEvaluator evaluator(c, d);
@@ -169,7 +169,7 @@ struct Started
         const pc::Catalogue c = catalogue();
         app->catalogueLoader = [c](pc::Platform &) { return std::optional<pc::Catalogue>(c); };
         app->start();
-        app->s.LossFront = Loss;
+        app->s.losses.front = Loss;
         app->ApplyReductionFactor();
     }
 };
@@ -187,7 +187,7 @@ void BM_SummaryFill(benchmark::State &state)
     f.userClick(f.RB_SummarySfRed);
     bool other = false;
     for (auto _ : state) {
-        a.s.DesignMoment = other ? MomentOther : Moment;
+        a.s.actions.moment = other ? MomentOther : Moment;
         other = !other;
         a.FillSummaryGrid();
     }
@@ -212,7 +212,7 @@ void BM_MomentKeystrokeSfminAll(benchmark::State &state)
         typed = !typed;
     }
     state.counters["listed"] = f.LB_SSP.itemCount();
-    state.counters["loss"] = run.app->s.LossTotal;
+    state.counters["loss"] = run.app->s.losses.total;
 }
 BENCHMARK(BM_MomentKeystrokeSfminAll)->Unit(benchmark::kMicrosecond);
 

@@ -72,7 +72,7 @@ void keystrokes(benchmark::State &state, std::optional<pc::Catalogue> catalogue,
 {
     Program p(std::move(catalogue));
     auto &f = p.app->f;
-    p.app->s.LossFront = 2.37;
+    p.app->s.losses.front = 2.37;
     p.app->ApplyReductionFactor();
     f.userReplace(f.Edit_Moment, QStringLiteral("30"));
     f.userClick(f.MenuSelectSfmin);

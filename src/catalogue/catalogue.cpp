@@ -14,8 +14,6 @@ const std::array<QString, 4> Catalogue::AvailabilityText = {
 
 void Catalogue::deriveLoadedValues()
 {
-    GradeListMap.assign(GradeName.size(), 0);
-    CurrentAnnex = 0;
     MaxMomentImp = static_cast<double>(truncZero(MaxMoment * 10.0L / KNM_PER_KIPFT) / 10.0L);
     MaxLoadImp = static_cast<double>(truncZero(MaxLoad * 10.0L / KNPM_PER_KIPPFT) / 10.0L);
     MaxDeflectionImp =

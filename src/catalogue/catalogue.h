@@ -1,8 +1,8 @@
 #pragma once
 // The one in-memory store of everything read from the catalogue file. Filled
-// once at start-up, read-only afterwards except the two working fields
-// GradeListMap and CurrentAnnex. Indices are 0-based; 2-D tables are
-// [row][column] in file order.
+// once at start-up and read-only afterwards: what a run works with (the grade
+// list, the annex in use) lives in the run state. Indices are 0-based; 2-D
+// tables are [row][column] in file order.
 
 #include "catalogue/flat_table.h"
 
@@ -82,10 +82,6 @@ struct Catalogue
     static constexpr int AvailabilityTextCount = 4;
     static const std::array<QString, 4> AvailabilityText;
 
-    // Working fields.
-    std::vector<int8_t> GradeListMap;                // GradeCount entries
-    int16_t CurrentAnnex = 0;
-
     int FamilyCount() const { return static_cast<int>(FamilyName.size()); }
     int SectionCount() const { return static_cast<int>(SectionName.size()); }
     int LossStepCount() const { return static_cast<int>(LossStep.size()); }
@@ -94,8 +90,8 @@ struct Catalogue
     int ServiceLifeCount() const { return static_cast<int>(ServiceLife.size()); }
     int ProtectionCount() const { return static_cast<int>(ProtectionYears.size()); }
 
-    // Sets the constants' derived imperial limits, MaxWallLengthFt,
-    // GradeListMap (all 0) and CurrentAnnex (0), as loading does.
+    // Sets the constants' derived imperial limits and MaxWallLengthFt, as
+    // loading does.
     void deriveLoadedValues();
 };
 

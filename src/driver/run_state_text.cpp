@@ -36,42 +36,46 @@ std::string clipboardJson(const QString &description)
 
 const std::map<QString, Getter> &getters()
 {
-#define PC_STATE(field) {QStringLiteral(#field), [](const App &a, const ScriptedPlatform &) { return num(a.s.field); }}
+    // The driver's names of the run-state values ($DesignMoment, ...) and
+    // where each lives in the run state's records.
+#define PC_STATE_AT(name, field)                                                                   \
+    {QStringLiteral(#name), [](const App &a, const ScriptedPlatform &) { return num(a.s.field); }}
+#define PC_STATE(field) PC_STATE_AT(field, field)
 #define PC_TEXT(field) {QStringLiteral(#field), [](const App &a, const ScriptedPlatform &) { return jsonString(a.s.field); }}
     static const std::map<QString, Getter> table = {
-        PC_STATE(DesignMoment),
-        PC_STATE(DesignLoad),
-        PC_STATE(DesignDeflection),
-        PC_STATE(SfMinRequired),
-        PC_STATE(SfMaxRequired),
-        PC_STATE(SfIni),
-        PC_STATE(SfRed),
+        PC_STATE_AT(DesignMoment, actions.moment),
+        PC_STATE_AT(DesignLoad, actions.load),
+        PC_STATE_AT(DesignDeflection, actions.deflection),
+        PC_STATE_AT(SfMinRequired, band.sfMin),
+        PC_STATE_AT(SfMaxRequired, band.sfMax),
+        PC_STATE_AT(SfIni, factors.sfIni),
+        PC_STATE_AT(SfRed, factors.sfRed),
         PC_STATE(CurrentFy),
-        PC_STATE(WelIni),
-        PC_STATE(WelRed),
-        PC_STATE(IIni),
-        PC_STATE(IRed),
-        PC_STATE(AIni),
-        PC_STATE(ARed),
-        PC_STATE(TfIni),
-        PC_STATE(TfRed),
-        PC_STATE(TwIni),
-        PC_STATE(TwRed),
+        PC_STATE_AT(WelIni, initial.wel),
+        PC_STATE_AT(WelRed, reduced.wel),
+        PC_STATE_AT(IIni, initial.i),
+        PC_STATE_AT(IRed, reduced.i),
+        PC_STATE_AT(AIni, initial.a),
+        PC_STATE_AT(ARed, reduced.a),
+        PC_STATE_AT(TfIni, initial.tf),
+        PC_STATE_AT(TfRed, reduced.tf),
+        PC_STATE_AT(TwIni, initial.tw),
+        PC_STATE_AT(TwRed, reduced.tw),
         PC_STATE(CurrentWidth),
         PC_STATE(CurrentMass),
-        PC_STATE(LossFront),
-        PC_STATE(LossBack),
-        PC_STATE(LossFrontReduced),
-        PC_STATE(LossTotal),
-        PC_STATE(LossTotalMils),
+        PC_STATE_AT(LossFront, losses.front),
+        PC_STATE_AT(LossBack, losses.back),
+        PC_STATE_AT(LossFrontReduced, losses.frontReduced),
+        PC_STATE_AT(LossTotal, losses.total),
+        PC_STATE_AT(LossTotalMils, losses.totalMils),
         PC_STATE(CurrentServiceLife),
         PC_STATE(ProtectionFront),
         PC_STATE(ProtectionBack),
-        PC_STATE(WallLength),
-        PC_STATE(SspLength),
-        PC_STATE(SspPairCount),
-        PC_STATE(CoveredWallLength),
-        PC_STATE(SteelMassTotal),
+        PC_STATE_AT(WallLength, lengths.wall),
+        PC_STATE_AT(SspLength, lengths.pile),
+        PC_STATE_AT(SspPairCount, quantities.pairCount),
+        PC_STATE_AT(CoveredWallLength, quantities.coveredLength),
+        PC_STATE_AT(SteelMassTotal, quantities.massTotal),
         PC_STATE(MaxSSPLength),
         PC_STATE(MaxSSPLengthImp),
         PC_STATE(GradeListCount),
@@ -92,12 +96,11 @@ const std::map<QString, Getter> &getters()
         {QStringLiteral("GradeListMap"),
          [](const App &a, const ScriptedPlatform &) {
              std::vector<std::string> e;
-             for (auto v : a.cat().GradeListMap)
+             for (auto v : a.s.GradeListMap)
                  e.push_back(jsonInt(v));
              return jsonArray(e);
          }},
-        {QStringLiteral("CurrentAnnex"),
-         [](const App &a, const ScriptedPlatform &) { return jsonInt(a.cat().CurrentAnnex); }},
+        PC_STATE(CurrentAnnex),
         {QStringLiteral("Beeps"),
          [](const App &, const ScriptedPlatform &p) { return jsonInt(p.beeps()); }},
         {QStringLiteral("ExclamationBeeps"),
@@ -120,6 +123,7 @@ const std::map<QString, Getter> &getters()
          [](const App &a, const ScriptedPlatform &) { return jsonInt(a.exitCode()); }},
     };
 #undef PC_STATE
+#undef PC_STATE_AT
 #undef PC_TEXT
     return table;
 }

@@ -4,6 +4,7 @@
 // capacity. All arithmetic in extended precision, in the order the stress
 // formula is written.
 
+#include "engine/design_actions.h"
 #include "units/rounding.h"
 
 #include <QChar>
@@ -52,9 +53,7 @@ struct SafetyFactors
 
 struct SafetyFactorInput
 {
-    double moment = 0;     // kNm/m
-    double load = 0;       // kN/m
-    double deflection = 0; // cm
+    DesignActions actions;
     double fy = 0;         // N/mm2
     double welIni = 0, aIni = 0;
     double welRed = 0, aRed = 0;
@@ -132,10 +131,10 @@ inline Extended safetyFactor(double moment, double load, double deflection, doub
 inline SafetyFactors computeSafetyFactors(const SafetyFactorInput &in)
 {
     SafetyFactors r;
-    if ((in.moment > 0 || in.load > 0) && in.welIni > 0) {
-        r.sfIni = safetyFactor(in.moment, in.load, in.deflection, in.welIni, in.aIni, in.fy);
+    if ((in.actions.moment > 0 || in.actions.load > 0) && in.welIni > 0) {
+        r.sfIni = safetyFactor(in.actions.moment, in.actions.load, in.actions.deflection, in.welIni, in.aIni, in.fy);
         if (in.welRed > 0)
-            r.sfRed = safetyFactor(in.moment, in.load, in.deflection, in.welRed, in.aRed, in.fy);
+            r.sfRed = safetyFactor(in.actions.moment, in.actions.load, in.actions.deflection, in.welRed, in.aRed, in.fy);
     }
     return r;
 }

@@ -11,16 +11,14 @@ SearchCandidate SearchEvaluator::evaluate(int section) const
     SearchCandidate c;
     c.reduced = scan_.modulusArea(section);
     SafetyFactorInput in;
-    in.moment = design_.moment;
-    in.load = design_.load;
-    in.deflection = design_.deflection;
+    in.actions = design_.actions;
     in.fy = design_.fy;
     in.welIni = c.reduced.welIni;
     in.aIni = c.reduced.aIni;
     in.welRed = c.reduced.welRed;
     in.aRed = c.reduced.aRed;
     c.factors = computeSafetyFactors(in);
-    c.passes = passesSearch(c.factors.sfRed, design_.sfMinRequired, design_.sfMaxRequired);
+    c.passes = passesSearch(c.factors.sfRed, design_.band.sfMin, design_.band.sfMax);
     return c;
 }
 

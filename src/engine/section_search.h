@@ -11,13 +11,10 @@ namespace pc {
 
 struct SearchDesign
 {
-    double moment = 0;     // kNm/m
-    double load = 0;       // kN/m
-    double deflection = 0; // cm
-    double fy = 0;         // N/mm2
-    double lossTotal = 0;  // mm
-    long double sfMinRequired = 0;
-    long double sfMaxRequired = 0;
+    DesignActions actions;
+    double fy = 0;        // N/mm2
+    double lossTotal = 0; // mm
+    SearchBand band;
 };
 
 struct SearchCandidate

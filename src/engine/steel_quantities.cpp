@@ -22,18 +22,18 @@ int exitDecimals(LengthField field, bool metric)
 
 } // namespace
 
-SteelQuantities computeSteelQuantities(double wallLength, double sspLength, double pairWidth,
+SteelQuantities computeSteelQuantities(const WallLengths &lengths, double pairWidth,
                                        double pairMass)
 {
     SteelQuantities q;
     if (!(pairWidth > 0))
         return q;
-    const Extended pairs = roundEven(static_cast<Extended>(wallLength) / pairWidth);
+    const Extended pairs = roundEven(static_cast<Extended>(lengths.wall) / pairWidth);
     // A wall length is capped by the catalogue; the clamp only keeps a
     // nonsensical width from overflowing the count.
     constexpr auto maxPairs = std::numeric_limits<int32_t>::max();
     q.pairCount = pairs > maxPairs ? maxPairs : pairs < 0 ? 0 : static_cast<int32_t>(pairs);
-    q.massTotal = static_cast<double>(static_cast<Extended>(q.pairCount) * pairMass * sspLength);
+    q.massTotal = static_cast<double>(static_cast<Extended>(q.pairCount) * pairMass * lengths.pile);
     q.coveredLength = static_cast<double>(static_cast<Extended>(pairWidth) * q.pairCount);
     return q;
 }

@@ -17,6 +17,13 @@ inline const QString QuantityNotAvailableText = QStringLiteral(" N/A ");
 inline const QString WallLengthErrorText = QStringLiteral(" Error: wall length > max. !");
 inline const QString PileLengthErrorText = QStringLiteral(" Error: length of ssp > max. length !");
 
+// The two lengths the user gives.
+struct WallLengths
+{
+    double wall = 0; // m
+    double pile = 0; // m, the length of one sheet pile
+};
+
 struct SteelQuantities
 {
     int32_t pairCount = 0;
@@ -26,7 +33,7 @@ struct SteelQuantities
 
 // Pairs = wall length / pair width rounded to a whole number (ties to even);
 // no pairs for a section without width.
-SteelQuantities computeSteelQuantities(double wallLength, double sspLength, double pairWidth,
+SteelQuantities computeSteelQuantities(const WallLengths &lengths, double pairWidth,
                                        double pairMass);
 
 struct SteelQuantityTexts

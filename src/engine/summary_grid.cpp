@@ -88,14 +88,14 @@ const QString &SummaryCellTexts::number(Extended sf)
 
 bool summaryRowHasFactors(const SummaryDesign &d, double welIni)
 {
-    return (d.moment > 0 || d.load > 0) && welIni > 0;
+    return (d.actions.moment > 0 || d.actions.load > 0) && welIni > 0;
 }
 
 Extended summaryRowStress(const SummaryDesign &d, const ReducedModulusArea &section)
 {
     const double w = d.reduced ? section.welRed : section.welIni;
     const double a = d.reduced ? section.aRed : section.aIni;
-    return sectionStress(d.moment, d.load, d.deflection, w, a);
+    return sectionStress(d.actions.moment, d.actions.load, d.actions.deflection, w, a);
 }
 
 std::optional<SummaryCellMark> summaryCellMark(int code, const QString &cellText)

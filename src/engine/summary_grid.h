@@ -69,10 +69,8 @@ QString summaryNumberText(QChar decimal, Extended sf);
 // initial modulus.
 struct SummaryDesign
 {
-    double moment = 0;     // kNm/m
-    double load = 0;       // kN/m
-    double deflection = 0; // cm
-    bool reduced = false;  // Sf,red rather than Sf,ini
+    DesignActions actions;
+    bool reduced = false; // Sf,red rather than Sf,ini
 };
 bool summaryRowHasFactors(const SummaryDesign &d, double welIni);
 // The stress the row's factors divide into its grade strengths (0: none).

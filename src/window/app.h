@@ -82,10 +82,10 @@ public:
     // The handlers each user action runs (window/handler_trace.h).
     HandlerTrace trace;
 
-    // The catalogue, present once LoadCatalogue has read it. cat() gives an
-    // empty catalogue before that, so a handler never reads through nothing.
+    // The catalogue, present once LoadCatalogue has read it, and never
+    // changed afterwards. cat() gives an empty catalogue before that, so a
+    // handler never reads through nothing.
     std::optional<Catalogue> catalogue;
-    Catalogue &cat() { return catalogue ? *catalogue : emptyCatalogue_; }
     const Catalogue &cat() const { return catalogue ? *catalogue : emptyCatalogue_; }
     // Reads the catalogue file (locating it, asking to browse, showing the
     // failure messages); nothing when it cannot be read. Tests replace it.

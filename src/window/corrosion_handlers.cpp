@@ -107,7 +107,7 @@ void App::FillExposureDetails(Face face)
 {
     const FaceControls c = faceControls(*this, face);
     const int exposure = c.exposure.itemIndex();
-    c.detail.setItems(detailNames(cat(), cat().CurrentAnnex, exposure));
+    c.detail.setItems(detailNames(cat(), s.CurrentAnnex, exposure));
     c.detail.setItemIndex(0); // nothing when the table has no detail
     detailChange(*this, face);
     c.detailGroup.setHint(c.detail.text());
@@ -143,7 +143,7 @@ void App::CB_EC3NADChange()
     const Annex *chosen = annexAt(cat(), annex);
     if (!chosen)
         return;
-    cat().CurrentAnnex = static_cast<int16_t>(annex);
+    s.CurrentAnnex = static_cast<int16_t>(annex);
 
     form::Control &lives = f.CB_ServiceLife;
     const ServiceLifeList list =

@@ -24,7 +24,7 @@ constexpr int GridLineWidth = 1;
 void App::BuildCorrosionTable()
 {
     PILECORR_TRACED_HANDLER(trace);
-    const CorrosionTable t = corrosionTable(cat(), cat().CurrentAnnex, f.CB_EC3NAD.text(),
+    const CorrosionTable t = corrosionTable(cat(), s.CurrentAnnex, f.CB_EC3NAD.text(),
                                             s.UnitsMetric, p.decimalSeparator());
     form::Control &window = tableWindow.TForm2;
     form::Control &grid = tableWindow.SG_EC3Table;
@@ -83,7 +83,7 @@ std::optional<form::CellDrawing> App::SG_EC3TableDrawCell(int col, int row) cons
     const form::Control &grid = tableWindow.SG_EC3Table;
     form::CellDrawing d;
     d.text = grid.cell(col, row);
-    switch (corrosionCellLook(corrosionHeaderRows(cat(), cat().CurrentAnnex), col, row)) {
+    switch (corrosionCellLook(corrosionHeaderRows(cat(), s.CurrentAnnex), col, row)) {
     case CorrosionCellLook::Header:
         d.header = true;
         return d;

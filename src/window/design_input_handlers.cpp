@@ -20,13 +20,13 @@ double &storedAction(App &a, ActionField field)
 {
     switch (field) {
     case ActionField::Load:
-        return a.s.DesignLoad;
+        return a.s.actions.load;
     case ActionField::Deflection:
-        return a.s.DesignDeflection;
+        return a.s.actions.deflection;
     case ActionField::Moment:
         break;
     }
-    return a.s.DesignMoment;
+    return a.s.actions.moment;
 }
 
 void actionEnter(App &a, ActionField field)
@@ -164,19 +164,19 @@ void App::Edit_SfminChange()
         f.setMessageStatus(wrongInputText(text));
         return;
     case SfBoundOutcome::OutOfRange:
-        s.SfMinRequired = r.value;
+        s.band.sfMin = r.value;
         f.setMessageStatus(QString());
         f.Edit_Sfmin.setText(QString());
         p.beep();
         report = SfminOutOfRangeText;
         f.setMessageStatus(report);
-        s.SfMinRequired = SfminWhenEmpty;
+        s.band.sfMin = SfminWhenEmpty;
         break;
     case SfBoundOutcome::Valid:
-        s.SfMinRequired = r.value;
+        s.band.sfMin = r.value;
         f.setMessageStatus(QString());
-        if (sfmaxBelowBand(s.SfMinRequired, s.SfMaxRequired)) {
-            f.Edit_SfMax.setText(sfmaxResetText(decimal, s.SfMinRequired));
+        if (sfmaxBelowBand(s.band.sfMin, s.band.sfMax)) {
+            f.Edit_SfMax.setText(sfmaxResetText(decimal, s.band.sfMin));
             f.Edit_SfMax.setFontColor(form::clRed);
             report = SfmaxAutoResetText;
             f.setMessageStatus(report);
@@ -185,7 +185,7 @@ void App::Edit_SfminChange()
         }
         break;
     default: // empty
-        s.SfMinRequired = SfminWhenEmpty;
+        s.band.sfMin = SfminWhenEmpty;
         break;
     }
     RG_SSPClick();
@@ -208,7 +208,7 @@ void App::Edit_SfminKeyPress(QChar &key)
 void App::Edit_SfMaxEnter()
 {
     f.Edit_SfMax.setFontColor(form::clBlack);
-    f.setRangeStatus(sfmaxRangeText(p.decimalSeparator(), s.SfMinRequired));
+    f.setRangeStatus(sfmaxRangeText(p.decimalSeparator(), s.band.sfMin));
     f.setMessageStatus(QString());
 }
 
@@ -216,7 +216,7 @@ void App::Edit_SfMaxChange()
 {
     const QChar decimal = p.decimalSeparator();
     const QString text = f.Edit_SfMax.text();
-    const SfBoundChange r = evaluateSfmaxChange(text, decimal, s.SfMinRequired);
+    const SfBoundChange r = evaluateSfmaxChange(text, decimal, s.band.sfMin);
     QString report0;
     QString report1;
     switch (r.outcome) {
@@ -224,18 +224,18 @@ void App::Edit_SfMaxChange()
         f.setMessageStatus(wrongInputText(text));
         return;
     case SfBoundOutcome::AboveTwenty:
-        s.SfMaxRequired = r.value;
+        s.band.sfMax = r.value;
         f.setMessageStatus(QString());
         f.Edit_SfMax.setText(sfmaxUpperText(decimal)); // stores 20 through this handler
         p.beep();
         f.Edit_SfMax.setFontColor(form::clRed);
-        report0 = sfmaxRangeText(decimal, s.SfMinRequired);
+        report0 = sfmaxRangeText(decimal, s.band.sfMin);
         report1 = SfmaxAutoResetText;
         f.setRangeStatus(report0);
         f.setMessageStatus(report1);
         break;
     case SfBoundOutcome::BelowBand:
-        s.SfMaxRequired = r.value;
+        s.band.sfMax = r.value;
         f.setMessageStatus(QString());
         report1 = SfmaxCompleteText;
         f.setMessageStatus(report1);
@@ -243,12 +243,12 @@ void App::Edit_SfMaxChange()
         f.Edit_SfMax.setFontColor(form::clRed);
         break;
     case SfBoundOutcome::Valid:
-        s.SfMaxRequired = r.value;
+        s.band.sfMax = r.value;
         f.setMessageStatus(QString());
         f.Edit_SfMax.setFontColor(form::clBlack);
         break;
     default: // empty
-        s.SfMaxRequired = SfmaxWhenEmpty;
+        s.band.sfMax = SfmaxWhenEmpty;
         break;
     }
     RG_SSPClick();
@@ -261,7 +261,7 @@ void App::Edit_SfMaxChange()
 
 void App::Edit_SfMaxExit()
 {
-    const SfmaxExit e = sfmaxExit(f.Edit_SfMax.text(), p.decimalSeparator(), s.SfMinRequired);
+    const SfmaxExit e = sfmaxExit(f.Edit_SfMax.text(), p.decimalSeparator(), s.band.sfMin);
     f.Edit_SfMax.setText(e.text);
     if (e.valid) {
         f.setMessageStatus(QString());
@@ -291,8 +291,8 @@ void App::MenuSelectSfminClick()
     const QChar decimal = p.decimalSeparator();
     // A band field left empty counts as its empty value, as its change
     // handler would store it.
-    s.SfMinRequired = bandValue(f.Edit_Sfmin.text(), decimal, SfminWhenEmpty);
-    s.SfMaxRequired = bandValue(f.Edit_SfMax.text(), decimal, SfmaxWhenEmpty);
+    s.band.sfMin = bandValue(f.Edit_Sfmin.text(), decimal, SfminWhenEmpty);
+    s.band.sfMax = bandValue(f.Edit_SfMax.text(), decimal, SfmaxWhenEmpty);
     f.setFocus(&f.Edit_Sfmin);
     RG_SSPClick();
 }

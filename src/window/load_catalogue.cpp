@@ -69,6 +69,7 @@ bool App::LoadCatalogue()
     // sections are known. Selecting " ALL" runs RG_SSPClick, which at this
     // point finds no grade data and leaves the section and grade lists empty.
     gradeDataLoaded = false;
+    s.startCatalogue(0);
     catalogue = takeFamiliesAndSections(rest);
     f.RG_SSP.clearItems();
     f.RG_SSP.addItem(AllFamiliesItem);
@@ -81,6 +82,7 @@ bool App::LoadCatalogue()
     putBackFamiliesAndSections(*catalogue, rest);
     catalogue = std::move(rest);
     catalogue->deriveLoadedValues();
+    s.startCatalogue(catalogue->GradeCount());
     gradeDataLoaded = true;
 
     f.CB_EC3NAD.clearItems();

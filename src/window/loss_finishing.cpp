@@ -53,7 +53,7 @@ void App::ApplyReductionFactor()
     if (d.state != ReductionState::NotApplicable) {
         enterZone(group, d.state);
         const long double factor = reductionFactor(d.state, selectedItem(group));
-        s.LossFrontReduced = static_cast<double>(s.LossFront / factor);
+        s.losses.frontReduced = static_cast<double>(s.losses.front / factor);
     } else {
         const ReductionStateLook &none = reductionStateLook(ReductionState::NotApplicable);
         if (group.caption() != none.caption) {
@@ -67,10 +67,10 @@ void App::ApplyReductionFactor()
     }
 
     // Each loss is rounded from its own unrounded value.
-    s.LossFrontReduced = roundToHundredths(s.LossFrontReduced);
-    s.LossFront = roundToHundredths(s.LossFront);
-    s.LossBack = roundToHundredths(s.LossBack);
-    s.LossTotal = (group.enabled() ? s.LossFrontReduced : s.LossFront) + s.LossBack;
+    s.losses.frontReduced = roundToHundredths(s.losses.frontReduced);
+    s.losses.front = roundToHundredths(s.losses.front);
+    s.losses.back = roundToHundredths(s.losses.back);
+    s.losses.total = (group.enabled() ? s.losses.frontReduced : s.losses.front) + s.losses.back;
 
     ComputeReducedProperties(selectedSection());
 }

@@ -121,8 +121,8 @@ void App::ComputeProjectLoss()
         loss[face == Face::Back] =
             projectFaceLoss(mode, s.UnitsMetric, typed, s.CurrentServiceLife - c.protectionYears);
     }
-    s.LossFront = loss[0];
-    s.LossBack = loss[1];
+    s.losses.front = loss[0];
+    s.losses.back = loss[1];
     ApplyReductionFactor();
     RecomputeAfterInput();
     showLossStatusOnRatesPage(*this);

@@ -16,13 +16,13 @@ void App::ComputeReducedProperties(int section)
     const QChar decimal = p.decimalSeparator();
     const bool sfminMode = f.MenuSelectSfmin.checked();
     form::Control &grid = f.StGr_RedProp;
-    const ReducedProperties r = computeReducedProperties(cat(), section, s.LossTotal);
+    const ReducedProperties r = computeReducedProperties(cat(), section, s.losses.total);
     // An index the catalogue lacks is treated as no section at all.
     const int shown = r.hasSection ? section : -1;
 
     // Column 2 holds the reduced values while a loss applies; without it the
     // unit column moves into its place.
-    const int columns = reducedGridColumnCount(grid.colCount(), s.LossTotal, shown);
+    const int columns = reducedGridColumnCount(grid.colCount(), s.losses.total, shown);
     if (columns == 4 && grid.colCount() == 3) {
         grid.setColCount(4);
         grid.setDefaultColWidth(reducedGridColumnWidth(grid.width(), PropertyGridLineWidth, 4));
@@ -40,15 +40,15 @@ void App::ComputeReducedProperties(int section)
         s.CurrentSectionName = cut18(cat().SectionName[section]);
         s.CurrentSectionLabel = sectionLabel(s.CurrentSectionName);
         f.GB_Red_Properties.setCaption(sectionPropertiesCaption(s.CurrentSectionLabel));
-        s.AIni = r.initial.a;
-        s.IIni = r.initial.i;
-        s.WelIni = r.initial.wel;
+        s.initial.a = r.initial.a;
+        s.initial.i = r.initial.i;
+        s.initial.wel = r.initial.wel;
         s.CurrentWidth = r.initial.width;
         s.CurrentMass = r.initial.mass;
-        s.TfIni = r.initial.tf;
-        s.TwIni = r.initial.tw;
-        s.TfRed = s.TfIni;
-        s.TwRed = s.TwIni;
+        s.initial.tf = r.initial.tf;
+        s.initial.tw = r.initial.tw;
+        s.reduced.tf = s.initial.tf;
+        s.reduced.tw = s.initial.tw;
     }
 
     switch (r.status) {
@@ -56,7 +56,7 @@ void App::ComputeReducedProperties(int section)
     case ReducedStatus::OutOfRange:
         f.Lbl_SFRed.setEnabled(true);
         f.Lbl_SFRedResult.setEnabled(true);
-        s.WelRed = s.ARed = s.IRed = 0;
+        s.reduced.wel = s.reduced.a = s.reduced.i = 0;
         for (int row = 1; row < grid.rowCount(); ++row) {
             grid.setCell(1, row, NotAvailableCellText);
             grid.setCell(grid.colCount() - 2, row, NotAvailableCellText);
@@ -66,16 +66,16 @@ void App::ComputeReducedProperties(int section)
         p.beep();
         break;
     case ReducedStatus::NoLoss:
-        s.ARed = r.aRed;
-        s.IRed = r.iRed;
-        s.WelRed = r.welRed;
+        s.reduced.a = r.aRed;
+        s.reduced.i = r.iRed;
+        s.reduced.wel = r.welRed;
         f.Lbl_SFRed.setEnabled(r.reducedSfEnabled(sfminMode));
         f.Lbl_SFRedResult.setEnabled(r.reducedSfEnabled(sfminMode));
         break;
     case ReducedStatus::NoReducedSection:
         f.Lbl_SFRed.setEnabled(true);
         f.Lbl_SFRedResult.setEnabled(true);
-        s.WelRed = s.ARed = s.IRed = 0;
+        s.reduced.wel = s.reduced.a = s.reduced.i = 0;
         for (int row = 1; row < grid.rowCount(); ++row)
             grid.setCell(2, row, NotAvailableCellText);
         f.setRangeStatus(NoReducedSectionText);
@@ -84,33 +84,33 @@ void App::ComputeReducedProperties(int section)
     case ReducedStatus::Interpolated:
         f.Lbl_SFRed.setEnabled(true);
         f.Lbl_SFRedResult.setEnabled(true);
-        s.ARed = r.aRed;
-        s.IRed = r.iRed;
-        s.WelRed = r.welRed;
-        s.TwRed = r.twRed;
-        s.TfRed = r.tfRed;
+        s.reduced.a = r.aRed;
+        s.reduced.i = r.iRed;
+        s.reduced.wel = r.welRed;
+        s.reduced.tw = r.twRed;
+        s.reduced.tf = r.tfRed;
         break;
     }
 
     if (r.hasSection) {
         const auto ini =
-            propertyCellTexts(decimal, metric, s.WelIni, s.IIni, s.AIni, s.TfIni, s.TwIni);
+            propertyCellTexts(decimal, metric, s.initial.wel, s.initial.i, s.initial.a, s.initial.tf, s.initial.tw);
         for (int row = 1; row <= 5; ++row)
             grid.setCell(1, row, ini[row - 1]);
-        if (s.WelRed > 0 && s.LossTotal > 0) {
+        if (s.reduced.wel > 0 && s.losses.total > 0) {
             const auto red =
-                propertyCellTexts(decimal, metric, s.WelRed, s.IRed, s.ARed, s.TfRed, s.TwRed);
+                propertyCellTexts(decimal, metric, s.reduced.wel, s.reduced.i, s.reduced.a, s.reduced.tf, s.reduced.tw);
             for (int row = 1; row <= 5; ++row)
                 grid.setCell(2, row, red[row - 1]);
         }
     }
 
-    const LossSummary summary = lossSummary(decimal, metric, s.LossFront, s.LossFrontReduced,
-                                            f.RG_A690.enabled(), s.LossBack, s.LossTotal);
+    const LossSummary summary = lossSummary(decimal, metric, s.losses.front, s.losses.frontReduced,
+                                            f.RG_A690.enabled(), s.losses.back, s.losses.total);
     f.Lbl_Summary_Back2.setCaption(summary.back);
     f.Lbl_Summary_Front2.setCaption(summary.front);
     if (summary.lossTotalMils)
-        s.LossTotalMils = *summary.lossTotalMils;
+        s.losses.totalMils = *summary.lossTotalMils;
     f.GB_Loss_Summary.setCaption(summary.caption);
 
     if (f.PageControl1.activePageIndex() != form::MainForm::PageSFTable)

@@ -11,26 +11,23 @@ void App::ComputeSafetyFactors()
     PILECORR_TRACED_HANDLER(trace);
     const QChar decimal = p.decimalSeparator();
     SafetyFactorInput in;
-    in.moment = s.DesignMoment;
-    in.load = s.DesignLoad;
-    in.deflection = s.DesignDeflection;
+    in.actions = s.actions;
     in.fy = s.CurrentFy;
-    in.welIni = s.WelIni;
-    in.aIni = s.AIni;
-    in.welRed = s.WelRed;
-    in.aRed = s.ARed;
-    const SafetyFactors sf = computeSafetyFactors(in);
-    s.SfIni = sf.sfIni;
-    s.SfRed = sf.sfRed;
+    in.welIni = s.initial.wel;
+    in.aIni = s.initial.a;
+    in.welRed = s.reduced.wel;
+    in.aRed = s.reduced.a;
+    s.factors = computeSafetyFactors(in);
 
-    f.Lbl_Sf_Result.setCaption(sfIniResultText(decimal, s.SfIni, s.LossTotal, s.SfMinRequired));
-    f.Lbl_SFRedResult.setCaption(sfRedResultText(decimal, s.SfRed, s.SfMinRequired));
+    f.Lbl_Sf_Result.setCaption(
+        sfIniResultText(decimal, s.factors.sfIni, s.losses.total, s.band.sfMin));
+    f.Lbl_SFRedResult.setCaption(sfRedResultText(decimal, s.factors.sfRed, s.band.sfMin));
     f.Lbl_SFRed.setCaption(
-        sfRedLabelCaption(f.Lbl_SFRed.caption(), s.LossTotal, f.MenuSelectSfmin.checked()));
+        sfRedLabelCaption(f.Lbl_SFRed.caption(), s.losses.total, f.MenuSelectSfmin.checked()));
 
-    if (!(s.SfIni > 0) && f.TabSheetSFTable.tabVisible())
+    if (!(s.factors.sfIni > 0) && f.TabSheetSFTable.tabVisible())
         f.TabSheetSFTable.setTabVisible(false);
-    if (s.SfIni > 0 && !f.TabSheetSFTable.tabVisible())
+    if (s.factors.sfIni > 0 && !f.TabSheetSFTable.tabVisible())
         f.TabSheetSFTable.setTabVisible(true);
 }
 
@@ -38,7 +35,7 @@ void App::ShowBendingMomentCapacity()
 {
     PILECORR_TRACED_HANDLER(trace);
     f.Lbl_BMC_Value.setCaption(bendingMomentCapacityText(
-        p.decimalSeparator(), s.UnitsMetric, bendingMomentCapacity(s.WelIni, s.CurrentFy)));
+        p.decimalSeparator(), s.UnitsMetric, bendingMomentCapacity(s.initial.wel, s.CurrentFy)));
 }
 
 void App::RecomputeAfterInput()

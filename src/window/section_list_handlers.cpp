@@ -86,10 +86,10 @@ std::pair<int, int> currentFamilyRange(const App &a)
 // factors, all written to the controls.
 void runSearchTestOnControls(App &a, int j)
 {
-    const ReducedProperties r = computeReducedProperties(a.cat(), j, a.s.LossTotal);
-    a.s.AIni = r.initial.a;
-    a.s.IIni = r.initial.i;
-    a.s.WelIni = r.initial.wel;
+    const ReducedProperties r = computeReducedProperties(a.cat(), j, a.s.losses.total);
+    a.s.initial.a = r.initial.a;
+    a.s.initial.i = r.initial.i;
+    a.s.initial.wel = r.initial.wel;
     a.s.CurrentWidth = r.initial.width;
     a.ComputeReducedProperties(j);
     a.ComputeSafetyFactors();
@@ -125,7 +125,7 @@ void App::FillSectionList(int first, int last)
 
     if (!gradeDataLoaded || cat().Availability.empty() || g < 0)
         return;
-    const int grade = g < static_cast<int>(cat().GradeListMap.size()) ? cat().GradeListMap[g] : -1;
+    const int grade = g < static_cast<int>(s.GradeListMap.size()) ? s.GradeListMap[g] : -1;
 
     // In Sfmin mode every candidate is evaluated on values; the controls are
     // written once, for the last candidate, which leaves them as a full
@@ -139,13 +139,10 @@ void App::FillSectionList(int first, int last)
     if (search)
         searchScope.emplace(trace, "SectionSearch");
     SearchDesign design;
-    design.moment = s.DesignMoment;
-    design.load = s.DesignLoad;
-    design.deflection = s.DesignDeflection;
+    design.actions = s.actions;
     design.fy = s.CurrentFy;
-    design.lossTotal = s.LossTotal;
-    design.sfMinRequired = s.SfMinRequired;
-    design.sfMaxRequired = s.SfMaxRequired;
+    design.lossTotal = s.losses.total;
+    design.band = s.band;
     // The loss interval is found once for every candidate.
     const SearchEvaluator evaluator(cat(), design);
     int lastCandidate = -1;
@@ -168,7 +165,7 @@ void App::FillSectionList(int first, int last)
         bool listed = true;
         if (search && searchWritesEveryCandidate) {
             runSearchTestOnControls(*this, j);
-            listed = passesSearch(s.SfRed, s.SfMinRequired, s.SfMaxRequired);
+            listed = passesSearch(s.factors.sfRed, s.band.sfMin, s.band.sfMax);
         } else if (search) {
             const SearchCandidate c = evaluator.evaluate(j);
             if (lastCandidate >= 0) {
@@ -217,9 +214,9 @@ void App::FillSectionList(int first, int last)
         f.LB_SSP.setEnabled(false);
         s.CurrentSectionName.clear();
         f.GB_Red_Properties.setCaption(EmptySectionPropCaption);
-        s.IIni = 0;
-        s.AIni = 0;
-        s.WelIni = 0;
+        s.initial.i = 0;
+        s.initial.a = 0;
+        s.initial.wel = 0;
         s.CurrentWidth = 0;
         s.MaxSSPLength = 0;
         s.MaxSSPLengthImp = 0;
@@ -258,7 +255,7 @@ void App::FillSectionList(int first, int last)
 void App::RefreshGradeList(bool force)
 {
     PILECORR_TRACED_HANDLER(trace);
-    Catalogue &c = cat();
+    const Catalogue &c = cat();
     if (!gradeDataLoaded || c.GradeCount() == 0)
         return;
     const NestingScope nesting(sectionListNesting_, sectionListChainCut_);
@@ -281,9 +278,9 @@ void App::RefreshGradeList(bool force)
     }
     const int section = k < static_cast<int>(s.SectionListMap.size()) ? s.SectionListMap[k] : -1;
 
-    const std::vector<int8_t> oldMap = c.GradeListMap;
+    const std::vector<int8_t> oldMap = s.GradeListMap;
     const GradeList list = buildGradeList(c, section, showAll, oldMap);
-    c.GradeListMap = list.map;
+    s.GradeListMap = list.map;
     s.GradeListCount = static_cast<int8_t>(list.count);
 
     int item = std::max(f.CB_SteelGrades.itemIndex(), 0);
@@ -301,19 +298,19 @@ void App::RefreshGradeList(bool force)
             f.CB_SteelGrades.setFontColor(form::clRed);
         QStringList items;
         for (int j = 0; j < list.count; ++j)
-            items.append(gradeItemText(c, c.GradeListMap[j], metric, decimal));
+            items.append(gradeItemText(c, s.GradeListMap[j], metric, decimal));
         f.CB_SteelGrades.setItems(items);
-        s.CurrentFy = workingFyOfItem(c, c.GradeListMap, list.count, item, metric);
+        s.CurrentFy = workingFyOfItem(c, s.GradeListMap, list.count, item, metric);
         f.CB_SteelGrades.setItemIndex(item < list.count ? item : -1);
         ApplyReductionFactor();
     }
 
-    const int grade = item < static_cast<int>(c.GradeListMap.size()) ? c.GradeListMap[item] : -1;
+    const int grade = item < static_cast<int>(s.GradeListMap.size()) ? s.GradeListMap[item] : -1;
     const QString note = availabilityNote(c, section, grade);
     if (!note.isEmpty())
         f.setMessageStatus(note);
 
-    const double newFy = workingFyOfItem(c, c.GradeListMap, list.count, item, metric);
+    const double newFy = workingFyOfItem(c, s.GradeListMap, list.count, item, metric);
     if (fyChanged(oldFy, newFy)) {
         const auto [first, last] = currentFamilyRange(*this);
         FillSectionList(first, last);
@@ -338,7 +335,7 @@ void App::LoadSectionMaxLength(int section)
     const QChar decimal = p.decimalSeparator();
     const double typed =
         static_cast<double>(parseNumber(f.Edit_SSPLength.text(), decimal).value_or(0));
-    if (pileLengthTooLong(s.UnitsMetric, s.SspLength, s.MaxSSPLength, typed, s.MaxSSPLengthImp)) {
+    if (pileLengthTooLong(s.UnitsMetric, s.lengths.pile, s.MaxSSPLength, typed, s.MaxSSPLengthImp)) {
         f.Edit_SSPLength.setText(format(decimal, "%1.1f", {0.0}));
         f.Edit_SSPLength.setShowHint(true);
     }
@@ -358,7 +355,7 @@ void App::RG_SSPClick()
 void App::CB_SteelGradesChange()
 {
     f.setRangeStatus(QString());
-    s.CurrentFy = workingFyOfItem(cat(), cat().GradeListMap, s.GradeListCount,
+    s.CurrentFy = workingFyOfItem(cat(), s.GradeListMap, s.GradeListCount,
                                   f.CB_SteelGrades.itemIndex(), s.UnitsMetric);
     const auto [first, last] = currentFamilyRange(*this);
     FillSectionList(first, last);
@@ -401,7 +398,7 @@ void App::LB_SSPClick()
     UpdateSteelQuantities();
     ShowBendingMomentCapacity();
 
-    if (s.WelIni > 0) {
+    if (s.initial.wel > 0) {
         s.CurrentSectionLabel = trimmedSectionLabel(s.CurrentSectionName);
         const SectionMarker marker = sectionMarker(s.CurrentSectionName);
         if (marker.color == SectionMarkerColor::Blue)

@@ -73,11 +73,11 @@ void App::ComputeTableLoss()
     for (Face face : {Face::Front, Face::Back}) {
         const FaceControls c = faceControls(*this, face);
         const int effectiveYears = s.CurrentServiceLife - c.protectionYears;
-        loss[face == Face::Back] = faceTableLoss(cat(), cat().CurrentAnnex, c.exposure.itemIndex(),
+        loss[face == Face::Back] = faceTableLoss(cat(), s.CurrentAnnex, c.exposure.itemIndex(),
                                                  c.detail.itemIndex(), effectiveYears);
     }
-    s.LossFront = loss[0];
-    s.LossBack = loss[1];
+    s.losses.front = loss[0];
+    s.losses.back = loss[1];
     ApplyReductionFactor();
     showLossStatusOnRatesPage(*this);
 }

@@ -26,10 +26,10 @@ void App::ReadSettings()
 
     const auto sfMin = parseNumber(f.Edit_Sfmin.text(), decimal);
     if (sfMin)
-        s.SfMinRequired = *sfMin;
+        s.band.sfMin = *sfMin;
     const auto sfMax = parseNumber(f.Edit_SfMax.text(), decimal);
     if (sfMax)
-        s.SfMaxRequired = *sfMax;
+        s.band.sfMax = *sfMax;
 
     // Without both numbers all three settings take their defaults together.
     if (!sfMin || !sfMax) {
@@ -41,11 +41,11 @@ void App::ReadSettings()
         s.UnitsMetric = true;
         const int grade = f.CB_SteelGrades.itemIndex();
         if (grade >= 0)
-            s.CurrentFy = workingFyOfItem(cat(), cat().GradeListMap, s.GradeListCount, grade, true);
+            s.CurrentFy = workingFyOfItem(cat(), s.GradeListMap, s.GradeListCount, grade, true);
         f.Edit_Sfmin.setText(settingsNumberText(decimal, SettingsDefaultSfMin));
-        s.SfMinRequired = SettingsDefaultSfMin;
+        s.band.sfMin = SettingsDefaultSfMin;
         f.Edit_SfMax.setText(settingsNumberText(decimal, SettingsDefaultSfMax));
-        s.SfMaxRequired = SettingsDefaultSfMax;
+        s.band.sfMax = SettingsDefaultSfMax;
     }
 
     if (s.UnitsMetric) {

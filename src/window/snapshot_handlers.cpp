@@ -81,10 +81,10 @@ bool prepareInputPage(App &a, InputPageRestore &restore)
     InputPageState state;
     state.sectionLabel = s.CurrentSectionLabel;
     state.imperial = !s.UnitsMetric;
-    state.sfIni = s.SfIni;
-    state.lossTotal = s.LossTotal;
+    state.sfIni = s.factors.sfIni;
+    state.lossTotal = s.losses.total;
     state.serviceLife = s.CurrentServiceLife;
-    state.steelMassTotal = s.SteelMassTotal;
+    state.steelMassTotal = s.quantities.massTotal;
     state.reductionFactorsEnabled = f.RG_A690.enabled();
     state.sfRedEnabled = f.Lbl_SFRed.enabled();
     state.serviceLifeEnabled = f.GB_ServiceLife.enabled();

@@ -23,7 +23,7 @@ LengthFieldRefs wallField(App &a)
 {
     return {LengthField::Wall,
             a.f.Edit_WallLength,
-            a.s.WallLength,
+            a.s.lengths.wall,
             {a.cat().MaxWallLength, a.cat().MaxWallLengthFt}};
 }
 
@@ -31,7 +31,7 @@ LengthFieldRefs pileField(App &a)
 {
     return {LengthField::Pile,
             a.f.Edit_SSPLength,
-            a.s.SspLength,
+            a.s.lengths.pile,
             {a.s.MaxSSPLength, a.s.MaxSSPLengthImp}};
 }
 
@@ -90,18 +90,12 @@ void App::UpdateSteelQuantities()
     PILECORR_TRACED_HANDLER(trace);
     SteelQuantityTexts texts;
     if (f.LB_SSP.itemIndex() < 0) {
-        s.SspPairCount = 0;
-        s.SteelMassTotal = 0;
-        s.CoveredWallLength = 0;
+        s.quantities = SteelQuantities();
         texts = steelQuantitiesNotAvailable();
     } else {
-        const SteelQuantities q =
-            computeSteelQuantities(s.WallLength, s.SspLength, s.CurrentWidth, s.CurrentMass);
-        s.SspPairCount = q.pairCount;
-        s.SteelMassTotal = q.massTotal;
-        s.CoveredWallLength = q.coveredLength;
-        texts = steelQuantityTexts(p.decimalSeparator(), s.UnitsMetric, q, s.CurrentWidth,
-                                   s.CurrentMass);
+        s.quantities = computeSteelQuantities(s.lengths, s.CurrentWidth, s.CurrentMass);
+        texts = steelQuantityTexts(p.decimalSeparator(), s.UnitsMetric, s.quantities,
+                                   s.CurrentWidth, s.CurrentMass);
     }
     f.Lbl_SSP_Result.setCaption(texts.pairs);
     f.Lbl_Total_Result.setCaption(texts.total);

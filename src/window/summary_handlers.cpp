@@ -45,7 +45,7 @@ FamilyRows currentFamily(const App &a)
 
 std::vector<int> currentGradeColumns(const App &a, int family)
 {
-    return summaryGradeColumns(a.cat(), family, a.cat().GradeListMap, a.s.GradeListCount);
+    return summaryGradeColumns(a.cat(), family, a.s.GradeListMap, a.s.GradeListCount);
 }
 
 long double screenScale(const App &a)
@@ -59,14 +59,12 @@ class RowWriter
 {
 public:
     explicit RowWriter(App &a)
-        : a_(a), texts_(a.p.decimalSeparator(), a.f.MenuSelectSfmin.checked(), a.s.SfMinRequired,
-                        a.s.SfMaxRequired)
+        : a_(a), texts_(a.p.decimalSeparator(), a.f.MenuSelectSfmin.checked(), a.s.band.sfMin,
+                        a.s.band.sfMax)
     {
         for (int g : a.summaryColumnGrades)
             fy_.push_back(workingFy(a.cat(), g, a.s.UnitsMetric));
-        design_.moment = a.s.DesignMoment;
-        design_.load = a.s.DesignLoad;
-        design_.deflection = a.s.DesignDeflection;
+        design_.actions = a.s.actions;
         design_.reduced = !a.f.RB_SummarySfIni.checked();
     }
 
@@ -97,10 +95,10 @@ private:
 ReducedModulusArea loadedSection(const App &a)
 {
     ReducedModulusArea m;
-    m.welIni = a.s.WelIni;
-    m.aIni = a.s.AIni;
-    m.welRed = a.s.WelRed;
-    m.aRed = a.s.ARed;
+    m.welIni = a.s.initial.wel;
+    m.aIni = a.s.initial.a;
+    m.welRed = a.s.reduced.wel;
+    m.aRed = a.s.reduced.a;
     return m;
 }
 
@@ -191,7 +189,7 @@ void App::FillSummaryGrid()
             FillSummaryRow(r);
         }
     } else if (range.first <= range.last) {
-        const SectionScan scan(cat(), s.LossTotal);
+        const SectionScan scan(cat(), s.losses.total);
         int earlierBeeps = 0;
         bool earlierLackedReduced = false;
         bool earlierWithoutFactors = false;
@@ -203,7 +201,7 @@ void App::FillSummaryGrid()
             earlierWithoutFactors = !rows.write(r, m) || earlierWithoutFactors;
         }
         if (earlierWithoutFactors)
-            s.SfIni = s.SfRed = 0;
+            s.factors.sfIni = s.factors.sfRed = 0;
         for (int i = 0; i < earlierBeeps; ++i)
             p.beep();
         const bool lastLacksReduced =
@@ -212,7 +210,7 @@ void App::FillSummaryGrid()
             f.setRangeStatus(NoReducedSectionText);
         ComputeReducedProperties(range.last);
         if (!rows.write(range.last - range.first + 1, loadedSection(*this)))
-            s.SfIni = s.SfRed = 0;
+            s.factors.sfIni = s.factors.sfRed = 0;
     }
 
     const QString legend = summaryLegend(cat(), range.first, range.last, summaryColumnGrades);
@@ -232,7 +230,7 @@ void App::FillSummaryRow(int row)
 {
     RowWriter rows(*this);
     if (!rows.write(row, loadedSection(*this)))
-        s.SfIni = s.SfRed = 0;
+        s.factors.sfIni = s.factors.sfRed = 0;
 }
 
 std::optional<form::CellDrawing> App::SFListDrawCell(int col, int row) const
@@ -264,7 +262,7 @@ void App::ShowSummaryCaption()
 void App::TabSheetSFTableShow()
 {
     const int lossMax = cat().LossStep.empty() ? 0 : cat().LossStep.back();
-    const bool sfRed = summarySfRedAvailable(s.WelIni, s.WelRed, s.LossTotal, lossMax);
+    const bool sfRed = summarySfRedAvailable(s.initial.wel, s.reduced.wel, s.losses.total, lossMax);
     f.RB_SummarySfRed.setEnabled(sfRed);
     if (!sfRed) {
         f.RB_SummarySfRed.setChecked(false);

@@ -69,7 +69,7 @@ void takeWorkingFy(App &a)
 {
     const int item = a.f.CB_SteelGrades.itemIndex();
     if (item >= 0)
-        a.s.CurrentFy = workingFyOfItem(a.cat(), a.cat().GradeListMap, a.s.GradeListCount, item,
+        a.s.CurrentFy = workingFyOfItem(a.cat(), a.s.GradeListMap, a.s.GradeListCount, item,
                                         a.s.UnitsMetric);
 }
 
@@ -98,7 +98,7 @@ void rewriteInputs(App &a, const InputTexts &t)
 
 StoredInputs storedInputs(const App &a)
 {
-    return {a.s.SspLength, a.s.WallLength, a.s.DesignMoment, a.s.DesignLoad, a.s.DesignDeflection};
+    return {a.s.lengths.pile, a.s.lengths.wall, a.s.actions.moment, a.s.actions.load, a.s.actions.deflection};
 }
 
 // The project values in the old system: a text that is not a number counts
@@ -188,7 +188,7 @@ void switchUnits(App &a, bool metric)
         a.ShowMetricUnitLabels();
     } else {
         a.ShowImperialUnitLabels();
-        a.s.SspLength = snapToHundredthFoot(a.s.SspLength);
+        a.s.lengths.pile = snapToHundredthFoot(a.s.lengths.pile);
     }
     a.SetUpSummaryGrid();
     const QChar decimal = a.p.decimalSeparator();

@@ -62,7 +62,7 @@ TEST(GuiBinding, TypingAMomentShowsSfIniInTheLabelWidget)
     QLineEdit *edit = r.retype(r.f.Edit_Moment, QStringLiteral("100"));
     // 100 kNm/m on 1000 cm³/m in S 240 GP: 100 N/mm², Sf 2.40.
     EXPECT_EQ(edit->text(), QStringLiteral("100"));
-    EXPECT_DOUBLE_EQ(r.a.s.DesignMoment, 100.0);
+    EXPECT_DOUBLE_EQ(r.a.s.actions.moment, 100.0);
     EXPECT_EQ(r.widget<QLabel>(r.f.Lbl_Sf_Result)->text(), QString::fromUtf8("2.40 ≥ 1.50"));
     EXPECT_EQ(r.f.focused(), &r.f.Edit_Moment);
 }

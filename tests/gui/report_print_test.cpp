@@ -107,7 +107,7 @@ TEST(ReportPrint, ThePageOfAPdfPrinterHoldsTheReportInItsPlaces)
     ASSERT_FALSE(a.ended());
     a.f.userReplace(a.f.Edit_Moment, QStringLiteral("150"));
     a.f.userLeave();
-    ASSERT_GT(a.s.SfIni, 0);
+    ASSERT_GT(a.s.factors.sfIni, 0);
 
     a.f.userClick(a.f.MenuPrint);
     ASSERT_EQ(dialogs, 1);

@@ -56,8 +56,8 @@ TEST(AppStartup, StateAfterStartOnASmallCatalogue)
     EXPECT_TRUE(f.TForm1.visible());
     EXPECT_EQ(f.TForm1.caption(), QStringLiteral(" Pilecorr "));
     EXPECT_EQ(r.a.about.Version.caption(), QStringLiteral(" Version 2.5.0 - September 2013 "));
-    EXPECT_EQ(r.a.cat().CurrentAnnex, 0);
-    EXPECT_EQ(r.a.cat().GradeListMap, std::vector<int8_t>{0});
+    EXPECT_EQ(r.a.s.CurrentAnnex, 0);
+    EXPECT_EQ(r.a.s.GradeListMap, std::vector<int8_t>{0});
     EXPECT_DOUBLE_EQ(r.a.cat().MaxMomentImp, 518.2);
     EXPECT_TRUE(r.p.messages().empty());
 }

@@ -488,7 +488,6 @@ void expectSound(const Catalogue &c)
     for (const auto &a : c.Annexes)
         for (const auto *t : {&a.AtmosLoss, &a.SoilLoss, &a.WaterLoss})
             ASSERT_EQ(t->size(), a.AnnexYear.size());
-    ASSERT_EQ(c.GradeListMap.size(), G);
     ASSERT_FALSE(pc::findCatalogueDamage(c));
 }
 

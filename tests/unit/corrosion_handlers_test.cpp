@@ -67,8 +67,8 @@ TEST(CorrosionHandlers, ProjectRatesSwitchOverTheControls)
     EXPECT_EQ(f.SB1.panel(0), QStringLiteral(" Max. corrosion rate of steel = 0.30 mm / year"));
     EXPECT_EQ(f.Lbl_Summary_Front4.caption(), QStringLiteral("describe_environment_front "));
     EXPECT_EQ(f.Lbl_Summary_Back4.caption(), QStringLiteral("describe_environment_back"));
-    EXPECT_EQ(r.a.s.LossFront, 0.0);
-    EXPECT_EQ(r.a.s.LossBack, 0.0);
+    EXPECT_EQ(r.a.s.losses.front, 0.0);
+    EXPECT_EQ(r.a.s.losses.back, 0.0);
     EXPECT_EQ(f.SB1.panel(1), QStringLiteral(" Loss: front = 0.00 mm, back = 0.00 mm"));
 
     f.userReplace(f.Edit_Front_Descr, QStringLiteral("harbour basin"));
@@ -83,7 +83,7 @@ TEST(CorrosionHandlers, ProjectRatesSwitchOverTheControls)
     EXPECT_TRUE(f.CB_Front_Detail.enabled());
     EXPECT_EQ(f.Lbl_Summary_Front4.caption(), QStringLiteral(" normal atmosphere"));
     EXPECT_EQ(f.Lbl_Summary_Back4.caption(), QStringLiteral(" normal atmosphere"));
-    EXPECT_EQ(r.a.s.LossFront, 0.02); // the year-0 loss of the table
+    EXPECT_EQ(r.a.s.losses.front, 0.02); // the year-0 loss of the table
     EXPECT_EQ(f.Edit_Front_Descr.text(), QStringLiteral("harbour basin"));
     EXPECT_EQ(r.beeps(), 0);
 }
@@ -96,12 +96,12 @@ TEST(CorrosionHandlers, ProjectRateTimesEffectiveYears)
     f.userSelect(f.CB_Protection_Front, Protection10);
     toProjectRates(r);
     f.userReplace(f.Edit_Front, QStringLiteral("0.02"));
-    EXPECT_DOUBLE_EQ(r.a.s.LossFront, 0.80); // 40 years x 0.02 mm/year
+    EXPECT_DOUBLE_EQ(r.a.s.losses.front, 0.80); // 40 years x 0.02 mm/year
     EXPECT_EQ(f.Lbl_Summary_Front2.caption(), QStringLiteral("0.80"));
     EXPECT_EQ(f.SB1.panel(1), QStringLiteral(" Loss: front = 0.80 mm, back = 0.00 mm"));
     f.userReplace(f.Edit_Back, QStringLiteral("0.01"));
-    EXPECT_DOUBLE_EQ(r.a.s.LossBack, 0.50);
-    EXPECT_DOUBLE_EQ(r.a.s.LossTotal, 1.30);
+    EXPECT_DOUBLE_EQ(r.a.s.losses.back, 0.50);
+    EXPECT_DOUBLE_EQ(r.a.s.losses.total, 1.30);
     f.userLeave();
     EXPECT_EQ(f.Edit_Back.text(), QStringLiteral("0.010"));
     EXPECT_EQ(r.beeps(), 0);
@@ -121,20 +121,20 @@ TEST(CorrosionHandlers, RateLimitIsInclusive)
     // The next value above it is rejected: the edit is blanked, the face
     // reads " N/A " and the losses in force stay.
     choose(r, 0, f.CB_ServiceLife, 1); // 5 years: 1.5 mm
-    ASSERT_DOUBLE_EQ(r.a.s.LossFront, 1.5);
+    ASSERT_DOUBLE_EQ(r.a.s.losses.front, 1.5);
     f.userPage(pc::form::MainForm::PageRates);
     f.userReplace(f.Edit_Front, QStringLiteral("0.301"));
     EXPECT_EQ(f.Edit_Front.text(), QStringLiteral(" "));
     EXPECT_EQ(f.SB1.panel(0), QStringLiteral(" Max. corrosion rate of steel = 0.30 mm / year"));
     EXPECT_EQ(f.Lbl_Summary_Front2.caption(), QStringLiteral(" N/A "));
     EXPECT_EQ(f.SB1.panel(1), QStringLiteral(" Loss: front =  N/A  mm, back = 0.00 mm"));
-    EXPECT_DOUBLE_EQ(r.a.s.LossFront, 1.5);
+    EXPECT_DOUBLE_EQ(r.a.s.losses.front, 1.5);
     EXPECT_EQ(r.beeps(), 1);
 
     // A computation started meanwhile by something else counts the blank
     // edit as 0.
     r.a.ComputeProjectLoss();
-    EXPECT_EQ(r.a.s.LossFront, 0.0);
+    EXPECT_EQ(r.a.s.losses.front, 0.0);
     EXPECT_EQ(f.Edit_Front.text(), QStringLiteral(" "));
 
     // Leaving the blank edit writes zero and beeps.
@@ -162,7 +162,7 @@ TEST(CorrosionHandlers, TotalLossModeFreezesServiceLifeAndProtection)
     f.userReplace(f.Edit_Front, QStringLiteral("6"));
     f.userReplace(f.Edit_Back, QStringLiteral("6"));
     EXPECT_EQ(f.Edit_Back.text(), QStringLiteral("6"));
-    EXPECT_EQ(r.a.s.LossTotal, 12.0);
+    EXPECT_EQ(r.a.s.losses.total, 12.0);
     EXPECT_EQ(f.SB1.panel(0),
               QStringLiteral(" Max. total loss of steel thickness (front + back) = 6 mm"));
     f.userReplace(f.Edit_Back, QStringLiteral("6.01"));
@@ -175,7 +175,7 @@ TEST(CorrosionHandlers, TotalLossModeFreezesServiceLifeAndProtection)
     EXPECT_EQ(f.Edit_Front.text(), QStringLiteral("0.000"));
     EXPECT_EQ(f.Edit_Back.text(), QStringLiteral("0.000"));
     EXPECT_EQ(f.Lbl_Front3.caption(), QStringLiteral(" mm / year"));
-    EXPECT_EQ(r.a.s.LossTotal, 0.0);
+    EXPECT_EQ(r.a.s.losses.total, 0.0);
 
     // Table rates re-enable the lists a total-loss mode left disabled.
     f.userSelect(f.RG_Project_Rates, 1);
@@ -201,7 +201,7 @@ TEST(CorrosionHandlers, ImperialRatesAreCheckedInMillimetres)
     EXPECT_EQ(f.Edit_Front.text(), QStringLiteral("1"));
     EXPECT_EQ(r.beeps(), 0);
     // 40 years x 1 mil = 1.01599824 mm.
-    EXPECT_EQ(r.a.s.LossFront, 1.02);
+    EXPECT_EQ(r.a.s.losses.front, 1.02);
     // 1.02 mils/year are 0.026 mm/year: too much.
     f.userReplace(f.Edit_Front, QStringLiteral("1.02"));
     EXPECT_EQ(f.Edit_Front.text(), QStringLiteral(" "));
@@ -214,12 +214,12 @@ TEST(CorrosionHandlers, ProjectEditsCountOnlyUnderProjectRates)
     RunningApp r(corrosionCatalogue());
     auto &f = r.f;
     choose(r, 0, f.CB_ServiceLife, ServiceLife50);
-    const double tableLoss = r.a.s.LossFront;
+    const double tableLoss = r.a.s.losses.front;
     // The unit switch rewrites the edits in either mode; under table rates
     // that neither checks them nor replaces the table losses.
     f.Edit_Front.setText(QStringLiteral("0.25"));
     f.Edit_Back.setText(QStringLiteral("99"));
-    EXPECT_EQ(r.a.s.LossFront, tableLoss);
+    EXPECT_EQ(r.a.s.losses.front, tableLoss);
     EXPECT_EQ(f.Edit_Back.text(), QStringLiteral("99"));
     EXPECT_EQ(f.Lbl_Summary_Front2.caption(), QStringLiteral("0.50"));
     EXPECT_EQ(r.beeps(), 0);
@@ -234,7 +234,7 @@ TEST(CorrosionHandlers, ProjectEditsCountOnlyUnderProjectRates)
     f.userClick(f.MenuEC3Rates); // a menu does not take the focus
     EXPECT_EQ(f.focused(), &f.CB_Front_Detail);
     EXPECT_EQ(f.Edit_Front.text(), QStringLiteral("."));
-    EXPECT_EQ(r.a.s.LossFront, tableLoss);
+    EXPECT_EQ(r.a.s.losses.front, tableLoss);
     EXPECT_EQ(r.beeps(), 0);
 }
 
@@ -255,26 +255,26 @@ TEST(CorrosionHandlers, ReductionFactorsUnderProjectRates)
     EXPECT_EQ(f.RG_A690.itemIndex(), 2);
     EXPECT_EQ(f.RG_A690.columns(), 3);
     EXPECT_TRUE(f.RG_A690.enabled());
-    EXPECT_EQ(r.a.s.LossFrontReduced, 0.8);
+    EXPECT_EQ(r.a.s.losses.frontReduced, 0.8);
     f.userPage(pc::form::MainForm::PageInput);
     f.userSelect(f.RG_A690, 0);
-    EXPECT_EQ(r.a.s.LossFrontReduced, 0.16); // 0.80 / 5
-    EXPECT_EQ(r.a.s.LossTotal, 0.16);
+    EXPECT_EQ(r.a.s.losses.frontReduced, 0.16); // 0.80 / 5
+    EXPECT_EQ(r.a.s.losses.total, 0.16);
     EXPECT_EQ(f.Lbl_Summary_Front2.caption(), QStringLiteral("0.16"));
 
     // A690: " 3 " preselected whatever the front face.
     f.userSelect(f.CB_SteelGrades, 1);
     EXPECT_EQ(f.RG_A690.caption(), QStringLiteral(" A690: CIP valid in Splash Zone "));
     EXPECT_EQ(f.RG_A690.itemIndex(), 0);
-    EXPECT_EQ(r.a.s.LossFrontReduced, 0.27); // 0.80 / 3
-    EXPECT_EQ(r.a.s.LossFront, 0.8);
-    EXPECT_EQ(r.a.s.LossTotal, 0.27);
+    EXPECT_EQ(r.a.s.losses.frontReduced, 0.27); // 0.80 / 3
+    EXPECT_EQ(r.a.s.losses.front, 0.8);
+    EXPECT_EQ(r.a.s.losses.total, 0.27);
 
     // A plain grade: no factor, the plain front loss.
     f.userSelect(f.CB_SteelGrades, 0);
     EXPECT_EQ(f.RG_A690.caption(), QStringLiteral(" NVMarin / A690 reduction factors "));
     EXPECT_FALSE(f.RG_A690.enabled());
-    EXPECT_EQ(r.a.s.LossTotal, 0.8);
+    EXPECT_EQ(r.a.s.losses.total, 0.8);
 }
 
 TEST(CorrosionHandlers, TableWindowPaintsAndHidesOnDeactivation)
@@ -349,9 +349,9 @@ TEST(CorrosionHandlers, CatalogueWithoutCorrosionTables)
     RunningApp r; // its catalogue has no annex at all
     auto &f = r.f;
     EXPECT_EQ(f.CB_Front_Detail.itemCount(), 0);
-    EXPECT_EQ(r.a.s.LossTotal, 0.0);
+    EXPECT_EQ(r.a.s.losses.total, 0.0);
     choose(r, 0, f.CB_ServiceLife, 2);
-    EXPECT_EQ(r.a.s.LossTotal, 0.0);
+    EXPECT_EQ(r.a.s.losses.total, 0.0);
     choose(r, pc::form::MainForm::PageRates, f.RG_Front, 2);
     EXPECT_EQ(f.CB_Front_Detail.itemIndex(), -1);
     f.userClick(f.B_EC3Tables);
@@ -370,8 +370,8 @@ TEST(CorrosionHandlers, ServiceLifeBeyondTheFirstAnnexReadsItsLastYear)
     auto &f = r.f;
     choose(r, 0, f.CB_ServiceLife, 5);
     EXPECT_EQ(r.a.s.CurrentServiceLife, 150);
-    EXPECT_EQ(r.a.s.LossFront, 1.0); // the 100-year loss
-    EXPECT_EQ(r.a.s.LossBack, 1.0);
+    EXPECT_EQ(r.a.s.losses.front, 1.0); // the 100-year loss
+    EXPECT_EQ(r.a.s.losses.back, 1.0);
     EXPECT_EQ(r.beeps(), 0);
 }
 
@@ -393,15 +393,15 @@ TEST(CorrosionHandlers, ThinTablesAreReadWithinTheirBounds)
     choose(r, pc::form::MainForm::PageRates, f.RG_Front, 2);
     EXPECT_EQ(f.CB_Front_Detail.itemCount(), 0);
     EXPECT_EQ(f.CB_Front_Detail.text(), QString());
-    EXPECT_EQ(r.a.s.LossFront, 0.0);
+    EXPECT_EQ(r.a.s.losses.front, 0.0);
     EXPECT_EQ(f.GB_Front_Detail.caption(), QStringLiteral(" Table 4.2 "));
 
     f.userSelect(f.CB_EC3NAD, 2);
     EXPECT_EQ(f.CB_ServiceLife.items(),
               (QStringList{QStringLiteral(" 0"), QStringLiteral(" 5"), QStringLiteral(" 25")}));
     EXPECT_EQ(f.Lbl_NAD.caption(), QStringLiteral(" Note: service life reset to 0 years!"));
-    EXPECT_EQ(r.a.s.LossFront, 0.8);
-    EXPECT_EQ(r.a.s.LossBack, 0.4);
+    EXPECT_EQ(r.a.s.losses.front, 0.8);
+    EXPECT_EQ(r.a.s.losses.back, 0.4);
     f.userClick(f.B_EC3Tables);
     EXPECT_EQ(r.a.tableWindow.SG_EC3Table.colCount(), 2);
 }

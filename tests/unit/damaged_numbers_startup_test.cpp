@@ -101,7 +101,7 @@ TEST(DamagedNumbers, AnEndlessChainOfListRefreshesIsStopped)
     ASSERT_FALSE(r.a.ended());
     ASSERT_TRUE(r.f.Edit_SSPLength.enabled());
     r.f.Edit_SSPLength.setText(QStringLiteral("5.0"));
-    r.a.s.SspLength = 1e6; // always above the section's maximum
+    r.a.s.lengths.pile = 1e6; // always above the section's maximum
     int familyClicks = 0;
     r.f.Edit_SSPLength.onChange = [&] {
         if (r.f.Edit_SSPLength.text() != QLatin1String("5.0")) {
@@ -120,7 +120,7 @@ TEST(DamagedNumbers, AnEndlessChainOfListRefreshesIsStopped)
 
     // Once the handler is normal again, a family click works as before.
     r.f.Edit_SSPLength.onChange = [] {};
-    r.a.s.SspLength = 0;
+    r.a.s.lengths.pile = 0;
     r.f.userSelect(r.f.RG_SSP, 1);
     EXPECT_TRUE(r.f.LB_SSP.items().value(0).startsWith(QStringLiteral(" AA 10\t")))
         << r.f.LB_SSP.items().join(QLatin1Char('|')).toStdString();

@@ -42,11 +42,11 @@ TEST(EngineHandlers, WorkedExamplesOfTheSafetyFactor)
         f.userReplace(f.Edit_Deflection, QString::fromUtf8(c.deflection));
         f.userLeave();
         EXPECT_EQ(f.Lbl_Sf_Result.caption(), QString::fromUtf8(c.sfIni)) << c.moment;
-        EXPECT_EQ(r.a.s.SfIni, pc::roundToHundredths(c.sf)) << c.moment;
+        EXPECT_EQ(r.a.s.factors.sfIni, pc::roundToHundredths(c.sf)) << c.moment;
         EXPECT_EQ(f.TabSheetSFTable.tabVisible(), c.sf > 0) << c.moment;
         // Without loss the reduced factor equals the initial one; its labels
         // are greyed in section mode.
-        EXPECT_EQ(r.a.s.SfRed, r.a.s.SfIni);
+        EXPECT_EQ(r.a.s.factors.sfRed, r.a.s.factors.sfIni);
         EXPECT_FALSE(f.Lbl_SFRedResult.enabled());
     }
 }
@@ -56,14 +56,14 @@ TEST(EngineHandlers, MomentLimitIsInclusive)
     RunningApp r;
     auto &f = r.f;
     f.userType(f.Edit_Moment, QStringLiteral("2306"));
-    EXPECT_EQ(r.a.s.DesignMoment, 2306.0);
+    EXPECT_EQ(r.a.s.actions.moment, 2306.0);
     EXPECT_EQ(f.SB1.panel(1), QString());
     EXPECT_EQ(f.SB1.panel(0), QStringLiteral(" 0 < Bending moment =< 2306"));
     EXPECT_EQ(r.beeps(), 0);
 
     f.userType(f.Edit_Moment, QStringLiteral(".5"));
     EXPECT_EQ(f.Edit_Moment.text(), QString());
-    EXPECT_EQ(r.a.s.DesignMoment, 0.0);
+    EXPECT_EQ(r.a.s.actions.moment, 0.0);
     EXPECT_EQ(f.SB1.panel(1), QStringLiteral(" Error: Bending moment > Mmax !"));
     EXPECT_EQ(r.beeps(), 1);
 
@@ -80,7 +80,7 @@ TEST(EngineHandlers, LimitErrorStaysInViewInSfminMode)
     f.userClick(f.MenuSelectSfmin);
     f.userReplace(f.Edit_Load, QStringLiteral("14822"));
     EXPECT_EQ(f.Edit_Load.text(), QString());
-    EXPECT_EQ(r.a.s.DesignLoad, 0.0);
+    EXPECT_EQ(r.a.s.actions.load, 0.0);
     EXPECT_EQ(f.SB1.panel(1), QStringLiteral(" Error: Compression load > Nmax !"));
 }
 
@@ -99,7 +99,7 @@ TEST(EngineHandlers, LeavingTheFieldRoundsTheStoredValue)
         f.userReplace(f.Edit_Moment, QString::fromUtf8(c.typed));
         f.userLeave();
         EXPECT_EQ(f.Edit_Moment.text(), QString::fromUtf8(c.shown)) << c.typed;
-        EXPECT_EQ(r.a.s.DesignMoment, c.stored) << c.typed;
+        EXPECT_EQ(r.a.s.actions.moment, c.stored) << c.typed;
     }
 }
 
@@ -130,7 +130,7 @@ TEST(EngineHandlers, KeyFilterWithTheUsersDecimalSeparator)
         f.userReplace(f.Edit_Moment, QString());
         f.userType(f.Edit_Moment, QString::fromUtf8(c.typed));
         EXPECT_EQ(f.Edit_Moment.text(), QString::fromUtf8(c.text)) << c.typed;
-        EXPECT_DOUBLE_EQ(r.a.s.DesignMoment, c.stored) << c.typed;
+        EXPECT_DOUBLE_EQ(r.a.s.actions.moment, c.stored) << c.typed;
         EXPECT_EQ(r.p.exclamationBeeps(), c.rejected) << c.typed;
         EXPECT_EQ(f.SB1.panel(1), QString::fromUtf8(c.panel1)) << c.typed;
     }
@@ -142,10 +142,10 @@ TEST(EngineHandlers, TextThatIsNotANumberKeepsTheValue)
     auto &f = r.f;
     f.userReplace(f.Edit_Moment, QStringLiteral("100"));
     f.userReplace(f.Edit_Moment, QStringLiteral(","));
-    EXPECT_EQ(r.a.s.DesignMoment, 100.0);
+    EXPECT_EQ(r.a.s.actions.moment, 100.0);
     EXPECT_EQ(f.SB1.panel(1), QStringLiteral(" Enter only values > 0. Wrong input:  ,"));
     f.userReplace(f.Edit_WallLength, QStringLiteral("ten"));
-    EXPECT_EQ(r.a.s.WallLength, 0.0);
+    EXPECT_EQ(r.a.s.lengths.wall, 0.0);
     EXPECT_EQ(f.SB1.panel(1), QStringLiteral(" Enter only values > 0. Wrong input:  ten"));
     EXPECT_TRUE(r.p.messages().empty());
     f.userLeave();
@@ -174,10 +174,10 @@ TEST(EngineHandlers, ALongPasteIsQuotedByItsBeginning)
         auto &f = r.f;
         f.userReplace(f.Edit_Moment, QStringLiteral("100"));
         f.userReplace(f.Edit_Moment, c.pasted);
-        EXPECT_EQ(r.a.s.DesignMoment, 100.0) << c.name;
+        EXPECT_EQ(r.a.s.actions.moment, 100.0) << c.name;
         EXPECT_EQ(f.SB1.panel(1), prefix + c.quoted) << c.name;
         f.userReplace(f.Edit_WallLength, c.pasted);
-        EXPECT_EQ(r.a.s.WallLength, 0.0) << c.name;
+        EXPECT_EQ(r.a.s.lengths.wall, 0.0) << c.name;
         EXPECT_EQ(f.SB1.panel(1), prefix + c.quoted) << c.name;
     }
 }
@@ -194,7 +194,7 @@ TEST(EngineHandlers, SfmaxResetBySfmin)
     f.userReplace(f.Edit_Sfmin, QStringLiteral("2.00"));
     EXPECT_EQ(f.Edit_SfMax.text(), QStringLiteral("2.21"));
     EXPECT_EQ(f.Edit_SfMax.fontColor(), pc::form::clRed);
-    EXPECT_EQ(r.a.s.SfMaxRequired, 2.21L);
+    EXPECT_EQ(r.a.s.band.sfMax, 2.21L);
     EXPECT_EQ(f.SB1.panel(1), QStringLiteral(" SfMax out of range!! Automatically reset!"));
     EXPECT_EQ(f.LB_SSP.items(), QStringList{QStringLiteral(" AA 10\t1000      ")});
     EXPECT_EQ(r.beeps(), 0);
@@ -237,7 +237,7 @@ TEST(EngineHandlers, SfminAndSfmaxLimits)
         const int beepsBefore = r.beeps();
         f.userReplace(edit, QString::fromUtf8(c.typed));
         EXPECT_EQ(edit.text(), QString::fromUtf8(c.text)) << c.typed;
-        EXPECT_EQ(min ? r.a.s.SfMinRequired : r.a.s.SfMaxRequired, c.value) << c.typed;
+        EXPECT_EQ(min ? r.a.s.band.sfMin : r.a.s.band.sfMax, c.value) << c.typed;
         EXPECT_EQ(f.SB1.panel(1), QString::fromUtf8(c.panel1)) << c.typed;
         EXPECT_EQ(r.beeps() - beepsBefore, c.beeps) << c.typed;
         f.userLeave();
@@ -316,7 +316,7 @@ TEST(EngineHandlers, ReducedPropertiesInTheGrid)
         RunningApp r;
         auto &f = r.f;
         f.SB1.setPanel(0, QString());
-        r.a.s.LossTotal = c.loss;
+        r.a.s.losses.total = c.loss;
         r.a.ComputeReducedProperties(0);
         auto &g = f.StGr_RedProp;
         EXPECT_EQ(g.colCount(), c.columns) << c.loss;
@@ -337,9 +337,9 @@ TEST(EngineHandlers, NoReducedSectionIsReported)
 {
     RunningApp r;
     auto &f = r.f;
-    r.a.s.LossTotal = 3;
+    r.a.s.losses.total = 3;
     r.a.ComputeReducedProperties(1);
-    EXPECT_EQ(r.a.s.WelRed, 0.0);
+    EXPECT_EQ(r.a.s.reduced.wel, 0.0);
     EXPECT_EQ(f.StGr_RedProp.cell(2, 1), QStringLiteral(" N/A "));
     EXPECT_EQ(f.SB1.panel(0),
               QStringLiteral(" No reduced properties for this loss of steel thickness. "));
@@ -355,8 +355,8 @@ TEST(EngineHandlers, SearchBeepsOncePerCandidateWithoutReducedSection)
     f.userReplace(f.Edit_Moment, QStringLiteral("100"));
     // s1 has no reduced section at 3 mm; the loss enters through the
     // finishing step, which forms the total from the faces.
-    r.a.s.LossFront = 3;
-    r.a.s.LossTotal = 3;
+    r.a.s.losses.front = 3;
+    r.a.s.losses.total = 3;
     f.userClick(f.MenuSelectSfmin);
     // 240: candidates s0 (Sf,red 240 / (100 / 850 x 1000) = 2.04) and s1.
     EXPECT_EQ(f.LB_SSP.items(), QStringList{QStringLiteral(" AA 10\t1000      ")});
@@ -385,7 +385,7 @@ TEST(EngineHandlers, SteelQuantities)
     EXPECT_EQ(f.Lbl_SSP_Result.caption(), QStringLiteral("0"));
     EXPECT_EQ(r.beeps(), 1);
     f.userReplace(f.Edit_WallLength, QStringLiteral("100"));
-    EXPECT_EQ(r.a.s.WallLength, 100.0);
+    EXPECT_EQ(r.a.s.lengths.wall, 100.0);
     EXPECT_EQ(f.SB1.panel(1), QString());
 }
 
@@ -398,7 +398,7 @@ TEST(EngineHandlers, ShorterSectionResetsThePileLength)
     f.userSelect(f.RG_SSP, 2); // s2 rolls at most 12 m
     EXPECT_EQ(f.Edit_SSPLength.text(), QStringLiteral("0.0"));
     EXPECT_TRUE(f.Edit_SSPLength.showHint());
-    EXPECT_EQ(r.a.s.SspLength, 0.0);
+    EXPECT_EQ(r.a.s.lengths.pile, 0.0);
     EXPECT_EQ(r.a.s.MaxSSPLength, 12.0);
     EXPECT_DOUBLE_EQ(r.a.s.MaxSSPLengthImp, 39.4);
     f.userReplace(f.Edit_SSPLength, QStringLiteral("12"));

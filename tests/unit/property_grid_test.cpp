@@ -73,7 +73,7 @@ TEST(PropertyGrid, ALossAddsTheReducedColumnAndNarrowsEveryColumnAndLosingItWide
 {
     RunningApp r;
     form::Control &g = r.f.StGr_RedProp;
-    r.a.s.LossFront = 1.0;
+    r.a.s.losses.front = 1.0;
     r.a.ApplyReductionFactor();
     ASSERT_EQ(g.colCount(), 4);
     // round((215 - 8 - 1) / 4) = round(51.5) = 52, ties to even.
@@ -81,7 +81,7 @@ TEST(PropertyGrid, ALossAddsTheReducedColumnAndNarrowsEveryColumnAndLosingItWide
     EXPECT_EQ(g.colWidths(), (std::vector<int>(4, 52)));
     EXPECT_EQ(g.cell(3, 1), QString::fromUtf8(" cm³/m"));
 
-    r.a.s.LossFront = 0.0;
+    r.a.s.losses.front = 0.0;
     r.a.ApplyReductionFactor();
     ASSERT_EQ(g.colCount(), 3);
     EXPECT_EQ(g.colWidths(), (std::vector<int>(3, 69)));

@@ -37,7 +37,7 @@ void design(RunningApp &r)
 {
     r.f.userReplace(r.f.Edit_Moment, QStringLiteral("100"));
     r.f.userLeave();
-    ASSERT_GT(r.a.s.SfIni, 0);
+    ASSERT_GT(r.a.s.factors.sfIni, 0);
 }
 
 TEST(ReportHandlers, PrintToFileAsksForATextFileAndWritesTheReport)

@@ -56,11 +56,11 @@ TEST(SafetyFactor, BothFactorsOfTheSection)
         Extended ini, red;
     };
     const Case cases[] = {
-        {{100, 0, 0, 355, 1000, 100, 500, 50}, 3.55L, 1.78L},
-        {{100, 0, 0, 355, 1000, 100, 0, 0}, 3.55L, 0},    // no reduced section
-        {{0, 0, 5, 355, 1000, 100, 1000, 100}, 0, 0},     // no load
-        {{100, 0, 0, 355, 0, 0, 1000, 100}, 0, 0},        // no section
-        {{0, 200, 5, 240, 1000, 100, 1000, 0}, 8.00L, 0}, // reduced area 0 under load
+        {{{100, 0, 0}, 355, 1000, 100, 500, 50}, 3.55L, 1.78L},
+        {{{100, 0, 0}, 355, 1000, 100, 0, 0}, 3.55L, 0},    // no reduced section
+        {{{0, 0, 5}, 355, 1000, 100, 1000, 100}, 0, 0},     // no load
+        {{{100, 0, 0}, 355, 0, 0, 1000, 100}, 0, 0},        // no section
+        {{{0, 200, 5}, 240, 1000, 100, 1000, 0}, 8.00L, 0}, // reduced area 0 under load
     };
     for (const auto &c : cases) {
         const auto r = pc::computeSafetyFactors(c.in);

@@ -37,7 +37,7 @@ TEST(SectionListHandlers, StartUpListsTheFirstGradesSections)
     EXPECT_EQ(f.SB1.panel(0), QString());
     EXPECT_EQ(r.a.s.CurrentFy, 240.0);
     EXPECT_EQ(r.a.s.CurrentSectionName, QStringLiteral("AA 10"));
-    EXPECT_EQ(r.a.s.WelIni, 1000.0);
+    EXPECT_EQ(r.a.s.initial.wel, 1000.0);
     EXPECT_EQ(f.Lbl_BMC_Value.caption(), QStringLiteral("     240"));
     EXPECT_EQ(r.a.s.CurrentGradeText, QStringLiteral(" S 240 GP         "));
     EXPECT_EQ(r.beeps(), 0);
@@ -108,7 +108,7 @@ TEST(SectionListHandlers, AnEmptyFamilyRangeShowsTheNoMatchLines)
     EXPECT_EQ(f.GB_Red_Properties.caption(), QStringLiteral(" Section prop.: "));
     EXPECT_EQ(f.Lbl_Sf_Result.caption(), QStringLiteral("N/A"));
     EXPECT_EQ(f.Lbl_SSP_Result.caption(), QStringLiteral(" N/A "));
-    EXPECT_EQ(r.a.s.WelIni, 0.0);
+    EXPECT_EQ(r.a.s.initial.wel, 0.0);
     EXPECT_EQ(r.a.s.CurrentSectionName, QString());
     EXPECT_EQ(f.StGr_RedProp.cell(1, 1), QStringLiteral(" N/A "));
     // One for the empty list and one for the loss finishing step of the grade

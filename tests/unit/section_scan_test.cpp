@@ -129,13 +129,13 @@ TEST(SectionScan, ScansGiveTheValuesOfOneSectionAtATime)
         const pc::SectionScan scan(c, loss);
         for (const Design &d : designs) {
             pc::SearchDesign sd;
-            sd.moment = d.m;
-            sd.load = d.n;
-            sd.deflection = d.e;
+            sd.actions.moment = d.m;
+            sd.actions.load = d.n;
+            sd.actions.deflection = d.e;
             sd.fy = fys[1];
             sd.lossTotal = loss;
-            sd.sfMinRequired = 1.5L;
-            sd.sfMaxRequired = 10;
+            sd.band.sfMin = 1.5L;
+            sd.band.sfMax = 10;
             const pc::SearchEvaluator search(c, sd);
             for (int s = 0; s < c.SectionCount(); ++s) {
                 const Plain p = plainReduced(c, s, loss);
@@ -158,7 +158,7 @@ TEST(SectionScan, ScansGiveTheValuesOfOneSectionAtATime)
                        loss);
 
                 for (bool reduced : {false, true}) {
-                    const pc::SummaryDesign sum{d.m, d.n, d.e, reduced};
+                    const pc::SummaryDesign sum{{d.m, d.n, d.e}, reduced};
                     const long double stress = pc::summaryRowStress(sum, m);
                     for (double fy : fys) {
                         const long double plain =

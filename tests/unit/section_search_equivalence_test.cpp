@@ -18,7 +18,7 @@ TEST(SectionSearchEquivalence, OneWriteLeavesTheStateOfWritingEveryCandidate)
 {
     using Step = std::function<void(pc::test::RunningApp &)>;
     auto loss = [](double l) {
-        return Step([l](pc::test::RunningApp &r) { r.a.s.LossTotal = l; });
+        return Step([l](pc::test::RunningApp &r) { r.a.s.losses.total = l; });
     };
     auto replace = [](pc::form::Control pc::form::MainForm::*field, const char *text) {
         return Step([field, text](pc::test::RunningApp &r) {

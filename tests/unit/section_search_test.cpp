@@ -28,11 +28,11 @@ TEST(SectionSearch, CandidatesPassOnTheReducedFactor)
     };
     for (const auto &c : cases) {
         pc::SearchDesign d;
-        d.moment = c.moment;
+        d.actions.moment = c.moment;
         d.fy = 355;
         d.lossTotal = c.loss;
-        d.sfMinRequired = c.sfMin;
-        d.sfMaxRequired = c.sfMax;
+        d.band.sfMin = c.sfMin;
+        d.band.sfMax = c.sfMax;
         const auto r = pc::evaluateSearchCandidate(cat, c.s, d);
         EXPECT_EQ(r.passes, c.passes) << "s=" << c.s << " loss=" << c.loss;
         EXPECT_EQ(r.factors.sfRed, pc::roundToHundredths(c.sfRed))

@@ -159,10 +159,10 @@ TEST(SnapshotHandlers, TheInputPageGivesWayToTheSketchAndComesBack)
     for (const Case &c : cases) {
         SCOPED_TRACE(c.row);
         SnapshotRun run;
-        run.a.s.SfIni = c.sfIni;
-        run.a.s.LossTotal = c.loss;
+        run.a.s.factors.sfIni = c.sfIni;
+        run.a.s.losses.total = c.loss;
         run.a.s.CurrentServiceLife = static_cast<int16_t>(c.life);
-        run.a.s.SteelMassTotal = c.mass;
+        run.a.s.quantities.massTotal = c.mass;
         run.f.RG_A690.setEnabled(c.a690);
         run.f.Lbl_SFRed.setEnabled(c.sfRed);
         run.f.GB_ServiceLife.setEnabled(c.lifeBox);
@@ -274,7 +274,7 @@ TEST(SnapshotHandlers, AValueBeingTypedIsTakenFirstAndTheFocusLeaves)
     // Leaving the field rewrites it without decimals, as the exit handler does.
     EXPECT_EQ(typed, QStringLiteral("100"));
     EXPECT_EQ(run.f.focused(), nullptr);
-    EXPECT_GT(run.a.s.SfIni, 0);
+    EXPECT_GT(run.a.s.factors.sfIni, 0);
 }
 
 TEST(SnapshotHandlers, OtherPagesArePicturedAsTheyAre)

@@ -24,7 +24,7 @@ TEST(SteelQuantities, PairsRoundHalfToEven)
         {10, 15, 0, 100, 0, 0, 0},            // a section without width
     };
     for (const auto &c : cases) {
-        const auto q = pc::computeSteelQuantities(c.wall, c.ssp, c.width, c.mass);
+        const auto q = pc::computeSteelQuantities({c.wall, c.ssp}, c.width, c.mass);
         EXPECT_EQ(q.pairCount, c.pairs) << c.wall << "/" << c.width;
         EXPECT_NEAR(q.coveredLength, c.covered, 1e-9) << c.wall << "/" << c.width;
         EXPECT_NEAR(q.massTotal, c.massTotal, 1e-9) << c.wall << "/" << c.width;
@@ -49,7 +49,7 @@ TEST(SteelQuantities, ResultTexts)
         {true, '.', 10, 15, 0, 100, "0", "0.0", "0.0", " N/A "},
     };
     for (const auto &c : cases) {
-        const auto q = pc::computeSteelQuantities(c.wall, c.ssp, c.width, c.mass);
+        const auto q = pc::computeSteelQuantities({c.wall, c.ssp}, c.width, c.mass);
         const auto t = pc::steelQuantityTexts(c.dec, c.metric, q, c.width, c.mass);
         SCOPED_TRACE(testing::Message() << "metric=" << c.metric << " width=" << c.width);
         EXPECT_EQ(t.pairs, QString::fromUtf8(c.pairs));

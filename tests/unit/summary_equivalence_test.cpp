@@ -20,7 +20,7 @@ using Step = std::function<void(RunningApp &)>;
 Step frontLoss(double mm)
 {
     // The finishing step forms the total from the face losses.
-    return [mm](RunningApp &r) { r.a.s.LossFront = mm; };
+    return [mm](RunningApp &r) { r.a.s.losses.front = mm; };
 }
 
 Step page(int index)
@@ -101,7 +101,7 @@ TEST(SummaryEquivalence, OneWriteLeavesTheStateOfComputingEveryRow)
     // The steps did reach the cases that matter.
     EXPECT_GT(once.p.beeps(), 20);
     EXPECT_EQ(once.f.SFList.cell(1, 1), QStringLiteral("  N/A"));
-    EXPECT_EQ(once.a.s.SfIni, 0);
+    EXPECT_EQ(once.a.s.factors.sfIni, 0);
 }
 
 } // namespace

@@ -24,7 +24,7 @@ struct SummaryApp : RunningApp
     // A front loss, as the corrosion model would leave it.
     void frontLoss(double mm)
     {
-        a.s.LossFront = mm;
+        a.s.losses.front = mm;
         a.ApplyReductionFactor();
     }
 };
@@ -146,14 +146,14 @@ TEST(SummaryHandlers, AColumnIsOfOneGradeWhenTheGradeListChangesDuringTheFill)
 TEST(SummaryHandlers, RowsWithoutALoadReadNotAvailable)
 {
     SummaryApp r("0");
-    r.a.s.SfIni = 3; // what the fill must clear
-    r.a.s.SfRed = 3;
+    r.a.s.factors.sfIni = 3; // what the fill must clear
+    r.a.s.factors.sfRed = 3;
     r.a.FillSummaryGrid();
     for (int row = 1; row < r.f.SFList.rowCount(); ++row)
         for (int col = 1; col < r.f.SFList.colCount(); ++col)
             EXPECT_EQ(r.f.SFList.cell(col, row), QStringLiteral("  N/A")) << col << "," << row;
-    EXPECT_EQ(r.a.s.SfIni, 0);
-    EXPECT_EQ(r.a.s.SfRed, 0);
+    EXPECT_EQ(r.a.s.factors.sfIni, 0);
+    EXPECT_EQ(r.a.s.factors.sfRed, 0);
 }
 
 TEST(SummaryHandlers, SfRedIsOfferedOnlyForALossWithinTheTables)
