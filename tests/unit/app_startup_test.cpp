@@ -1,6 +1,7 @@
 // Start-up of the program on an in-memory catalogue, and its ends.
 
 #include "platform/scripted_platform.h"
+#include "case_row.h"
 #include "small_catalogue.h"
 #include "window/app.h"
 
@@ -144,6 +145,7 @@ TEST(AppStartup, TheDisclaimerEndsTheRunUnlessAccepted)
     const Case cases[] = {
         {MessageButton::Yes, false}, {MessageButton::No, true}, {std::nullopt, true}};
     for (const Case &c : cases) {
+        SCOPED_TRACE(pc::test::caseRow(cases, c));
         AppOptions o;
         o.askDisclaimer = true;
         StartedApp r(smallCatalogue(1), o);

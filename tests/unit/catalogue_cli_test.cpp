@@ -1,6 +1,7 @@
 // Runs the built pilecorr-cli on catalogue files and sources.
 
 #include "catalogue/catalogue_writer.h"
+#include "case_row.h"
 #include "catalogue_test_support.h"
 
 #include <QFile>
@@ -132,6 +133,7 @@ TEST(CatalogueCli, DumpOfARefusedFileSaysWhereTheReaderStopped)
          QStringLiteral("RedA at byte 98: needs 192 bytes, the file has 102 left")},
     };
     for (const Case &c : cases) {
+        SCOPED_TRACE(pc::test::caseRow(cases, c));
         const QString path = dir.filePath(QStringLiteral("cat.pkd"));
         QFile f(path);
         ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));

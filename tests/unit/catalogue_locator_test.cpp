@@ -1,4 +1,5 @@
 #include "catalogue/catalogue_writer.h"
+#include "case_row.h"
 #include "catalogue_test_support.h"
 #include "window/catalogue_locator.h"
 
@@ -210,6 +211,7 @@ TEST(CatalogueLoader, LoadsOrReportsCorruption)
         {"no file, user ends", QByteArray(), {MessageButton::No}, false, false},
     };
     for (const auto &c : cases) {
+        SCOPED_TRACE(pc::test::caseRow(cases, c));
         QFile::remove(path);
         if (!c.contents.isNull()) {
             QFile f(path);

@@ -1,4 +1,5 @@
 #include "catalogue/name_codec.h"
+#include "case_row.h"
 
 #include <gtest/gtest.h>
 
@@ -75,6 +76,7 @@ TEST(NameCodec, EncodedNamesReadBackForEveryKey)
     // The lists use keys -13 .. 15; keys beyond them must read back as well.
     for (int key = -20; key <= 24; ++key)
         for (const QString &name : names) {
+            SCOPED_TRACE(pc::test::caseRow(names, name));
             const auto stored = pc::encodeShiftedName(name, key);
             ASSERT_TRUE(stored) << name.toStdString() << " key " << key;
             EXPECT_EQ(pc::decodeShiftedName(stored->constData(), int(stored->size()), key), name);
@@ -109,6 +111,7 @@ TEST(NameCodec, ColumnShiftPerTable)
         {ColumnTable::Water, {116, 117, 118, 119, 120, 115}}, // i mod 6
     };
     for (const auto &c : cases) {
+        SCOPED_TRACE(pc::test::caseRow(cases, c));
         EXPECT_EQ(pc::decodeColumnName(c.units, c.table), QStringLiteral("AAAAAA"));
         EXPECT_EQ(pc::encodeColumnName(QStringLiteral("AAAAAA"), c.table), c.units);
     }

@@ -1,4 +1,5 @@
 #include "catalogue/catalogue_checks.h"
+#include "case_row.h"
 #include "catalogue/catalogue_reader.h"
 #include "catalogue/catalogue_writer.h"
 #include "catalogue/name_codec.h"
@@ -91,6 +92,7 @@ TEST(CatalogueReader, TrailingBytesAreIgnored)
     for (const Catalogue &source : {smallestCatalogue(), smallFixture()}) {
         const QByteArray bytes = writeCatalogue(source);
         for (const QByteArray &tail : tails) {
+            SCOPED_TRACE(pc::test::caseRow(tails, tail));
             const auto c = readCatalogue(bytes + tail);
             ASSERT_TRUE(c) << "tail of " << tail.size();
             EXPECT_EQ(jsonOf(*c), jsonOf(source));

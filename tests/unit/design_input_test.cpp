@@ -1,4 +1,5 @@
 #include "engine/design_input.h"
+#include "case_row.h"
 
 #include "test_catalogue.h"
 
@@ -27,6 +28,7 @@ TEST(DesignInput, KeyFilterWithTheUsersDecimalSeparator)
         {u'+', "", '.', false},  {0x2013, "", '.', false},  {0x0660, "", '.', false},
     };
     for (const auto &c : cases) {
+        SCOPED_TRACE(pc::test::caseRow(cases, c));
         const auto d = pc::filterNumericKey(c.key, QString::fromUtf8(c.text), c.dec);
         EXPECT_EQ(d.accepted, c.accepted) << int(c.key) << " in " << c.text;
         if (c.accepted)

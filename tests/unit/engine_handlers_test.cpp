@@ -2,6 +2,7 @@
 // driven through the form model.
 
 #include "app_fixture.h"
+#include "case_row.h"
 #include "engine/safety_factor.h"
 
 #include <gtest/gtest.h>
@@ -33,6 +34,7 @@ TEST(EngineHandlers, WorkedExamplesOfTheSafetyFactor)
         {0, "2000", "0", "0", "0.12", 0.12L},
     };
     for (const auto &c : cases) {
+        SCOPED_TRACE(pc::test::caseRow(cases, c));
         RunningApp r;
         setSfmin(r);
         auto &f = r.f;
@@ -313,6 +315,7 @@ TEST(EngineHandlers, ReducedPropertiesInTheGrid)
          " Max. total loss of steel thickness (front + back) = 4 mm", 1},
     };
     for (const auto &c : cases) {
+        SCOPED_TRACE(pc::test::caseRow(cases, c));
         RunningApp r;
         auto &f = r.f;
         f.SB1.setPanel(0, QString());

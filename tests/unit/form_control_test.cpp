@@ -1,6 +1,7 @@
 // Programmatic changes of single controls: which of them run a handler.
 
 #include "form/control.h"
+#include "case_row.h"
 
 #include <gtest/gtest.h>
 
@@ -155,6 +156,7 @@ TEST(FormControl, DeletingItemsKeepsOrDropsTheSelection)
         {Kind::RadioGroup, 1, 0, 1}, // and keeps its index otherwise
     };
     for (const Case &c : cases) {
+        SCOPED_TRACE(pc::test::caseRow(cases, c));
         Counted n;
         auto ctl = counted(c.kind, n);
         ctl->setItems({QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c"),

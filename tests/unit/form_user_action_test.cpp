@@ -2,6 +2,7 @@
 // handlers, key filter before change, pick before its event, pages.
 
 #include "form/form.h"
+#include "case_row.h"
 
 #include <gtest/gtest.h>
 
@@ -154,6 +155,7 @@ TEST(FormUserAction, PickingItemsRunsTheUserEventOfEachKind)
         {"RG", 0, L({})}, // the item already selected: nothing
     };
     for (const Case &c : cases) {
+        SCOPED_TRACE(pc::test::caseRow(cases, c));
         TestForm f;
         Control &ctl = *f.find(QString::fromUtf8(c.control));
         ctl.onClick = nullptr;

@@ -1,4 +1,5 @@
 #include "engine/reduced_properties.h"
+#include "case_row.h"
 
 #include "test_catalogue.h"
 
@@ -72,6 +73,7 @@ TEST(ReducedProperties, ModulusToFiveAndInertiaToTenAfterWholeNumbers)
         {40.0, 33.0, 80.0, 69.0, 35, 70}, // 36.5 -> 36 (even) -> 35; 74.5 -> 74 -> 70
     };
     for (const auto &c : cases) {
+        SCOPED_TRACE(pc::test::caseRow(cases, c));
         pc::Catalogue cat;
         cat.SectionName = {QStringLiteral("T")};
         cat.SectionWidth = {1};
@@ -229,6 +231,7 @@ TEST(ReducedProperties, LossSummary)
         {false, true, "24", "30", " Loss of steel thickness:      54 mils ", 54},
     };
     for (const auto &c : cases) {
+        SCOPED_TRACE(pc::test::caseRow(cases, c));
         const auto s = pc::lossSummary('.', c.metric, 1.2, 0.6, c.reduced, 0.75, 1.95);
         EXPECT_EQ(s.front, QString::fromUtf8(c.front));
         EXPECT_EQ(s.back, QString::fromUtf8(c.back));

@@ -2,6 +2,7 @@
 // at all, the print job and the stops before either.
 
 #include "app_fixture.h"
+#include "case_row.h"
 #include "small_tmpfs.h"
 
 #include <QDir>
@@ -105,6 +106,7 @@ TEST(ReportHandlers, AFileThatCannotBeWrittenIsNamedWithTheReason)
          ""},
     };
     for (const FailureCase &c : cases) {
+        SCOPED_TRACE(pc::test::caseRow(cases, c));
         QTemporaryDir dir;
         ASSERT_TRUE(dir.isValid());
         RunningApp r;

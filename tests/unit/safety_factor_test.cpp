@@ -1,4 +1,5 @@
 #include "engine/safety_factor.h"
+#include "case_row.h"
 
 #include "units/format.h"
 
@@ -63,6 +64,7 @@ TEST(SafetyFactor, BothFactorsOfTheSection)
         {{{0, 200, 5}, 240, 1000, 100, 1000, 0}, 8.00L, 0}, // reduced area 0 under load
     };
     for (const auto &c : cases) {
+        SCOPED_TRACE(pc::test::caseRow(cases, c));
         const auto r = pc::computeSafetyFactors(c.in);
         EXPECT_EQ(r.sfIni, pc::roundToHundredths(c.ini));
         EXPECT_EQ(r.sfRed, pc::roundToHundredths(c.red));
@@ -93,6 +95,7 @@ TEST(SafetyFactor, ResultTexts)
         {'.', 3.0L, 0, 1000000.0L, "3.00", "3.00"}, // empty Sfmin field
     };
     for (const auto &c : cases) {
+        SCOPED_TRACE(pc::test::caseRow(cases, c));
         const Extended sf = pc::roundToHundredths(c.sf);
         EXPECT_EQ(pc::sfIniResultText(c.dec, sf, c.loss, c.sfMin), QString::fromUtf8(c.ini));
         EXPECT_EQ(pc::sfRedResultText(c.dec, sf, c.sfMin), QString::fromUtf8(c.red));

@@ -1,4 +1,5 @@
 #include "catalogue/section_geometry.h"
+#include "case_row.h"
 
 #include <gtest/gtest.h>
 
@@ -91,6 +92,7 @@ TEST(SectionGeometry, PlateBelowOneMillimetreLeavesNoSection)
     const Row rows[] = {{0, true},  {4.9, true}, {5.0, true}, {5.01, false},
                         {6, false}, {10, false}, {20, false}};
     for (const Row &r : rows) {
+        SCOPED_TRACE(pc::test::caseRow(rows, r));
         const pc::WallProperties w = pc::pairProperties(thinWeb, r.loss);
         EXPECT_EQ(w.exists(), r.exists) << r.loss;
         if (!r.exists) {

@@ -1,6 +1,7 @@
 // The section and grade lists driven through the form model.
 
 #include "app_fixture.h"
+#include "case_row.h"
 
 #include <gtest/gtest.h>
 
@@ -82,6 +83,7 @@ TEST(SectionListHandlers, MarkersOfOnRequestAndSupersededSections)
         {0, 1, "", pc::form::clRed, "AA 10"}, // the design colour stays
     };
     for (const auto &c : cases) {
+        SCOPED_TRACE(pc::test::caseRow(cases, c));
         RunningApp r;
         r.f.userSelect(r.f.CB_SteelGrades, c.grade);
         r.f.userSelect(r.f.RG_SSP, c.family);

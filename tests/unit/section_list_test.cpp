@@ -1,4 +1,5 @@
 #include "catalogue/section_list.h"
+#include "case_row.h"
 
 #include "test_catalogue.h"
 
@@ -66,6 +67,7 @@ TEST(SectionList, MarkerLabel)
         {"AA 10", "", pc::SectionMarkerColor::Unchanged},
     };
     for (const auto &c : cases) {
+        SCOPED_TRACE(pc::test::caseRow(cases, c));
         const auto m = pc::sectionMarker(QString::fromUtf8(c.name));
         EXPECT_EQ(m.caption, QString::fromUtf8(c.caption));
         EXPECT_EQ(m.color, c.color);

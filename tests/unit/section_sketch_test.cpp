@@ -1,4 +1,5 @@
 #include "output/section_sketch.h"
+#include "case_row.h"
 
 #include <gtest/gtest.h>
 
@@ -112,6 +113,7 @@ TEST(SectionSketch, DrawsThePairWithItsMainDimensions)
         {u, false, {"1600 mm", "h = 460 mm", "tf = 16.0 mm", "tw = 13.0 mm", "pair of U piles"}},
     };
     for (const Case &c : cases) {
+        SCOPED_TRACE(pc::test::caseRow(cases, c));
         const QString svg = pc::sectionSketchSvg(c.g, QStringLiteral(" A&B <1> "), c.imperial);
         const ParsedSvg p = parse(svg);
         EXPECT_TRUE(p.wellFormed) << svg.toStdString();

@@ -1,4 +1,5 @@
 #include "window/settings_file.h"
+#include "case_row.h"
 
 #include "small_tmpfs.h"
 
@@ -50,6 +51,7 @@ TEST(SettingsFile, BesideTheExecutableOrInTheConfigurationDirectory)
         {"/x/a.b.exe", true, "/x/a.b.INI"},
     };
     for (const Case &c : cases) {
+        SCOPED_TRACE(pc::test::caseRow(cases, c));
         QString asked;
         const QString location = pc::settingsLocation(
             QString::fromLatin1(c.exe),

@@ -1,4 +1,5 @@
 #include "engine/summary_grid.h"
+#include "case_row.h"
 
 #include "units/format.h"
 
@@ -111,6 +112,7 @@ TEST(SummaryGrid, LegendListsTheMarksThatOccurAndSetsTheMaximumHeight)
         {3, 2, {0, 1, 2}, QString()}, // no rows
     };
     for (const Case &k : cases) {
+        SCOPED_TRACE(pc::test::caseRow(cases, k));
         const QString legend = pc::summaryLegend(c, k.first, k.last, k.grades);
         EXPECT_EQ(legend, k.legend) << k.first << ".." << k.last;
         EXPECT_EQ(pc::summaryMaxHeight(legend), k.legend.isEmpty() ? 390 : 330);

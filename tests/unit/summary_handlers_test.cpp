@@ -3,6 +3,7 @@
 // changes enable.
 
 #include "app_fixture.h"
+#include "case_row.h"
 #include "catalogue/catalogue_reader.h"
 
 #include <gtest/gtest.h>
@@ -48,6 +49,7 @@ TEST(SummaryHandlers, CellsOfGradesThatAreNotPlainlyAvailableAreMarked)
         {4, 1, nullptr}, {1, 4, nullptr}, // outside the grid
     };
     for (const Case &c : cases) {
+        SCOPED_TRACE(pc::test::caseRow(cases, c));
         const auto d = draw(c.col, c.row);
         if (!c.text) {
             EXPECT_FALSE(d) << c.col << "," << c.row;
@@ -216,6 +218,7 @@ TEST(SummaryHandlers, PageChangesEnableTheMenusOfThePage)
         {F::PageInput, true, true, false, true},
     };
     for (const Expect &e : pages) {
+        SCOPED_TRACE(pc::test::caseRow(pages, e));
         r.f.userPage(e.page);
         ASSERT_EQ(r.f.PageControl1.activePageIndex(), e.page);
         EXPECT_EQ(r.f.MenuPrint.enabled(), e.print) << e.page;

@@ -1,4 +1,5 @@
 #include "units/unit_conversion.h"
+#include "case_row.h"
 
 #include "units/unit_captions.h"
 #include "units/unit_factors.h"
@@ -48,6 +49,7 @@ TEST(UnitConversion, InputsInImperialUnitsCappedAtTheirLimits)
         {{24, 120, 0, 0, 0}, '.', "65.60", "328.1", "0.0", "0.0", "0.0"},
     };
     for (const Case &c : cases) {
+        SCOPED_TRACE(pc::test::caseRow(cases, c));
         const pc::InputTexts t = pc::imperialInputTexts(c.decimal, c.v, limits());
         EXPECT_EQ(t.sspLength, QString::fromLatin1(c.ssp));
         EXPECT_EQ(t.wallLength, QString::fromLatin1(c.wall));
