@@ -4,7 +4,7 @@ BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: all deps configure build run test bench release screenshots format check-format clean
+.PHONY: all deps configure build run test bench release sanitize screenshots format check-format clean
 
 all: build
 
@@ -29,6 +29,15 @@ test: build
 release: deps
 	cmake -S . -B $(BUILD_DIR)-release -DCMAKE_BUILD_TYPE=Release
 	cmake --build $(BUILD_DIR)-release -j $(JOBS)
+
+# The whole suite, GUI tests included, built with AddressSanitizer and
+# UndefinedBehaviorSanitizer in Debug: any finding stops the test that meets it.
+sanitize: deps
+	cmake -S . -B $(BUILD_DIR)-sanitize -DCMAKE_BUILD_TYPE=Debug -DPILECORR_SANITIZE=ON -DPILECORR_BUILD_BENCH=OFF
+	cmake --build $(BUILD_DIR)-sanitize -j $(JOBS)
+	cd $(BUILD_DIR)-sanitize && QT_QPA_PLATFORM=offscreen \
+	  ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+	  ctest --output-on-failure -j $(JOBS)
 
 bench: build
 	$(BUILD_DIR)/bench/pilecorr_bench
@@ -58,4 +67,4 @@ check-format: deps
 	./scripts/check-format
 
 clean:
-	rm -rf $(BUILD_DIR) $(BUILD_DIR)-release
+	rm -rf $(BUILD_DIR) $(BUILD_DIR)-release $(BUILD_DIR)-sanitize
