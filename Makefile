@@ -4,7 +4,7 @@ BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: all deps configure build run test bench release sanitize screenshots format check-format clean
+.PHONY: all deps configure build run test bench release package sanitize screenshots format check-format clean
 
 all: build
 
@@ -29,6 +29,11 @@ test: build
 release: deps
 	cmake -S . -B $(BUILD_DIR)-release -DCMAKE_BUILD_TYPE=Release
 	cmake --build $(BUILD_DIR)-release -j $(JOBS)
+
+# A Debian package of the Release build (build-release/pilecorr_*.deb):
+# the programs, the sample catalogue, the menu entry, the icon, the manual.
+package: release
+	cmake --build $(BUILD_DIR)-release --target package
 
 # The whole suite, GUI tests included, built with AddressSanitizer and
 # UndefinedBehaviorSanitizer in Debug: any finding stops the test that meets it.

@@ -13,6 +13,7 @@
 #include "qt_platform.h"
 #include "script_player.h"
 #include "window/app.h"
+#include "window/catalogue_locator.h"
 #include "window/settings_file.h"
 
 #include <QApplication>
@@ -88,7 +89,9 @@ int main(int argc, char **argv)
     }
 
     pc::QtPlatform platform;
-    pc::App app(platform, pc::gui::appOptionsFor(line, pc::defaultSettingsLocation));
+    pc::AppOptions options = pc::gui::appOptionsFor(line, pc::defaultSettingsLocation);
+    options.catalogueFolders = {pc::installedDataFolder(QCoreApplication::applicationDirPath())};
+    pc::App app(platform, options);
     pc::gui::Session session(app, {});
     pc::gui::takePagePicturesFrom(platform, session);
     QObject::connect(&session, &pc::gui::Session::ended, &application,

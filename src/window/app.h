@@ -21,6 +21,7 @@
 
 #include <QChar>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 #include <optional>
@@ -49,6 +50,9 @@ struct AppOptions
     // The catalogue file named at start (a file of any name, or a folder
     // holding "SSP Pilecorr.pkd"); empty: the working directory's.
     QString cataloguePath;
+    // Where else to look for "SSP Pilecorr.pkd" when nothing was named and
+    // the working directory holds none: the installed program's data folder.
+    QStringList catalogueFolders;
 };
 
 // The number format of the system's default locale, taken once at start-up;
@@ -90,6 +94,9 @@ public:
     // Reads the catalogue file (locating it, asking to browse, showing the
     // failure messages); nothing when it cannot be read. Tests replace it.
     std::function<std::optional<Catalogue>(Platform &)> catalogueLoader;
+    // The folder of the catalogue file in use (empty for a catalogue a test
+    // put in): the section sketches are also looked for beside it.
+    QString catalogueFolder;
     // False while the catalogue is being loaded and the family list is first
     // selected: the grade fields (names, strengths, availability) are read
     // after that selection, so its handlers find no grade data yet.

@@ -2,9 +2,13 @@
 
 #include "catalogue/catalogue_reader.h"
 
+#include <QDir>
+#include <QFileInfo>
+
 namespace pc {
 
-std::optional<QString> locateCatalogueFile(Platform &platform, const QString &given)
+std::optional<QString> locateCatalogueFile(Platform &platform, const QString &given,
+                                           const QStringList &folders)
 {
     const QString directory = platform.currentDirectory();
     if (!given.isEmpty()) {
@@ -16,13 +20,21 @@ std::optional<QString> locateCatalogueFile(Platform &platform, const QString &gi
         if (platform.fileExists(inFolder))
             return inFolder;
     } else {
-        const QString candidate = directory + QLatin1Char('/') + CatalogueFileName;
-        if (platform.fileExists(candidate))
-            return candidate;
+        for (const QString &folder : QStringList(directory) + folders) {
+            const QString candidate = folder + QLatin1Char('/') + CatalogueFileName;
+            if (platform.fileExists(candidate))
+                return candidate;
+        }
     }
 
+    // An installed program says where it looked: the file may be missing
+    // from its data folder, not only from the working directory.
+    QString question = CatalogueNotFoundText;
+    if (given.isEmpty() && !folders.isEmpty())
+        question += QStringLiteral("\r\n\r\nLooked in:\r\n") +
+                    (QStringList(directory) + folders).join(QStringLiteral("\r\n"));
     for (;;) {
-        if (platform.message(MessageKind::Error, CatalogueMessageCaption, CatalogueNotFoundText) !=
+        if (platform.message(MessageKind::Error, CatalogueMessageCaption, question) !=
             MessageButton::Yes)
             return std::nullopt;
 
@@ -42,11 +54,19 @@ std::optional<QString> locateCatalogueFile(Platform &platform, const QString &gi
     }
 }
 
-std::optional<Catalogue> loadCatalogue(Platform &platform, const QString &given)
+QString installedDataFolder(const QString &programFolder)
 {
-    const std::optional<QString> path = locateCatalogueFile(platform, given);
+    return QDir::cleanPath(programFolder + QStringLiteral("/../share/pilecorr"));
+}
+
+std::optional<Catalogue> loadCatalogue(Platform &platform, const QString &given,
+                                       const QStringList &folders, QString *folderUsed)
+{
+    const std::optional<QString> path = locateCatalogueFile(platform, given, folders);
     if (!path)
         return std::nullopt;
+    if (folderUsed)
+        *folderUsed = QFileInfo(*path).path();
     std::optional<Catalogue> catalogue = readCatalogueFile(*path);
     if (!catalogue)
         platform.message(MessageKind::Plain, CatalogueMessageCaption, CatalogueCorruptedText);

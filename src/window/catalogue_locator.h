@@ -7,6 +7,7 @@
 #include "platform/platform.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -29,14 +30,24 @@ inline const QString CatalogueFileFilter = QStringLiteral("Data files only (*.pk
 
 // The path of the catalogue file: the one named at start (`given`, from the
 // command line: a file of any name, or a folder holding "SSP Pilecorr.pkd"),
-// else the current directory's; when neither is there, one the user browses
-// to whose name ends exactly in "SSP Pilecorr.pkd". Nothing when the user
-// ends the program (an answer other than Yes, or a cancelled dialog).
-std::optional<QString> locateCatalogueFile(Platform &platform, const QString &given = {});
+// else the current directory's, else that of the first of `folders` (the
+// installed program's data folder) that holds one; when none is there, one
+// the user browses to whose name ends exactly in "SSP Pilecorr.pkd". Nothing
+// when the user ends the program (an answer other than Yes, or a cancelled
+// dialog). With `folders` the question also says where the program looked.
+std::optional<QString> locateCatalogueFile(Platform &platform, const QString &given = {},
+                                           const QStringList &folders = {});
+
+// The data folder of a program installed in `programFolder` (its bin/
+// folder): the catalogue and the sketches lie in share/pilecorr beside it.
+QString installedDataFolder(const QString &programFolder);
 
 // Locates and reads the catalogue. On a read failure shows the corruption
 // message. Nothing means the program must end now with exit code 0, without
-// writing the settings.
-std::optional<Catalogue> loadCatalogue(Platform &platform, const QString &given = {});
+// writing the settings. `folderUsed`, when given, receives the folder of the
+// file read.
+std::optional<Catalogue> loadCatalogue(Platform &platform, const QString &given = {},
+                                       const QStringList &folders = {},
+                                       QString *folderUsed = nullptr);
 
 } // namespace pc

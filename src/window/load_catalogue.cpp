@@ -2,7 +2,6 @@
 
 #include "window/app.h"
 
-#include "window/catalogue_locator.h"
 
 namespace pc {
 
@@ -48,11 +47,6 @@ void putBackFamiliesAndSections(Catalogue &head, Catalogue &into)
 }
 
 } // namespace
-
-std::optional<Catalogue> defaultCatalogueLoader(Platform &platform, const QString &given)
-{
-    return loadCatalogue(platform, given);
-}
 
 bool App::LoadCatalogue()
 {

@@ -108,8 +108,15 @@ bool prepareInputPage(App &a, InputPageRestore &restore)
     // The label keeps the "-" until it is next rebuilt, as the sketch files
     // are named.
     s.CurrentSectionLabel = prep.sectionLabel;
-    const SketchRead sketch =
-        readSketchFile(QDir(a.p.currentDirectory()).filePath(prep.sketchFile));
+    // The sketches lie in the working folder's data/ folder; an installed
+    // program keeps them beside its catalogue instead.
+    QString sketchPath = QDir(a.p.currentDirectory()).filePath(prep.sketchFile);
+    if (!a.p.fileExists(sketchPath) && !a.catalogueFolder.isEmpty()) {
+        const QString besideCatalogue = QDir(a.catalogueFolder).filePath(prep.sketchFile);
+        if (a.p.fileExists(besideCatalogue))
+            sketchPath = besideCatalogue;
+    }
+    const SketchRead sketch = readSketchFile(sketchPath);
     if (!sketch.failure.isEmpty()) {
         a.p.message(MessageKind::Plain, ApplicationTitle,
                     SketchUnreadable + prep.sketchFile + QStringLiteral("\r\n") + sketch.failure);

@@ -2,14 +2,13 @@
 // steps run in their binding order.
 
 #include "window/app.h"
+#include "window/catalogue_locator.h"
 
 #include "units/rounding.h"
 #include "window/wiring.h"
 
 namespace pc {
 
-// load_catalogue.cpp
-std::optional<Catalogue> defaultCatalogueLoader(Platform &platform, const QString &given);
 
 namespace {
 
@@ -22,7 +21,8 @@ int scaled(int pixels, long double scale)
 
 App::App(Platform &platform, AppOptions opts)
     : p(platform), options(std::move(opts)), catalogueLoader([this](Platform &pl) {
-          return defaultCatalogueLoader(pl, options.cataloguePath);
+          return loadCatalogue(pl, options.cataloguePath, options.catalogueFolders,
+                               &catalogueFolder);
       })
 {
     wireEvents();

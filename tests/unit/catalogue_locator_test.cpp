@@ -1,5 +1,5 @@
-#include "catalogue/catalogue_writer.h"
 #include "case_row.h"
+#include "catalogue/catalogue_writer.h"
 #include "catalogue_test_support.h"
 #include "window/catalogue_locator.h"
 
@@ -232,6 +232,49 @@ TEST(CatalogueLoader, LoadsOrReportsCorruption)
         EXPECT_EQ(shown, c.corruptionShown) << c.name;
         if (catalogue) {
             EXPECT_EQ(catalogue->SectionCount(), 6) << c.name;
+        }
+    }
+}
+
+// An installed program looks in its data folder when the working directory
+// holds no catalogue, and says where it looked when neither does.
+TEST(CatalogueLocator, InstalledProgramLooksInItsDataFolderAfterTheWorkingDirectory)
+{
+    const QString installed = pc::installedDataFolder(QStringLiteral("/opt/pc/bin"));
+    EXPECT_EQ(installed, QStringLiteral("/opt/pc/share/pilecorr"));
+    const QString inCwd = QStringLiteral("/work/run/SSP Pilecorr.pkd");
+    const QString inData = QStringLiteral("/opt/pc/share/pilecorr/SSP Pilecorr.pkd");
+    const QString notFound =
+        QStringLiteral("Unable to find the file \"SSP Pilecorr.pkd\" or corrupted file.\r\n"
+                       "Would you like to browse your computer for the file?\r\n"
+                       "Click \"No\" to exit application.");
+    struct Case
+    {
+        const char *name;
+        std::set<QString> files;
+        QStringList folders;
+        std::optional<QString> found;
+        QString question; // empty: none asked
+    } const cases[] = {
+        {"working directory first", {inCwd, inData}, {installed}, inCwd, {}},
+        {"then the data folder", {inData}, {installed}, inData, {}},
+        {"neither: the question names both",
+         {},
+         {installed},
+         std::nullopt,
+         notFound + QStringLiteral("\r\n\r\nLooked in:\r\n/work/run\r\n/opt/pc/share/pilecorr")},
+        {"no data folder: the question as it stands", {}, {}, std::nullopt, notFound},
+    };
+    for (const auto &c : cases) {
+        FakePlatform p;
+        p.files = c.files;
+        const std::optional<QString> found = pc::locateCatalogueFile(p, QString(), c.folders);
+        EXPECT_EQ(found, c.found) << c.name;
+        if (c.question.isEmpty()) {
+            EXPECT_TRUE(p.messages.empty()) << c.name;
+        } else {
+            ASSERT_EQ(p.messages.size(), 1u) << c.name;
+            EXPECT_EQ(p.messages[0].text, c.question) << c.name;
         }
     }
 }

@@ -262,6 +262,23 @@ TEST(SnapshotHandlers, TheImperialSketchIsShownInImperialUnits)
               QStringLiteral("{\"kind\":\"bitmap\",\"width\":640,\"height\":549}"));
 }
 
+TEST(SnapshotHandlers, AnInstalledProgramFindsTheSketchBesideItsCatalogue)
+{
+    SnapshotRun run(std::vector<const char *>{}); // nothing in the working folder
+    QTemporaryDir installed;
+    ASSERT_TRUE(QDir(installed.path()).mkpath(QStringLiteral("data")));
+    QFile file(QDir(installed.path()).filePath(QStringLiteral("data/AA 10-2.svg")));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    ASSERT_EQ(file.write(Drawing), Drawing.size());
+    file.close();
+    run.a.catalogueFolder = installed.path();
+    QByteArray shown;
+    run.p.look = [&](int) { shown = run.f.TI_SketchSsp.picture(); };
+    run.f.MenuCopy.click();
+    EXPECT_EQ(shown, Drawing);
+    EXPECT_TRUE(run.p.messages().empty());
+}
+
 TEST(SnapshotHandlers, AValueBeingTypedIsTakenFirstAndTheFocusLeaves)
 {
     SnapshotRun run;

@@ -18,7 +18,7 @@ struct Started
     ScriptedPlatform p;
     App a;
     explicit Started(bool askDisclaimer = false, std::vector<MessageButton> answers = {})
-        : a(p, AppOptions{QString(), askDisclaimer, QString()})
+        : a(p, AppOptions{QString(), askDisclaimer, QString(), QStringList()})
     {
         for (MessageButton b : answers)
             p.queueButton(b);
