@@ -115,12 +115,20 @@ QString actionRangeText(const Catalogue &cat, ActionField field, bool metric, QC
     return actionRangeHint(field) + format(decimal, "%1.1f", {actionImperialLimit(cat, field)});
 }
 
+std::optional<long double> parseInputNumber(const QString &text, QChar decimal)
+{
+    const auto number = parseNumber(text, decimal);
+    if (!number || *number < 0)
+        return std::nullopt;
+    return number;
+}
+
 std::optional<InputChange> commonInputOutcome(const QString &text, QChar decimal,
                                               long double &number)
 {
     if (text.isEmpty())
         return InputChange{};
-    const auto parsed = parseNumber(text, decimal);
+    const auto parsed = parseInputNumber(text, decimal);
     if (!parsed)
         return InputChange{InputOutcome::NotANumber, 0};
     if (*parsed == 0)
@@ -145,7 +153,8 @@ InputChange evaluateActionChange(const Catalogue &cat, ActionField field, const 
 
 std::optional<QString> actionExitText(const QString &text, QChar decimal, bool metric)
 {
-    const auto number = text.isEmpty() ? std::optional<long double>(0) : parseNumber(text, decimal);
+    const auto number =
+        text.isEmpty() ? std::optional<long double>(0) : parseInputNumber(text, decimal);
     if (!number)
         return std::nullopt;
     if (*number == 0)

@@ -83,9 +83,15 @@ struct InputChange
     double value = 0; // metric; meaningful for Zero and Value
 };
 
+// A number of a field that holds only values from 0 up: the text read with
+// the user's separator; nothing for text that is not a number, and for a
+// negative one. The key filter lets no sign through, but a paste can bring
+// one, and a negative moment or length is no input the program can use.
+std::optional<long double> parseInputNumber(const QString &text, QChar decimal);
+
 // The outcomes every numeric field shares: empty text or 0 is Zero, text
-// that is not a number NotANumber. For any other text nothing is returned and
-// `number` holds the typed number, for the field's own limits.
+// that is not a number (a negative one included) NotANumber. For any other text nothing is returned
+// and `number` holds the typed number, for the field's own limits.
 std::optional<InputChange> commonInputOutcome(const QString &text, QChar decimal,
                                               long double &number);
 

@@ -94,7 +94,8 @@ InputChange evaluateLengthChange(const QString &text, QChar decimal, bool metric
 std::optional<QString> lengthExitText(LengthField field, const QString &text, QChar decimal,
                                       bool metric)
 {
-    const auto number = text.isEmpty() ? std::optional<long double>(0) : parseNumber(text, decimal);
+    const auto number =
+        text.isEmpty() ? std::optional<long double>(0) : parseInputNumber(text, decimal);
     if (!number)
         return std::nullopt;
     const int decimals = exitDecimals(field, metric);

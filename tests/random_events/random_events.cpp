@@ -27,8 +27,10 @@
 // they show, and the main window's controls are what the runs are about).
 
 #include "driver/property_text.h"
+#include "driver/run_state_text.h"
 #include "driver/script_runner.h"
 #include "driver/script_target.h"
+#include "platform/scripted_platform.h"
 #include "window/app.h"
 
 #include <QCoreApplication>
@@ -127,6 +129,7 @@ public:
         act(form);
         if (app_->ended())
             return ActionResult::Done;
+        checkInvariants();
         // Beeps count the handlers that ran (a focus move too many shows here
         // first).
         script_ << QStringLiteral("get $Beeps");
@@ -360,6 +363,80 @@ private:
             script_ << QStringLiteral("get $") + QLatin1String(v);
     }
 
+public:
+    // What broke an invariant, first time only: the step and the reason.
+    const QString &brokenInvariant() const { return broken_; }
+
+private:
+    // After every action each run-state value is a finite number and every
+    // list's selection lies inside its list (or is none).
+    void checkInvariants()
+    {
+        if (!broken_.isEmpty())
+            return;
+        const auto *platform = dynamic_cast<const pc::ScriptedPlatform *>(&app_->p);
+        // The run state's numbers print as JSON numbers, a non-finite one as
+        // null; the records of the platform ($Clipboard, ...) may be null.
+        static const char *const Numbers[] = {"DesignMoment",
+                                              "DesignLoad",
+                                              "DesignDeflection",
+                                              "SfMinRequired",
+                                              "SfMaxRequired",
+                                              "SfIni",
+                                              "SfRed",
+                                              "CurrentFy",
+                                              "WelIni",
+                                              "WelRed",
+                                              "IIni",
+                                              "IRed",
+                                              "AIni",
+                                              "ARed",
+                                              "TfIni",
+                                              "TfRed",
+                                              "TwIni",
+                                              "TwRed",
+                                              "CurrentWidth",
+                                              "CurrentMass",
+                                              "LossFront",
+                                              "LossBack",
+                                              "LossFrontReduced",
+                                              "LossTotal",
+                                              "LossTotalMils",
+                                              "WallLength",
+                                              "SspLength",
+                                              "SspPairCount",
+                                              "CoveredWallLength",
+                                              "SteelMassTotal",
+                                              "MaxSSPLength",
+                                              "MaxSSPLengthImp"};
+        for (const char *v : Numbers) {
+            const std::optional<std::string> json =
+                platform ? pc::driver::runStateJson(*app_, *platform, QString::fromLatin1(v))
+                         : std::nullopt;
+            if (!json || *json == "null") {
+                broken_ = QStringLiteral("step %1: $%2 is not a finite value (%3)")
+                              .arg(step_)
+                              .arg(QLatin1String(v), QString::fromStdString(json.value_or("?")));
+                return;
+            }
+        }
+        for (const Form *form :
+             {static_cast<const Form *>(&app_->f), static_cast<const Form *>(&app_->tableWindow)})
+            for (const Control *c : form->controls()) {
+                const bool listed = c->kind() == Kind::ListBox || c->kind() == Kind::ComboBox ||
+                                    c->kind() == Kind::RadioGroup;
+                if (listed && !(c->itemIndex() >= -1 && c->itemIndex() < c->itemCount())) {
+                    broken_ = QStringLiteral("step %1: %2 selects item %3 of %4")
+                                  .arg(step_)
+                                  .arg(c->name())
+                                  .arg(c->itemIndex())
+                                  .arg(c->itemCount());
+                    return;
+                }
+            }
+    }
+
+    QString broken_;
     std::mt19937 random_;
     int steps_;
     int lookEvery_;
@@ -467,6 +544,11 @@ int main(int argc, char **argv)
     const QString scriptPath = QDir(work).filePath(QStringLiteral("random.script"));
     if (!writeFile(scriptPath, (script.join(QLatin1Char('\n')) + QLatin1Char('\n')).toUtf8())) {
         std::cerr << "cannot write " << scriptPath.toStdString() << '\n';
+        return 1;
+    }
+    if (!generator.brokenInvariant().isEmpty()) {
+        std::cerr << generator.brokenInvariant().toStdString() << " (" << scriptPath.toStdString()
+                  << ")\n";
         return 1;
     }
 

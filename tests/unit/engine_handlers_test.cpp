@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 namespace {
 
 using pc::test::RunningApp;
@@ -136,6 +138,50 @@ TEST(EngineHandlers, KeyFilterWithTheUsersDecimalSeparator)
         EXPECT_EQ(r.p.exclamationBeeps(), c.rejected) << c.typed;
         EXPECT_EQ(f.SB1.panel(1), QString::fromUtf8(c.panel1)) << c.typed;
     }
+}
+
+// The key filter lets no sign through, but a paste can: a negative number
+// (or one too large to hold) is no moment or length; the field keeps the
+// value in use, as for any other text that is not a number.
+TEST(EngineHandlers, APastedNegativeNumberKeepsTheValueInUse)
+{
+    const QString wrong = QStringLiteral(" Enter only values > 0. Wrong input:  ");
+    struct Case
+    {
+        const char *name;
+        const char *pasted;
+        const char *typedAfter; // keys typed after the paste
+        double moment;          // stored after the paste and the keys
+        const char *panel1;
+    } const cases[] = {
+        {"negative", "-3.0", "", 100, "-3.0"},
+        {"negative zero is zero", "-0", "", 0, ""},
+        {"a negative number grown huge by its keys", "-1.3852519E+08", "25", 100,
+         "-1.3852519E+0825"},
+        {"positive and beyond a double", "1E+400", "", 0, ""},
+    };
+    for (const auto &c : cases) {
+        RunningApp r;
+        auto &f = r.f;
+        f.userReplace(f.Edit_Moment, QStringLiteral("100"));
+        f.userReplace(f.Edit_Moment, QString::fromUtf8(c.pasted));
+        f.userType(f.Edit_Moment, QString::fromUtf8(c.typedAfter));
+        EXPECT_EQ(r.a.s.actions.moment, c.moment) << c.name;
+        EXPECT_TRUE(std::isfinite(r.a.s.factors.sfIni)) << c.name;
+        if (*c.panel1) {
+            EXPECT_EQ(f.SB1.panel(1), wrong + QString::fromUtf8(c.panel1)) << c.name;
+        }
+        f.userLeave();
+        EXPECT_FALSE(f.Edit_Moment.text().startsWith(QLatin1Char('-'))) << c.name;
+    }
+
+    RunningApp r;
+    r.f.userReplace(r.f.Edit_WallLength, QStringLiteral("20"));
+    r.f.userReplace(r.f.Edit_WallLength, QStringLiteral("-20"));
+    EXPECT_EQ(r.a.s.lengths.wall, 20.0);
+    EXPECT_EQ(r.f.SB1.panel(1), wrong + QStringLiteral("-20"));
+    r.f.userLeave();
+    EXPECT_EQ(r.f.Edit_WallLength.text(), QStringLiteral("20.0"));
 }
 
 TEST(EngineHandlers, TextThatIsNotANumberKeepsTheValue)
