@@ -4,7 +4,7 @@ BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: all deps configure build run test bench release package sanitize screenshots format check-format clean
+.PHONY: all deps configure build run test bench release package sanitize fuzz screenshots format check-format clean
 
 all: build
 
@@ -34,6 +34,16 @@ release: deps
 # the programs, the sample catalogue, the menu entry, the icon, the manual.
 package: release
 	cmake --build $(BUILD_DIR)-release --target package
+
+# The fuzz targets (fuzz/), built with clang's libFuzzer and the sanitizers,
+# each run for FUZZ_SECONDS from its seeds; the corpus grows in
+# build-fuzz/fuzz-runs/ from one run to the next.
+FUZZ_SECONDS ?= 60
+fuzz: deps
+	CC=clang CXX=clang++ cmake -S . -B $(BUILD_DIR)-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DPILECORR_FUZZ=ON -DPILECORR_BUILD_GUI=OFF -DPILECORR_BUILD_BENCH=OFF -DPILECORR_BUILD_TESTS=OFF
+	cmake --build $(BUILD_DIR)-fuzz -j $(JOBS)
+	./scripts/run-fuzzers $(BUILD_DIR)-fuzz $(FUZZ_SECONDS)
 
 # The whole suite, GUI tests included, built with AddressSanitizer and
 # UndefinedBehaviorSanitizer in Debug: any finding stops the test that meets it.
@@ -72,4 +82,4 @@ check-format: deps
 	./scripts/check-format
 
 clean:
-	rm -rf $(BUILD_DIR) $(BUILD_DIR)-release $(BUILD_DIR)-sanitize
+	rm -rf $(BUILD_DIR) $(BUILD_DIR)-release $(BUILD_DIR)-sanitize $(BUILD_DIR)-fuzz

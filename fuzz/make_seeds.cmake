@@ -1,0 +1,22 @@
+# Copies the seed inputs of every fuzz target into SEEDS/TARGET/.
+file(REMOVE_RECURSE ${SEEDS})
+function(seed target)
+  file(MAKE_DIRECTORY ${SEEDS}/${target})
+  set(n 0)
+  foreach(file IN LISTS ARGN)
+    math(EXPR n "${n} + 1")
+    get_filename_component(name "${file}" NAME)
+    string(REPLACE " " "_" name "${name}")
+    file(COPY_FILE "${file}" "${SEEDS}/${target}/${n}-${name}")
+  endforeach()
+endfunction()
+
+file(GLOB_RECURSE catalogues "${BINARY_DIR}/fixtures/*.pkd")
+seed(catalogue "${BINARY_DIR}/sample/SSP Pilecorr.pkd" ${catalogues})
+file(GLOB sources ${SOURCE_DIR}/data/catalogue/*.json ${SOURCE_DIR}/tests/fixtures/*.json)
+seed(catalogue_source ${sources})
+file(GLOB settings ${SOURCE_DIR}/tests/scenarios/*.settings
+                   ${SOURCE_DIR}/tests/scenarios/*.settings.expected)
+seed(settings ${settings})
+file(GLOB scripts ${SOURCE_DIR}/tests/scenarios/*.script)
+seed(script ${scripts})
