@@ -228,8 +228,10 @@ QString QtPlatform::currentDirectory() const
 
 bool QtPlatform::fileExists(const QString &path) const
 {
-    const QFileInfo info(path);
-    return info.exists() && !info.isDir();
+    // A regular file or a link to one, as the scripted platform answers: a
+    // FIFO under the catalogue's name must not be opened (it would wait for
+    // a writer), nor a device.
+    return QFileInfo(path).isFile();
 }
 
 QDateTime QtPlatform::now() const

@@ -4,6 +4,7 @@
 #include "catalogue/name_codec.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QtEndian>
 
 #include <cstring>
@@ -203,8 +204,7 @@ private:
 
     // A whole field of n bytes in one block read: in place from memory, or
     // through `scratch` from a file. Null on failure.
-    template <typename Field>
-    const char *block(qint64 n, Scratch &scratch, const Field &field)
+    template <typename Field> const char *block(qint64 n, Scratch &scratch, const Field &field)
     {
         if (!needs(n, field))
             return nullptr;
@@ -412,6 +412,13 @@ std::optional<Catalogue> readCatalogue(const QByteArray &bytes, QString *why)
 
 std::optional<Catalogue> readCatalogueFile(const QString &path, QString *why)
 {
+    // Opening a FIFO for reading waits for a writer, for ever if none comes:
+    // only a regular file (or a link to one) is opened at all.
+    if (!QFileInfo(path).isFile()) {
+        if (why)
+            *why = QStringLiteral("%1 is not a regular file").arg(path);
+        return std::nullopt;
+    }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         if (why)

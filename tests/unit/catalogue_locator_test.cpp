@@ -10,7 +10,10 @@
 #include <gtest/gtest.h>
 
 #include <deque>
+#include <functional>
+
 #include <set>
+#include <sys/stat.h>
 
 namespace {
 
@@ -276,6 +279,38 @@ TEST(CatalogueLocator, InstalledProgramLooksInItsDataFolderAfterTheWorkingDirect
             ASSERT_EQ(p.messages.size(), 1u) << c.name;
             EXPECT_EQ(p.messages[0].text, c.question) << c.name;
         }
+    }
+}
+
+// What a working directory may hold under the catalogue's name besides a
+// file: none of them is read as a catalogue, none hangs the start (a FIFO
+// would wait for a writer for ever), and the user is told.
+TEST(CatalogueLoader, ANameThatIsNoFileEndsTheStartWithAMessage)
+{
+    struct Case
+    {
+        const char *name;
+        std::function<bool(const QString &path)> make;
+    } const cases[] = {
+        {"a folder", [](const QString &path) { return QDir().mkdir(path); }},
+        {"a link to itself",
+         [](const QString &path) { return QFile::link(QStringLiteral("SSP Pilecorr.pkd"), path); }},
+        {"a FIFO",
+         [](const QString &path) {
+             return ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0;
+         }},
+        {"a link to a folder",
+         [](const QString &path) { return QFile::link(QStringLiteral("/"), path); }},
+    };
+    for (const auto &c : cases) {
+        QTemporaryDir dir;
+        ASSERT_TRUE(dir.isValid());
+        ASSERT_TRUE(c.make(dir.filePath(QStringLiteral("SSP Pilecorr.pkd")))) << c.name;
+        FakePlatform p;
+        p.cwd = dir.path();
+        p.realFiles = true;
+        EXPECT_FALSE(pc::loadCatalogue(p).has_value()) << c.name;
+        EXPECT_FALSE(p.messages.empty()) << c.name;
     }
 }
 
