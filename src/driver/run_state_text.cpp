@@ -1,8 +1,8 @@
 #include "driver/run_state_text.h"
 
-#include "window/app.h"
 #include "driver/json_text.h"
 #include "platform/scripted_platform.h"
+#include "window/app.h"
 
 #include <nlohmann/json.hpp>
 
@@ -39,9 +39,16 @@ const std::map<QString, Getter> &getters()
     // The driver's names of the run-state values ($DesignMoment, ...) and
     // where each lives in the run state's records.
 #define PC_STATE_AT(name, field)                                                                   \
-    {QStringLiteral(#name), [](const App &a, const ScriptedPlatform &) { return num(a.s.field); }}
+    {                                                                                              \
+        QStringLiteral(#name),                                                                     \
+            [](const App &a, const ScriptedPlatform &) { return num(a.s.field); }                  \
+    }
 #define PC_STATE(field) PC_STATE_AT(field, field)
-#define PC_TEXT(field) {QStringLiteral(#field), [](const App &a, const ScriptedPlatform &) { return jsonString(a.s.field); }}
+#define PC_TEXT(field)                                                                             \
+    {                                                                                              \
+        QStringLiteral(#field),                                                                    \
+            [](const App &a, const ScriptedPlatform &) { return jsonString(a.s.field); }           \
+    }
     static const std::map<QString, Getter> table = {
         PC_STATE_AT(DesignMoment, actions.moment),
         PC_STATE_AT(DesignLoad, actions.load),

@@ -54,7 +54,7 @@ struct SafetyFactors
 struct SafetyFactorInput
 {
     DesignActions actions;
-    double fy = 0;         // N/mm2
+    double fy = 0; // N/mm2
     double welIni = 0, aIni = 0;
     double welRed = 0, aRed = 0;
 };
@@ -132,9 +132,11 @@ inline SafetyFactors computeSafetyFactors(const SafetyFactorInput &in)
 {
     SafetyFactors r;
     if ((in.actions.moment > 0 || in.actions.load > 0) && in.welIni > 0) {
-        r.sfIni = safetyFactor(in.actions.moment, in.actions.load, in.actions.deflection, in.welIni, in.aIni, in.fy);
+        r.sfIni = safetyFactor(in.actions.moment, in.actions.load, in.actions.deflection, in.welIni,
+                               in.aIni, in.fy);
         if (in.welRed > 0)
-            r.sfRed = safetyFactor(in.actions.moment, in.actions.load, in.actions.deflection, in.welRed, in.aRed, in.fy);
+            r.sfRed = safetyFactor(in.actions.moment, in.actions.load, in.actions.deflection,
+                                   in.welRed, in.aRed, in.fy);
     }
     return r;
 }

@@ -2,7 +2,6 @@
 
 #include "window/app.h"
 
-
 namespace pc {
 
 namespace {

@@ -93,13 +93,13 @@ void App::ComputeReducedProperties(int section)
     }
 
     if (r.hasSection) {
-        const auto ini =
-            propertyCellTexts(decimal, metric, s.initial.wel, s.initial.i, s.initial.a, s.initial.tf, s.initial.tw);
+        const auto ini = propertyCellTexts(decimal, metric, s.initial.wel, s.initial.i, s.initial.a,
+                                           s.initial.tf, s.initial.tw);
         for (int row = 1; row <= 5; ++row)
             grid.setCell(1, row, ini[row - 1]);
         if (s.reduced.wel > 0 && s.losses.total > 0) {
-            const auto red =
-                propertyCellTexts(decimal, metric, s.reduced.wel, s.reduced.i, s.reduced.a, s.reduced.tf, s.reduced.tw);
+            const auto red = propertyCellTexts(decimal, metric, s.reduced.wel, s.reduced.i,
+                                               s.reduced.a, s.reduced.tf, s.reduced.tw);
             for (int row = 1; row <= 5; ++row)
                 grid.setCell(2, row, red[row - 1]);
         }

@@ -13,10 +13,10 @@
 
 #include "catalogue/section_list.h"
 #include "engine/section_search.h"
-#include "window/app.h"
-#include "window/wiring.h"
 #include "units/format.h"
 #include "units/rounding.h"
+#include "window/app.h"
+#include "window/wiring.h"
 
 #include <optional>
 #include <utility>
@@ -335,7 +335,8 @@ void App::LoadSectionMaxLength(int section)
     const QChar decimal = p.decimalSeparator();
     const double typed =
         static_cast<double>(parseNumber(f.Edit_SSPLength.text(), decimal).value_or(0));
-    if (pileLengthTooLong(s.UnitsMetric, s.lengths.pile, s.MaxSSPLength, typed, s.MaxSSPLengthImp)) {
+    if (pileLengthTooLong(s.UnitsMetric, s.lengths.pile, s.MaxSSPLength, typed,
+                          s.MaxSSPLengthImp)) {
         f.Edit_SSPLength.setText(format(decimal, "%1.1f", {0.0}));
         f.Edit_SSPLength.setShowHint(true);
     }

@@ -9,7 +9,6 @@
 
 namespace pc {
 
-
 namespace {
 
 int scaled(int pixels, long double scale)

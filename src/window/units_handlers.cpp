@@ -69,8 +69,8 @@ void takeWorkingFy(App &a)
 {
     const int item = a.f.CB_SteelGrades.itemIndex();
     if (item >= 0)
-        a.s.CurrentFy = workingFyOfItem(a.cat(), a.s.GradeListMap, a.s.GradeListCount, item,
-                                        a.s.UnitsMetric);
+        a.s.CurrentFy =
+            workingFyOfItem(a.cat(), a.s.GradeListMap, a.s.GradeListCount, item, a.s.UnitsMetric);
 }
 
 InputLimits inputLimits(const App &a)
@@ -98,7 +98,8 @@ void rewriteInputs(App &a, const InputTexts &t)
 
 StoredInputs storedInputs(const App &a)
 {
-    return {a.s.lengths.pile, a.s.lengths.wall, a.s.actions.moment, a.s.actions.load, a.s.actions.deflection};
+    return {a.s.lengths.pile, a.s.lengths.wall, a.s.actions.moment, a.s.actions.load,
+            a.s.actions.deflection};
 }
 
 // The project values in the old system: a text that is not a number counts

@@ -1,7 +1,7 @@
 // Start-up of the program on an in-memory catalogue, and its ends.
 
-#include "platform/scripted_platform.h"
 #include "case_row.h"
+#include "platform/scripted_platform.h"
 #include "small_catalogue.h"
 #include "window/app.h"
 

@@ -1,7 +1,7 @@
 // Runs the built pilecorr-cli on catalogue files and sources.
 
-#include "catalogue/catalogue_writer.h"
 #include "case_row.h"
+#include "catalogue/catalogue_writer.h"
 #include "catalogue_test_support.h"
 
 #include <QFile>

@@ -1,5 +1,5 @@
-#include "catalogue/name_codec.h"
 #include "case_row.h"
+#include "catalogue/name_codec.h"
 
 #include <gtest/gtest.h>
 

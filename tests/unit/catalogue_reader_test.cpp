@@ -1,5 +1,5 @@
-#include "catalogue/catalogue_checks.h"
 #include "case_row.h"
+#include "catalogue/catalogue_checks.h"
 #include "catalogue/catalogue_reader.h"
 #include "catalogue/catalogue_writer.h"
 #include "catalogue/name_codec.h"

@@ -1,5 +1,5 @@
-#include "engine/design_input.h"
 #include "case_row.h"
+#include "engine/design_input.h"
 
 #include "test_catalogue.h"
 

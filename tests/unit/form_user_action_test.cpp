@@ -1,8 +1,8 @@
 // User actions through the form: focus moves with their exit and enter
 // handlers, key filter before change, pick before its event, pages.
 
-#include "form/form.h"
 #include "case_row.h"
+#include "form/form.h"
 
 #include <gtest/gtest.h>
 
@@ -296,6 +296,5 @@ TEST(FormUserAction, MouseEntersLeavesAndMoves)
     f.userMouse(f.A, 3, 4);
     f.userMouse(f.B, 5, 6);
     f.userMouseOut();
-    EXPECT_EQ(log, L({"A.in", "A.move 1 2", "A.move 3 4", "A.out", "B.in", "B.move 5 6",
-                      "B.out"}));
+    EXPECT_EQ(log, L({"A.in", "A.move 1 2", "A.move 3 4", "A.out", "B.in", "B.move 5 6", "B.out"}));
 }

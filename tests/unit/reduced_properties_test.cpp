@@ -1,5 +1,5 @@
-#include "engine/reduced_properties.h"
 #include "case_row.h"
+#include "engine/reduced_properties.h"
 
 #include "test_catalogue.h"
 

@@ -1,5 +1,5 @@
-#include "engine/safety_factor.h"
 #include "case_row.h"
+#include "engine/safety_factor.h"
 
 #include "units/format.h"
 

@@ -1,5 +1,5 @@
-#include "catalogue/section_geometry.h"
 #include "case_row.h"
+#include "catalogue/section_geometry.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "catalogue/section_list.h"
 #include "case_row.h"
+#include "catalogue/section_list.h"
 
 #include "test_catalogue.h"
 

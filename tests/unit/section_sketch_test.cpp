@@ -1,5 +1,5 @@
-#include "output/section_sketch.h"
 #include "case_row.h"
+#include "output/section_sketch.h"
 
 #include <gtest/gtest.h>
 

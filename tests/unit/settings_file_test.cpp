@@ -1,5 +1,5 @@
-#include "window/settings_file.h"
 #include "case_row.h"
+#include "window/settings_file.h"
 
 #include "small_tmpfs.h"
 

@@ -1,5 +1,5 @@
-#include "engine/summary_grid.h"
 #include "case_row.h"
+#include "engine/summary_grid.h"
 
 #include "units/format.h"
 

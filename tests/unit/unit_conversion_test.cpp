@@ -1,5 +1,5 @@
-#include "units/unit_conversion.h"
 #include "case_row.h"
+#include "units/unit_conversion.h"
 
 #include "units/unit_captions.h"
 #include "units/unit_factors.h"
