@@ -1,5 +1,7 @@
 #include "form/form.h"
 
+#include "form/program_error.h"
+
 #include <algorithm>
 
 namespace pc::form {
@@ -160,6 +162,8 @@ void Form::show()
 void Form::showPage(int index)
 {
     const auto all = pages();
+    PC_FORM_EXPECT(pageControl_ && index >= 0 && index < static_cast<int>(all.size()),
+                   qualifiedName(*window_), "showPage: no such page");
     if (!pageControl_ || index < 0 || index >= static_cast<int>(all.size()) ||
         index == pageControl_->activePageIndex())
         return;

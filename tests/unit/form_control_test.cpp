@@ -4,7 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
+#include <string>
 
 using namespace pc::form;
 
@@ -149,22 +151,22 @@ TEST(FormControl, DeletingItemsKeepsOrDropsTheSelection)
     const Case cases[] = {
         {Kind::ComboBox, 2, 2, -1}, // the selected item is gone
         {Kind::ComboBox, 2, 0, 1},  // the same item stays selected
-        {Kind::ComboBox, 1, 3, 1},
-        {Kind::ListBox, 3, 3, -1},
+        {Kind::ComboBox, 1, 3, 1},   {Kind::ListBox, 3, 3, -1},
         {Kind::RadioGroup, 3, 3, 2}, // a radio group clamps to its last item
         {Kind::RadioGroup, 1, 0, 1}, // and keeps its index otherwise
     };
     for (const Case &c : cases) {
         Counted n;
         auto ctl = counted(c.kind, n);
-        ctl->setItems({QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c"),
-                       QStringLiteral("d")});
+        ctl->setItems(
+            {QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c"), QStringLiteral("d")});
         const auto handler = ctl->onClick;
         ctl->onClick = nullptr;
         ctl->setItemIndex(c.selected);
         ctl->onClick = handler;
         ctl->deleteItem(c.deleted);
-        EXPECT_EQ(ctl->itemIndex(), c.expected) << int(c.kind) << " " << c.selected << " " << c.deleted;
+        EXPECT_EQ(ctl->itemIndex(), c.expected)
+            << int(c.kind) << " " << c.selected << " " << c.deleted;
         EXPECT_EQ(ctl->itemCount(), 3);
         EXPECT_EQ(n.click + n.change, 0);
     }
@@ -266,8 +268,8 @@ TEST(FormControl, ObserversHearEveryChangeAndNothingElse)
     l.setFontColor(clRed);
     l.setVisible(false);
     l.setVisible(false);
-    EXPECT_EQ(heard, (std::vector<Property>{Property::Caption, Property::FontColor,
-                                            Property::Visible}));
+    EXPECT_EQ(heard,
+              (std::vector<Property>{Property::Caption, Property::FontColor, Property::Visible}));
 }
 
 TEST(FormControl, GridAndStatusBarIgnoreCellsOutsideThem)
@@ -276,8 +278,9 @@ TEST(FormControl, GridAndStatusBarIgnoreCellsOutsideThem)
     g.setColCount(2);
     g.setRowCount(2);
     g.setCell(1, 1, QStringLiteral("x"));
-    g.setCell(2, 0, QStringLiteral("lost"));
-    g.setCell(-1, 0, QStringLiteral("lost"));
+    // A program error: a debug build stops, a release build drops the call.
+    EXPECT_DEBUG_DEATH(g.setCell(2, 0, QStringLiteral("lost")), "SFList: setCell: no such cell");
+    EXPECT_DEBUG_DEATH(g.setCell(-1, 0, QStringLiteral("lost")), "SFList: setCell: no such cell");
     EXPECT_EQ(g.cell(1, 1), QStringLiteral("x"));
     EXPECT_EQ(g.cell(5, 5), QString());
     g.setRowCount(3); // keeps what was there
@@ -286,7 +289,7 @@ TEST(FormControl, GridAndStatusBarIgnoreCellsOutsideThem)
 
     Control sb(QStringLiteral("SB1"), Kind::StatusBar);
     sb.setPanel(1, QStringLiteral(" Error"));
-    sb.setPanel(2, QStringLiteral("lost"));
+    EXPECT_DEBUG_DEATH(sb.setPanel(2, QStringLiteral("lost")), "SB1: setPanel: no such panel");
     EXPECT_EQ(sb.panels(), (QStringList{QString(), QStringLiteral(" Error")}));
 }
 
@@ -299,7 +302,7 @@ TEST(FormControl, GridSizesFollowTheDefaultsAsTheToolkitDoes)
     g.setRowCount(2);
     EXPECT_EQ(g.colWidths(), (std::vector<int>{65, 65, 65}));
     g.setColWidth(0, 50);
-    g.setColWidth(7, 99); // no such column: nothing
+    EXPECT_DEBUG_DEATH(g.setColWidth(7, 99), "SFList: setColWidth: no such column");
     g.setRowHeight(0, 29);
     EXPECT_EQ(g.colWidths(), (std::vector<int>{50, 65, 65}));
     EXPECT_EQ(g.rowHeights(), (std::vector<int>{29, 24}));
@@ -323,4 +326,57 @@ TEST(FormControl, AlphaTransparencyStaysBetweenInvisibleAndOpaque)
     w.setAlphaBlend(-5);
     EXPECT_EQ(w.alphaBlend(), 0);
     EXPECT_EQ(notified, 1);
+}
+
+// A setter given the wrong kind of control or an index outside its list is a
+// program error: a debug build stops with the control's name, a release build
+// drops the call and the control stays as it was.
+TEST(FormControl, ProgramErrorsStopADebugBuildAndChangeNothingInARelease)
+{
+    struct Case
+    {
+        const char *name;
+        Kind kind;
+        std::function<void(Control &)> error;
+        const char *message;
+    };
+    const Case cases[] = {
+        {"item past the end", Kind::ComboBox, [](Control &c) { c.setItem(3, QStringLiteral("x")); },
+         "setItem: no such item"},
+        {"negative item", Kind::ListBox, [](Control &c) { c.setItem(-1, QStringLiteral("x")); },
+         "setItem: no such item"},
+        {"deleting no item", Kind::RadioGroup, [](Control &c) { c.deleteItem(3); },
+         "deleteItem: no such item"},
+        {"enabling no item", Kind::RadioGroup, [](Control &c) { c.setItemEnabled(5, false); },
+         "setItemEnabled: no such item"},
+        {"row height of no row", Kind::Grid, [](Control &c) { c.setRowHeight(2, 40); },
+         "setRowHeight: no such row"},
+        {"panel of a label", Kind::Label, [](Control &c) { c.setPanel(0, QStringLiteral("x")); },
+         "setPanel: no such panel"},
+        {"panel width past the end", Kind::StatusBar, [](Control &c) { c.setPanelWidth(2, 9); },
+         "setPanelWidth: no such panel"},
+        {"column width of no column", Kind::Grid, [](Control &c) { c.setColWidth(-1, 40); },
+         "setColWidth: no such column"},
+        {"cell below the grid", Kind::Grid,
+         [](Control &c) { c.setCell(0, 2, QStringLiteral("x")); }, "setCell: no such cell"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        Control ctl(QStringLiteral("Ctl"), c.kind);
+        ctl.setItems({QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")});
+        ctl.setColCount(2);
+        ctl.setRowCount(2);
+        int notified = 0;
+        ctl.addObserver([&notified](Control &, Property) { ++notified; });
+        EXPECT_DEBUG_DEATH(c.error(ctl), std::string("Ctl: ") + c.message);
+        EXPECT_EQ(notified, 0);
+        EXPECT_EQ(ctl.items(),
+                  (QStringList{QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")}));
+        EXPECT_EQ(ctl.itemEnabled(), (std::vector<bool>{true, true, true}));
+        EXPECT_EQ(ctl.rowHeights(), (std::vector<int>{24, 24}));
+        EXPECT_EQ(ctl.colWidths(), (std::vector<int>{64, 64}));
+        EXPECT_EQ(ctl.cell(0, 0), QString());
+        EXPECT_EQ(ctl.panels(),
+                  c.kind == Kind::StatusBar ? (QStringList{QString(), QString()}) : QStringList());
+    }
 }
