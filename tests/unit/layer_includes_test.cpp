@@ -83,8 +83,7 @@ TEST(LayerIncludes, NoFolderUnderSrcIncludesFromALayerAboveIt)
             << "src/" << folder << " is not a known layer; give it its place in the order";
     }
     for (const UpwardInclude &u : upwardIncludes(srcRoot))
-        ADD_FAILURE() << u.where << " includes \"" << u.included
-                      << "\" from a layer above its own";
+        ADD_FAILURE() << u.where << " includes \"" << u.included << "\" from a layer above its own";
 }
 
 // The check itself must see an upward include: a small tree with one.
