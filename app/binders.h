@@ -57,7 +57,6 @@ public:
     // Applies every property now; applies the changed ones.
     void applyAll();
     void flush();
-    bool dirty() const { return !dirty_.empty(); }
 
     // What the widget shows, as the driver prints it; nothing when no
     // widget shows the property (the model's value stands).

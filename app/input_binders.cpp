@@ -7,7 +7,9 @@
 
 #include <QAbstractButton>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
@@ -15,6 +17,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalBlocker>
 #include <QTabBar>
 
 namespace pc::gui::detail {
@@ -23,9 +26,12 @@ namespace {
 
 // ---- Edits ---------------------------------------------------------------------
 
-// The key filter of the model runs on every typed character before the edit
-// takes it; the edit's own editing then goes to the model as the user's
-// change of the text.
+// The model types: a key press or a paste goes to the form model with the
+// widget's caret and selection, and the widget makes the change that comes
+// back (as an edit of its own, so that its undo history holds it). The keys
+// the model does not take as text (Enter, Escape, Delete, the arrows, the
+// editing shortcuts) stay the toolkit's; an edit the toolkit makes on its own
+// (cut, undo, a drop) goes to the model as the user's change of the text.
 class EditBinder : public Binder
 {
 public:
@@ -54,9 +60,14 @@ protected:
             if (edit()->text() != control_.text())
                 edit()->setText(control_.text());
             break;
-        case P::MaxLength:
-            edit()->setMaxLength(control_.maxLength() > 0 ? control_.maxLength() : 32767);
+        case P::MaxLength: {
+            // Setting the limit resets the widget's text, caret and undo
+            // history: only a new limit is set.
+            const int limit = control_.maxLength() > 0 ? control_.maxLength() : 32767;
+            if (edit()->maxLength() != limit)
+                edit()->setMaxLength(limit);
             break;
+        }
         default:
             applyCommon(p);
             break;
@@ -75,38 +86,62 @@ protected:
         if (o != object_ || e->type() != QEvent::KeyPress || !fromUser())
             return false;
         auto *ke = static_cast<QKeyEvent *>(e);
+        if (ke->matches(QKeySequence::Paste)) {
+            const QString pasted = QGuiApplication::clipboard()->text();
+            return take(form_.paste(control_, pasted, cursor()));
+        }
         QChar key;
-        if (ke->key() == Qt::Key_Backspace)
-            key = QChar(8);
+        if (ke->key() == Qt::Key_Backspace &&
+            !(ke->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)))
+            key = form::BackspaceKey;
         else if (ke->key() == Qt::Key_Tab || ke->key() == Qt::Key_Backtab)
             return false; // moves the focus; it is no character of the field
         else if (ke->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
-            return false; // a shortcut or an editing command (paste comes back as a change)
+            return false; // a shortcut or an editing command of the toolkit
         else if (ke->text().size() == 1)
             key = ke->text().at(0);
         else
             return false;
-        if (form_.focused() != &control_)
-            form_.userEnter(control_);
-        if (control_.onKeyPress) {
-            auto filter = control_.onKeyPress;
-            const QChar typed = key;
-            filter(key);
-            if (key.isNull()) {
-                userActed();
-                return true; // dropped
-            }
-            if (key != typed) {
-                // Replaced: the edit takes the replacement instead (a change).
-                if (key.unicode() >= 0x20)
-                    edit()->insert(QString(key));
-                userActed();
-                return true;
-            }
-        }
-        if (key.unicode() < 0x20 && key != QChar(8))
-            return false; // not inserted into a one-line edit
-        return false;     // the edit inserts or deletes it: textEdited follows
+        return take(form_.typeKey(control_, key, cursor()));
+    }
+
+private:
+    // The widget's caret and selection.
+    form::EditCursor cursor() const
+    {
+        const QLineEdit *w = edit();
+        if (!w->hasSelectedText())
+            return {w->cursorPosition(), 0, 0};
+        return {w->cursorPosition(), w->selectionStart(),
+                static_cast<int>(w->selectedText().size())};
+    }
+
+    // Makes the widget show what the model made of the key; false when the
+    // key is the toolkit's (it is no text the model takes).
+    bool take(const form::EditAction &a)
+    {
+        if (a.result == form::ActionResult::Done && a.outcome.typed == form::Typed::NotText)
+            return false;
+        if (a.result == form::ActionResult::Done && a.outcome.typed == form::Typed::Edited)
+            show(a.outcome);
+        userActed(); // the model's own changes (onChange may rewrite the text) follow
+        return true;
+    }
+
+    void show(const form::EditOutcome &o)
+    {
+        QLineEdit *w = edit();
+        ProgramUpdate update;
+        const QSignalBlocker block(w);
+        if (o.removed > 0)
+            w->setSelection(o.from, o.removed);
+        else
+            w->setCursorPosition(o.from);
+        if (o.removed > 0 || !o.inserted.isEmpty())
+            w->insert(o.inserted);
+        if (w->text() != o.text)
+            w->setText(o.text); // the widget held another text than the model
+        w->setCursorPosition(o.caret);
     }
 };
 

@@ -1,5 +1,7 @@
 #include "form/control.h"
 
+#include "form/program_error.h"
+
 #include <algorithm>
 
 namespace pc::form {
@@ -188,6 +190,7 @@ void Control::setItems(const QStringList &items)
 
 void Control::setItem(int index, const QString &item)
 {
+    PC_FORM_EXPECT(index >= 0 && index < items_.size(), name_, "setItem: no such item");
     if (index < 0 || index >= items_.size() || items_[index] == item)
         return;
     items_[index] = item;
@@ -196,6 +199,7 @@ void Control::setItem(int index, const QString &item)
 
 void Control::deleteItem(int index)
 {
+    PC_FORM_EXPECT(index >= 0 && index < items_.size(), name_, "deleteItem: no such item");
     if (index < 0 || index >= items_.size())
         return;
     items_.removeAt(index);
@@ -257,6 +261,8 @@ void Control::setColumns(int n)
 
 void Control::setItemEnabled(int index, bool on)
 {
+    PC_FORM_EXPECT(index >= 0 && index < static_cast<int>(itemEnabled_.size()), name_,
+                   "setItemEnabled: no such item");
     if (index < 0 || index >= static_cast<int>(itemEnabled_.size()) || itemEnabled_[index] == on)
         return;
     itemEnabled_[index] = on;
@@ -371,6 +377,7 @@ int Control::colWidth(int col) const
 
 void Control::setColWidth(int col, int w)
 {
+    PC_FORM_EXPECT(col >= 0 && col < colCount_, name_, "setColWidth: no such column");
     if (col < 0 || col >= colCount_ || colWidths_[static_cast<size_t>(col)] == w)
         return;
     colWidths_[static_cast<size_t>(col)] = w;
@@ -384,6 +391,7 @@ int Control::rowHeight(int row) const
 
 void Control::setRowHeight(int row, int h)
 {
+    PC_FORM_EXPECT(row >= 0 && row < rowCount_, name_, "setRowHeight: no such row");
     if (row < 0 || row >= rowCount_ || rowHeights_[static_cast<size_t>(row)] == h)
         return;
     rowHeights_[static_cast<size_t>(row)] = h;
@@ -400,6 +408,8 @@ QString Control::cell(int col, int row) const
 void Control::setCell(int col, int row, const QString &text)
 {
     // A cell outside the grid is not kept.
+    PC_FORM_EXPECT(row >= 0 && row < rowCount_ && col >= 0 && col < colCount_, name_,
+                   "setCell: no such cell");
     if (row < 0 || row >= rowCount_ || col < 0 || col >= colCount_)
         return;
     QString &c = cells_[static_cast<size_t>(row)][static_cast<size_t>(col)];
@@ -411,6 +421,7 @@ void Control::setCell(int col, int row, const QString &text)
 
 void Control::setPanel(int i, const QString &text)
 {
+    PC_FORM_EXPECT(i >= 0 && i < panels_.size(), name_, "setPanel: no such panel");
     if (i < 0 || i >= panels_.size() || panels_[i] == text)
         return;
     panels_[i] = text;
@@ -419,6 +430,8 @@ void Control::setPanel(int i, const QString &text)
 
 void Control::setPanelWidth(int i, int width)
 {
+    PC_FORM_EXPECT(i >= 0 && i < static_cast<int>(panelWidths_.size()), name_,
+                   "setPanelWidth: no such panel");
     if (i < 0 || i >= static_cast<int>(panelWidths_.size()) || panelWidths_[i] == width)
         return;
     panelWidths_[i] = width;

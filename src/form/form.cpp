@@ -1,5 +1,7 @@
 #include "form/form.h"
 
+#include "form/program_error.h"
+
 #include <algorithm>
 
 namespace pc::form {
@@ -44,10 +46,6 @@ bool Form::focusableKind(Kind k)
         return false;
     }
 }
-
-namespace {
-constexpr QChar Backspace{8};
-} // namespace
 
 Form::Form(QString prefix) : prefix_(std::move(prefix)) {}
 
@@ -164,6 +162,8 @@ void Form::show()
 void Form::showPage(int index)
 {
     const auto all = pages();
+    PC_FORM_EXPECT(pageControl_ && index >= 0 && index < static_cast<int>(all.size()),
+                   qualifiedName(*window_), "showPage: no such page");
     if (!pageControl_ || index < 0 || index >= static_cast<int>(all.size()) ||
         index == pageControl_->activePageIndex())
         return;
@@ -286,30 +286,50 @@ ActionResult Form::userLeave()
     return ActionResult::Done;
 }
 
-void Form::pressKey(Control &c, QChar key)
+EditOutcome Form::pressKey(Control &c, QChar key, EditCursor cursor)
 {
     if (c.onKeyPress) {
         auto filter = c.onKeyPress;
         filter(key);
     }
     if (key.isNull())
-        return; // the key filter dropped it
-    if (key == Backspace) {
-        QString t = c.text();
-        if (!t.isEmpty()) {
-            t.chop(1);
-            c.setText(t);
-        }
-        return;
+        return untouched(c.text(), Typed::Dropped, cursor);
+    EditOutcome o = typeInto(c.text(), c.maxLength(), key, cursor);
+    if (o.typed == Typed::Edited)
+        c.setText(o.text); // the same text runs nothing
+    return o;
+}
+
+EditAction Form::typeKey(Control &c, QChar key, EditCursor cursor)
+{
+    EditAction a;
+    a.result = editCheck(c);
+    a.outcome = untouched(c.text(), Typed::Dropped, cursor);
+    if (a.result != ActionResult::Done)
+        return a;
+    focusForUser(c);
+    if (takesKeys(c))
+        a.outcome = pressKey(c, key, cursor);
+    else
+        a.outcome = untouched(c.text(), Typed::Dropped, cursor);
+    return a;
+}
+
+EditAction Form::paste(Control &c, const QString &text, EditCursor cursor)
+{
+    EditAction a;
+    a.result = editCheck(c);
+    a.outcome = untouched(c.text(), Typed::Dropped, cursor);
+    if (a.result != ActionResult::Done)
+        return a;
+    focusForUser(c);
+    if (!takesKeys(c)) {
+        a.outcome = untouched(c.text(), Typed::Dropped, cursor);
+        return a;
     }
-    // Other control characters (Enter, Tab, Escape) are not inserted into a
-    // one-line edit.
-    if (key.unicode() < 0x20 || key.unicode() == 0x7f)
-        return;
-    // The edit refuses a character beyond its maximum length.
-    if (c.maxLength() > 0 && c.text().size() >= c.maxLength())
-        return;
-    c.setText(c.text() + key);
+    a.outcome = pasteInto(c.text(), c.maxLength(), text, cursor);
+    c.setText(a.outcome.text);
+    return a;
 }
 
 ActionResult Form::userType(Control &c, const QString &text)
@@ -320,28 +340,21 @@ ActionResult Form::userType(Control &c, const QString &text)
     for (QChar ch : text) {
         // A handler may have moved the focus away or disabled the field: the
         // rest of the keys then go nowhere.
-        if (focus_ != &c || !reachable(c))
+        if (!takesKeys(c))
             break;
-        pressKey(c, ch);
+        pressKey(c, ch, EditCursor::atEnd());
     }
     return ActionResult::Done;
 }
 
 ActionResult Form::userKey(Control &c, QChar key)
 {
-    return userType(c, QString(key));
+    return typeKey(c, key, EditCursor::atEnd()).result;
 }
 
 ActionResult Form::userReplace(Control &c, const QString &text)
 {
-    if (const ActionResult r = editCheck(c); r != ActionResult::Done)
-        return r;
-    focusForUser(c);
-    if (focus_ != &c || !reachable(c))
-        return ActionResult::Done;
-    // A paste is cut to the field's maximum length.
-    c.setText(c.maxLength() > 0 ? text.left(c.maxLength()) : text);
-    return ActionResult::Done;
+    return paste(c, text, EditCursor::all()).result;
 }
 
 ActionResult Form::userSelect(Control &c, int index)

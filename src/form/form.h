@@ -17,6 +17,7 @@
 //    state change and the click; a menu item does not take the focus.
 
 #include "form/control.h"
+#include "form/typing.h"
 
 #include <QString>
 
@@ -33,6 +34,14 @@ enum class ActionResult {
     OffPage,   // the control lies on a page other than the active page
     WrongKind, // the action does not apply to this kind of control
     BadIndex,  // no such item, tab or page
+};
+
+// A key typed or a text pasted into an edit: whether the action went ahead,
+// and if so what the edit made of it (the text, the caret).
+struct EditAction
+{
+    ActionResult result = ActionResult::Done;
+    EditOutcome outcome;
 };
 
 class Form
@@ -90,8 +99,19 @@ public:
     // User actions.
     ActionResult userEnter(Control &c);
     ActionResult userLeave();
+    // Typing, the one path of both programs: a key at the edit's caret and
+    // selection. Focus first, then the key filter, then the editing rules
+    // (typing.h), then the change of the text (onChange runs when it differs).
+    // The Qt program passes its widget's caret and selection and makes the
+    // widget show what comes back; the headless driver types at the end.
+    EditAction typeKey(Control &c, QChar key, EditCursor cursor);
+    // A paste over the selection (or at the caret): focus first, then the
+    // change; no key filter runs.
+    EditAction paste(Control &c, const QString &text, EditCursor cursor);
+    // Keys typed one by one at the end of the text.
     ActionResult userType(Control &c, const QString &text);
     ActionResult userKey(Control &c, QChar key);
+    // The whole text selected and replaced by a paste.
     ActionResult userReplace(Control &c, const QString &text);
     ActionResult userSelect(Control &c, int index);
     ActionResult userDropDown(Control &c);
@@ -127,7 +147,10 @@ private:
     void focusForUser(Control &c);
     // The checks of an action that moves the focus: check(), then focusable.
     ActionResult focusCheck(const Control &c) const;
-    void pressKey(Control &c, QChar key);
+    EditOutcome pressKey(Control &c, QChar key, EditCursor cursor);
+    // Whether the keys of an action on c still go there: a handler may have
+    // moved the focus away or disabled the field.
+    bool takesKeys(const Control &c) const { return focus_ == &c && reachable(c); }
 
     QString prefix_;
     Control *window_ = nullptr;

@@ -143,6 +143,12 @@ void MainForm::build()
     add(MenuAbout, &MenuHelp);
 }
 
+// The design state is the one source of the window's texts, titles, hints
+// and the geometry the program sets: the Qt binders write it over whatever
+// the .ui files hold, so it is what the user sees. The .ui files say the same
+// so that the designer shows the real window; a GUI test builds every window
+// from its .ui file alone and names each widget and property that differs.
+// A change here goes into the .ui file too (and the other way round).
 void MainForm::setDesignState()
 {
     // The window shows hints, and every control inherits that unless it

@@ -2,9 +2,17 @@
 // Every rounding the program states is done here, in 80-bit extended precision
 // (long double on x86-64 Linux), with ties to even.
 
+#include <limits>
+
 namespace pc {
 
 using Extended = long double;
+
+// The roundings below (and the 2^63 trick of roundEven) are exact only with
+// the x87 extended format: a 64-bit mantissa. A platform whose long double is
+// a plain double or a 128-bit quad would round differently without a word.
+static_assert(std::numeric_limits<Extended>::digits == 64,
+              "the rounding needs long double with a 64-bit mantissa (x87 extended precision)");
 
 #ifdef __FAST_MATH__
 #error "roundEven relies on every addition being rounded as written; build without -ffast-math"

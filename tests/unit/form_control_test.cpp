@@ -5,7 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
+#include <string>
 
 using namespace pc::form;
 
@@ -278,8 +280,9 @@ TEST(FormControl, GridAndStatusBarIgnoreCellsOutsideThem)
     g.setColCount(2);
     g.setRowCount(2);
     g.setCell(1, 1, QStringLiteral("x"));
-    g.setCell(2, 0, QStringLiteral("lost"));
-    g.setCell(-1, 0, QStringLiteral("lost"));
+    // A program error: a debug build stops, a release build drops the call.
+    EXPECT_DEBUG_DEATH(g.setCell(2, 0, QStringLiteral("lost")), "SFList: setCell: no such cell");
+    EXPECT_DEBUG_DEATH(g.setCell(-1, 0, QStringLiteral("lost")), "SFList: setCell: no such cell");
     EXPECT_EQ(g.cell(1, 1), QStringLiteral("x"));
     EXPECT_EQ(g.cell(5, 5), QString());
     g.setRowCount(3); // keeps what was there
@@ -288,7 +291,7 @@ TEST(FormControl, GridAndStatusBarIgnoreCellsOutsideThem)
 
     Control sb(QStringLiteral("SB1"), Kind::StatusBar);
     sb.setPanel(1, QStringLiteral(" Error"));
-    sb.setPanel(2, QStringLiteral("lost"));
+    EXPECT_DEBUG_DEATH(sb.setPanel(2, QStringLiteral("lost")), "SB1: setPanel: no such panel");
     EXPECT_EQ(sb.panels(), (QStringList{QString(), QStringLiteral(" Error")}));
 }
 
@@ -301,7 +304,7 @@ TEST(FormControl, GridSizesFollowTheDefaultsAsTheToolkitDoes)
     g.setRowCount(2);
     EXPECT_EQ(g.colWidths(), (std::vector<int>{65, 65, 65}));
     g.setColWidth(0, 50);
-    g.setColWidth(7, 99); // no such column: nothing
+    EXPECT_DEBUG_DEATH(g.setColWidth(7, 99), "SFList: setColWidth: no such column");
     g.setRowHeight(0, 29);
     EXPECT_EQ(g.colWidths(), (std::vector<int>{50, 65, 65}));
     EXPECT_EQ(g.rowHeights(), (std::vector<int>{29, 24}));
@@ -325,4 +328,57 @@ TEST(FormControl, AlphaTransparencyStaysBetweenInvisibleAndOpaque)
     w.setAlphaBlend(-5);
     EXPECT_EQ(w.alphaBlend(), 0);
     EXPECT_EQ(notified, 1);
+}
+
+// A setter given the wrong kind of control or an index outside its list is a
+// program error: a debug build stops with the control's name, a release build
+// drops the call and the control stays as it was.
+TEST(FormControl, ProgramErrorsStopADebugBuildAndChangeNothingInARelease)
+{
+    struct Case
+    {
+        const char *name;
+        Kind kind;
+        std::function<void(Control &)> error;
+        const char *message;
+    };
+    const Case cases[] = {
+        {"item past the end", Kind::ComboBox, [](Control &c) { c.setItem(3, QStringLiteral("x")); },
+         "setItem: no such item"},
+        {"negative item", Kind::ListBox, [](Control &c) { c.setItem(-1, QStringLiteral("x")); },
+         "setItem: no such item"},
+        {"deleting no item", Kind::RadioGroup, [](Control &c) { c.deleteItem(3); },
+         "deleteItem: no such item"},
+        {"enabling no item", Kind::RadioGroup, [](Control &c) { c.setItemEnabled(5, false); },
+         "setItemEnabled: no such item"},
+        {"row height of no row", Kind::Grid, [](Control &c) { c.setRowHeight(2, 40); },
+         "setRowHeight: no such row"},
+        {"panel of a label", Kind::Label, [](Control &c) { c.setPanel(0, QStringLiteral("x")); },
+         "setPanel: no such panel"},
+        {"panel width past the end", Kind::StatusBar, [](Control &c) { c.setPanelWidth(2, 9); },
+         "setPanelWidth: no such panel"},
+        {"column width of no column", Kind::Grid, [](Control &c) { c.setColWidth(-1, 40); },
+         "setColWidth: no such column"},
+        {"cell below the grid", Kind::Grid,
+         [](Control &c) { c.setCell(0, 2, QStringLiteral("x")); }, "setCell: no such cell"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        Control ctl(QStringLiteral("Ctl"), c.kind);
+        ctl.setItems({QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")});
+        ctl.setColCount(2);
+        ctl.setRowCount(2);
+        int notified = 0;
+        ctl.addObserver([&notified](Control &, Property) { ++notified; });
+        EXPECT_DEBUG_DEATH(c.error(ctl), std::string("Ctl: ") + c.message);
+        EXPECT_EQ(notified, 0);
+        EXPECT_EQ(ctl.items(),
+                  (QStringList{QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")}));
+        EXPECT_EQ(ctl.itemEnabled(), (std::vector<bool>{true, true, true}));
+        EXPECT_EQ(ctl.rowHeights(), (std::vector<int>{24, 24}));
+        EXPECT_EQ(ctl.colWidths(), (std::vector<int>{64, 64}));
+        EXPECT_EQ(ctl.cell(0, 0), QString());
+        EXPECT_EQ(ctl.panels(),
+                  c.kind == Kind::StatusBar ? (QStringList{QString(), QString()}) : QStringList());
+    }
 }
