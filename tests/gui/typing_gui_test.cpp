@@ -79,7 +79,7 @@ TEST(GuiTyping, TheWidgetShowsWhatTheModelMadeOfTheKey)
         EXPECT_EQ(r.f.Edit_Moment.text(), U(c.after));
         EXPECT_EQ(edit->cursorPosition(), c.caretAfter);
         EXPECT_FALSE(edit->hasSelectedText());
-        EXPECT_DOUBLE_EQ(r.a.s.DesignMoment, U(c.after).toDouble());
+        EXPECT_DOUBLE_EQ(r.a.s.actions.moment, U(c.after).toDouble());
         EXPECT_EQ(r.f.focused(), &r.f.Edit_Moment);
     }
 }
@@ -126,7 +126,7 @@ TEST(GuiTyping, APasteGoesThroughTheModelAtTheSelection)
         EXPECT_EQ(edit->text(), U(c.at.after));
         EXPECT_EQ(r.f.Edit_Moment.text(), U(c.at.after));
         EXPECT_EQ(edit->cursorPosition(), c.at.caretAfter);
-        EXPECT_DOUBLE_EQ(r.a.s.DesignMoment, U(c.at.after).toDouble());
+        EXPECT_DOUBLE_EQ(r.a.s.actions.moment, U(c.at.after).toDouble());
     }
 }
 
@@ -141,5 +141,5 @@ TEST(GuiTyping, TheWidgetsUndoTakesBackATypedKeyAndTheModelFollows)
     r.session->flush();
     EXPECT_EQ(edit->text(), QStringLiteral("12"));
     EXPECT_EQ(r.f.Edit_Moment.text(), QStringLiteral("12"));
-    EXPECT_DOUBLE_EQ(r.a.s.DesignMoment, 12.0);
+    EXPECT_DOUBLE_EQ(r.a.s.actions.moment, 12.0);
 }

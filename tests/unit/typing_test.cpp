@@ -211,7 +211,7 @@ TEST(TypingThroughTheForm, TheKeyFilterThenTheRulesThenTheChange)
         EXPECT_EQ(a.outcome.text, U(c.after));
         EXPECT_EQ(a.outcome.caret, c.caret);
         EXPECT_EQ(f.Edit_Moment.text(), U(c.after));
-        EXPECT_DOUBLE_EQ(r.a.s.DesignMoment, c.moment);
+        EXPECT_DOUBLE_EQ(r.a.s.actions.moment, c.moment);
         EXPECT_EQ(r.p.exclamationBeeps(), beeps + (c.rejected ? 1 : 0));
         EXPECT_EQ(f.SB1.panel(1), c.rejected ? WrongInputPrefix + c.key : QString());
     }
@@ -245,7 +245,7 @@ TEST(TypingThroughTheForm, TheDriversKeysAreTheOnePathAtTheEnd)
             oneKey.f.typeKey(oneKey.f.Edit_Moment, k, at(end));
         }
         EXPECT_EQ(driver.f.Edit_Moment.text(), oneKey.f.Edit_Moment.text());
-        EXPECT_DOUBLE_EQ(driver.a.s.DesignMoment, oneKey.a.s.DesignMoment);
+        EXPECT_DOUBLE_EQ(driver.a.s.actions.moment, oneKey.a.s.actions.moment);
         EXPECT_EQ(driver.f.SB1.panel(1), oneKey.f.SB1.panel(1));
         EXPECT_EQ(driver.p.exclamationBeeps(), oneKey.p.exclamationBeeps());
     }
