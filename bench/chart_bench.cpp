@@ -3,8 +3,8 @@
 // one mouse move over the plot (the read-out with its cursor lines). The
 // window's share of both is measured by pilecorr_gui_bench.
 
-#include "platform/scripted_platform.h"
 #include "chart_read_out.h"
+#include "platform/scripted_platform.h"
 #include "synthetic_catalogue.h"
 #include "window/app.h"
 

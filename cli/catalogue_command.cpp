@@ -6,11 +6,11 @@
 #include "commands.h"
 
 #include "catalogue/catalogue_json.h"
-#include "window/catalogue_locator.h"
 #include "catalogue/catalogue_reader.h"
 #include "catalogue/catalogue_source_geometry.h"
 #include "catalogue/catalogue_writer.h"
 #include "sketch_command.h"
+#include "window/catalogue_locator.h"
 
 #include <QFile>
 #include <QSaveFile>

@@ -3,9 +3,9 @@
 // Edit_Moment to the repainted window, in Sfmin mode on " ALL", on the
 // sample catalogue and on the 5,000-section catalogue.
 
+#include "chart_read_out.h"
 #include "gui_session.h"
 #include "platform/scripted_platform.h"
-#include "chart_read_out.h"
 #include "synthetic_catalogue.h"
 #include "window/app.h"
 #include "windows.h"
@@ -68,7 +68,8 @@ BENCHMARK(BM_StartToFirstPaintedWindow_Sample)->Unit(benchmark::kMillisecond);
 // Sfmin mode on " ALL" with a loss inside the tables, the moment field
 // focused: each step types a digit or takes it back, and the window paints
 // what changed.
-void keystrokes(benchmark::State &state, std::optional<pc::Catalogue> catalogue, bool repaint = true)
+void keystrokes(benchmark::State &state, std::optional<pc::Catalogue> catalogue,
+                bool repaint = true)
 {
     Program p(std::move(catalogue));
     auto &f = p.app->f;

@@ -203,8 +203,7 @@ private:
 
     // A whole field of n bytes in one block read: in place from memory, or
     // through `scratch` from a file. Null on failure.
-    template <typename Field>
-    const char *block(qint64 n, Scratch &scratch, const Field &field)
+    template <typename Field> const char *block(qint64 n, Scratch &scratch, const Field &field)
     {
         if (!needs(n, field))
             return nullptr;

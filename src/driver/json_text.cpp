@@ -10,8 +10,8 @@ namespace pc::driver {
 
 std::string jsonString(const QString &s)
 {
-    return nlohmann::json(s.toStdString()).dump(-1, ' ', false,
-                                                nlohmann::json::error_handler_t::replace);
+    return nlohmann::json(s.toStdString())
+        .dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
 }
 
 std::string jsonNumber(double v)

@@ -76,28 +76,40 @@ std::string chartJson(const form::ChartControl &c, Property p)
 {
     const ChartPicture &pic = c.picture();
     switch (p) {
-    case Property::ChartTitle: return jsonString(pic.title);
-    case Property::SubTitle: return jsonString(pic.subtitle);
-    case Property::SubTitleLeft: return jsonInt(pic.subtitleLeft);
-    case Property::LeftAxisTitle: return jsonString(pic.leftAxisTitle);
-    case Property::BottomAxisTitle: return jsonString(pic.bottomAxisTitle);
-    case Property::SeriesColor: return jsonString(colorName(pic.color));
+    case Property::ChartTitle:
+        return jsonString(pic.title);
+    case Property::SubTitle:
+        return jsonString(pic.subtitle);
+    case Property::SubTitleLeft:
+        return jsonInt(pic.subtitleLeft);
+    case Property::LeftAxisTitle:
+        return jsonString(pic.leftAxisTitle);
+    case Property::BottomAxisTitle:
+        return jsonString(pic.bottomAxisTitle);
+    case Property::SeriesColor:
+        return jsonString(colorName(pic.color));
     case Property::Series: {
         std::vector<std::string> points;
         for (const ChartPoint &pt : pic.points)
             points.push_back(jsonArray({jsonNumber(pt.x), jsonNumber(pt.y)}));
         return jsonArray(points);
     }
-    case Property::PointLabels: return jsonStrings(pic.pointLabels);
-    case Property::BottomAxisMax: return jsonNumber(pic.bottomAxisMax);
-    case Property::LeftAxisMax: return jsonNumber(pic.leftAxisMax);
+    case Property::PointLabels:
+        return jsonStrings(pic.pointLabels);
+    case Property::BottomAxisMax:
+        return jsonNumber(pic.bottomAxisMax);
+    case Property::LeftAxisMax:
+        return jsonNumber(pic.leftAxisMax);
     case Property::PlotRect:
         return jsonInts({pic.plot.left, pic.plot.top, pic.plot.right, pic.plot.bottom});
-    case Property::Zoomed: return jsonBool(c.zoomed());
+    case Property::Zoomed:
+        return jsonBool(c.zoomed());
     case Property::CursorLines:
         return jsonArray({optionalInt(c.cursorLines().column), optionalInt(c.cursorLines().row)});
-    case Property::MarkerShadow: return jsonBool(pic.markerShadow);
-    default: return "null";
+    case Property::MarkerShadow:
+        return jsonBool(pic.markerShadow);
+    default:
+        return "null";
     }
 }
 
@@ -142,26 +154,40 @@ std::string propertyJson(const form::Control &c, Property p)
         return chart ? chartJson(*chart, p) : std::string("null");
     }
     switch (p) {
-    case Property::Text: return jsonString(c.text());
-    case Property::Caption: return jsonString(c.caption());
-    case Property::Hint: return jsonString(c.hint());
-    case Property::ShowHint: return jsonBool(c.showHint());
-    case Property::Enabled: return jsonBool(c.enabled());
-    case Property::Visible: return jsonBool(c.visible());
-    case Property::Checked: return jsonBool(c.checked());
-    case Property::Items: return jsonStrings(c.items());
-    case Property::ItemIndex: return jsonInt(c.itemIndex());
-    case Property::Columns: return jsonInt(c.columns());
+    case Property::Text:
+        return jsonString(c.text());
+    case Property::Caption:
+        return jsonString(c.caption());
+    case Property::Hint:
+        return jsonString(c.hint());
+    case Property::ShowHint:
+        return jsonBool(c.showHint());
+    case Property::Enabled:
+        return jsonBool(c.enabled());
+    case Property::Visible:
+        return jsonBool(c.visible());
+    case Property::Checked:
+        return jsonBool(c.checked());
+    case Property::Items:
+        return jsonStrings(c.items());
+    case Property::ItemIndex:
+        return jsonInt(c.itemIndex());
+    case Property::Columns:
+        return jsonInt(c.columns());
     case Property::ItemEnabled: {
         std::vector<std::string> e;
         for (bool on : c.itemEnabled())
             e.push_back(jsonBool(on));
         return jsonArray(e);
     }
-    case Property::FontColor: return jsonString(c.fontColor());
-    case Property::FontBold: return jsonBool(c.fontBold());
-    case Property::Panels: return jsonStrings(c.panels());
-    case Property::PanelWidths: return jsonInts(c.panelWidths());
+    case Property::FontColor:
+        return jsonString(c.fontColor());
+    case Property::FontBold:
+        return jsonBool(c.fontBold());
+    case Property::Panels:
+        return jsonStrings(c.panels());
+    case Property::PanelWidths:
+        return jsonInts(c.panelWidths());
     case Property::Cells: {
         std::vector<std::string> rows;
         for (const auto &row : c.cells()) {
@@ -172,25 +198,43 @@ std::string propertyJson(const form::Control &c, Property p)
         }
         return jsonArray(rows);
     }
-    case Property::ColCount: return jsonInt(c.colCount());
-    case Property::RowCount: return jsonInt(c.rowCount());
-    case Property::TabVisible: return jsonBool(c.tabVisible());
-    case Property::ActivePageIndex: return jsonInt(c.activePageIndex());
-    case Property::TabIndex: return jsonInt(c.tabIndex());
-    case Property::MaxHeight: return jsonInt(c.maxHeight());
-    case Property::Top: return jsonInt(c.top());
-    case Property::Height: return jsonInt(c.height());
-    case Property::Width: return jsonInt(c.width());
-    case Property::MaxLength: return jsonInt(c.maxLength());
-    case Property::DefaultColWidth: return jsonInt(c.defaultColWidth());
-    case Property::DefaultRowHeight: return jsonInt(c.defaultRowHeight());
-    case Property::ColWidths: return jsonInts(c.colWidths());
-    case Property::RowHeights: return jsonInts(c.rowHeights());
-    case Property::Left: return jsonInt(c.left());
-    case Property::AlphaBlend: return jsonInt(c.alphaBlend());
+    case Property::ColCount:
+        return jsonInt(c.colCount());
+    case Property::RowCount:
+        return jsonInt(c.rowCount());
+    case Property::TabVisible:
+        return jsonBool(c.tabVisible());
+    case Property::ActivePageIndex:
+        return jsonInt(c.activePageIndex());
+    case Property::TabIndex:
+        return jsonInt(c.tabIndex());
+    case Property::MaxHeight:
+        return jsonInt(c.maxHeight());
+    case Property::Top:
+        return jsonInt(c.top());
+    case Property::Height:
+        return jsonInt(c.height());
+    case Property::Width:
+        return jsonInt(c.width());
+    case Property::MaxLength:
+        return jsonInt(c.maxLength());
+    case Property::DefaultColWidth:
+        return jsonInt(c.defaultColWidth());
+    case Property::DefaultRowHeight:
+        return jsonInt(c.defaultRowHeight());
+    case Property::ColWidths:
+        return jsonInts(c.colWidths());
+    case Property::RowHeights:
+        return jsonInts(c.rowHeights());
+    case Property::Left:
+        return jsonInt(c.left());
+    case Property::AlphaBlend:
+        return jsonInt(c.alphaBlend());
     // A drawing, not a value the driver prints.
-    case Property::Picture: return "null";
-    default: break;
+    case Property::Picture:
+        return "null";
+    default:
+        break;
     }
     return "null";
 }

@@ -1,8 +1,8 @@
 #include "driver/run_state_text.h"
 
-#include "window/app.h"
 #include "driver/json_text.h"
 #include "platform/scripted_platform.h"
+#include "window/app.h"
 
 #include <nlohmann/json.hpp>
 
@@ -36,8 +36,16 @@ std::string clipboardJson(const QString &description)
 
 const std::map<QString, Getter> &getters()
 {
-#define PC_STATE(field) {QStringLiteral(#field), [](const App &a, const ScriptedPlatform &) { return num(a.s.field); }}
-#define PC_TEXT(field) {QStringLiteral(#field), [](const App &a, const ScriptedPlatform &) { return jsonString(a.s.field); }}
+#define PC_STATE(field)                                                                            \
+    {                                                                                              \
+        QStringLiteral(#field),                                                                    \
+            [](const App &a, const ScriptedPlatform &) { return num(a.s.field); }                  \
+    }
+#define PC_TEXT(field)                                                                             \
+    {                                                                                              \
+        QStringLiteral(#field),                                                                    \
+            [](const App &a, const ScriptedPlatform &) { return jsonString(a.s.field); }           \
+    }
     static const std::map<QString, Getter> table = {
         PC_STATE(DesignMoment),
         PC_STATE(DesignLoad),

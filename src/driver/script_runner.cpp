@@ -1,13 +1,13 @@
 #include "driver/script_runner.h"
 
-#include "window/app.h"
 #include "driver/json_text.h"
 #include "driver/property_text.h"
 #include "driver/run_state_text.h"
 #include "driver/script_target.h"
-#include "window/settings_file.h"
 #include "platform/scripted_platform.h"
 #include "units/format.h"
+#include "window/app.h"
+#include "window/settings_file.h"
 
 #include <QDir>
 #include <QFile>
@@ -100,13 +100,26 @@ QString decodeText(const QString &raw)
             fail(QStringLiteral("a backslash ends the text"));
         const QChar e = s[++i];
         switch (e.unicode()) {
-        case 't': out += QLatin1Char('\t'); break;
-        case 'n': out += QLatin1Char('\n'); break;
-        case 'r': out += QLatin1Char('\r'); break;
-        case 's': out += QLatin1Char(' '); break;
-        case 'b': out += QChar(8); break;
-        case '\\': out += QLatin1Char('\\'); break;
-        default: fail(QStringLiteral("unknown escape \\%1").arg(e));
+        case 't':
+            out += QLatin1Char('\t');
+            break;
+        case 'n':
+            out += QLatin1Char('\n');
+            break;
+        case 'r':
+            out += QLatin1Char('\r');
+            break;
+        case 's':
+            out += QLatin1Char(' ');
+            break;
+        case 'b':
+            out += QChar(8);
+            break;
+        case '\\':
+            out += QLatin1Char('\\');
+            break;
+        default:
+            fail(QStringLiteral("unknown escape \\%1").arg(e));
         }
     }
     return out;
@@ -380,9 +393,15 @@ QString printableText(const QString &text)
             continue;
         }
         switch (c.unicode()) {
-        case u'\t': out += QLatin1String("\\t"); break;
-        case u'\n': out += QLatin1String("\\n"); break;
-        case u'\r': out += QLatin1String("\\r"); break;
+        case u'\t':
+            out += QLatin1String("\\t");
+            break;
+        case u'\n':
+            out += QLatin1String("\\n");
+            break;
+        case u'\r':
+            out += QLatin1String("\\r");
+            break;
         default:
             out += QLatin1String("\\x") +
                    QString::number(c.unicode(), 16).toUpper().rightJustified(2, QLatin1Char('0'));
@@ -449,9 +468,9 @@ int runScript(const QByteArray &script, const ScriptOptions &options, std::ostre
 bool readScriptFile(const QString &path, QByteArray &script)
 {
     QFile file;
-    const bool ok = path == QLatin1String("-") ? file.open(stdin, QIODevice::ReadOnly)
-                                               : (file.setFileName(path),
-                                                  file.open(QIODevice::ReadOnly));
+    const bool ok = path == QLatin1String("-")
+                        ? file.open(stdin, QIODevice::ReadOnly)
+                        : (file.setFileName(path), file.open(QIODevice::ReadOnly));
     if (!ok)
         return false;
     script = file.readAll();

@@ -21,8 +21,8 @@ class ScriptTarget;
 
 struct ScriptOptions
 {
-    QString workingDirectory;          // absolute; where the catalogue is looked for
-    QString settingsPath;              // empty = no settings file (see AppOptions)
+    QString workingDirectory; // absolute; where the catalogue is looked for
+    QString settingsPath;     // empty = no settings file (see AppOptions)
     QChar decimalSeparator = QLatin1Char('.');
     QChar systemDecimalSeparator = QLatin1Char('.');
     int pixelsPerInch = 96;

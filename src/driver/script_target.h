@@ -25,7 +25,10 @@ public:
     virtual void attach(App &) {}
     virtual void detach(App &) {}
 
-    virtual form::ActionResult enter(form::Form &form, form::Control &c) { return form.userEnter(c); }
+    virtual form::ActionResult enter(form::Form &form, form::Control &c)
+    {
+        return form.userEnter(c);
+    }
     virtual form::ActionResult leave(form::Form &form) { return form.userLeave(); }
     virtual form::ActionResult type(form::Form &form, form::Control &c, const QString &text)
     {
@@ -47,7 +50,10 @@ public:
     {
         return form.userDropDown(c);
     }
-    virtual form::ActionResult click(form::Form &form, form::Control &c) { return form.userClick(c); }
+    virtual form::ActionResult click(form::Form &form, form::Control &c)
+    {
+        return form.userClick(c);
+    }
     virtual form::ActionResult page(form::Form &form, int index) { return form.userPage(index); }
     virtual form::ActionResult mouse(form::Form &form, form::Control &c, int x, int y)
     {

@@ -14,7 +14,8 @@ const QString EmailLinkHint = QStringLiteral("Click to send an e-mail to ...");
 const QString SampleNoticeLine = QStringLiteral(
     "The sample catalogue is computed from idealised geometry; it is not a maker's data.");
 // The authorship spot's hint, shown once per run.
-const QString AuthorLine = QStringLiteral(" Pilecorr: written for the designers of sheet pile walls ");
+const QString AuthorLine =
+    QStringLiteral(" Pilecorr: written for the designers of sheet pile walls ");
 
 void place(Control &c, int left, int top, int width, int height)
 {

@@ -9,12 +9,18 @@ namespace {
 unsigned geometryBit(Property p)
 {
     switch (p) {
-    case Property::Top: return 1u;
-    case Property::Height: return 2u;
-    case Property::Width: return 4u;
-    case Property::MaxHeight: return 8u;
-    case Property::Left: return 16u;
-    default: return 0u;
+    case Property::Top:
+        return 1u;
+    case Property::Height:
+        return 2u;
+    case Property::Width:
+        return 4u;
+    case Property::MaxHeight:
+        return 8u;
+    case Property::Left:
+        return 16u;
+    default:
+        return 0u;
     }
 }
 
@@ -531,36 +537,34 @@ std::vector<Property> Control::dumpedProperties() const
         props = {P::Caption, P::Hint, P::ShowHint, P::Enabled, P::Visible, P::FontColor};
         break;
     case Kind::Label:
-        props = {P::Caption, P::Hint, P::ShowHint, P::Enabled, P::Visible, P::FontColor,
-                 P::FontBold};
+        props = {P::Caption, P::Hint,      P::ShowHint, P::Enabled,
+                 P::Visible, P::FontColor, P::FontBold};
         break;
     case Kind::Edit:
-        props = {P::Text, P::Hint, P::ShowHint, P::Enabled, P::Visible, P::FontColor,
-                 P::MaxLength};
+        props = {P::Text, P::Hint, P::ShowHint, P::Enabled, P::Visible, P::FontColor, P::MaxLength};
         break;
     case Kind::ListBox:
-        props = {P::Items, P::ItemIndex, P::Hint, P::ShowHint, P::Enabled, P::Visible,
-                 P::FontColor};
+        props = {P::Items,   P::ItemIndex, P::Hint,     P::ShowHint,
+                 P::Enabled, P::Visible,   P::FontColor};
         break;
     case Kind::ComboBox:
-        props = {P::Items, P::ItemIndex, P::Text, P::Hint, P::ShowHint, P::Enabled, P::Visible,
-                 P::FontColor};
+        props = {P::Items,    P::ItemIndex, P::Text,    P::Hint,
+                 P::ShowHint, P::Enabled,   P::Visible, P::FontColor};
         break;
     case Kind::RadioGroup:
-        props = {P::Caption, P::Items, P::ItemIndex, P::Columns, P::ItemEnabled, P::Hint,
-                 P::ShowHint, P::Enabled, P::Visible, P::FontColor, P::FontBold};
+        props = {P::Caption,  P::Items,   P::ItemIndex, P::Columns,   P::ItemEnabled, P::Hint,
+                 P::ShowHint, P::Enabled, P::Visible,   P::FontColor, P::FontBold};
         break;
     case Kind::RadioButton:
     case Kind::CheckBox:
-        props = {P::Caption, P::Checked, P::Hint, P::ShowHint, P::Enabled, P::Visible,
-                 P::FontColor, P::FontBold};
+        props = {P::Caption, P::Checked, P::Hint,      P::ShowHint,
+                 P::Enabled, P::Visible, P::FontColor, P::FontBold};
         break;
     case Kind::Button:
         props = {P::Caption, P::Hint, P::ShowHint, P::Enabled, P::Visible};
         break;
     case Kind::Grid:
-        props = {P::Cells, P::ColCount, P::RowCount, P::Hint, P::ShowHint, P::Enabled,
-                 P::Visible};
+        props = {P::Cells, P::ColCount, P::RowCount, P::Hint, P::ShowHint, P::Enabled, P::Visible};
         break;
     case Kind::TabControl:
         props = {P::Items, P::TabIndex, P::Hint, P::ShowHint, P::Enabled, P::Visible};

@@ -44,8 +44,8 @@ enum class Kind {
     MenuItem,
     Chart,
     Image,
-    Menu,       // a main menu or a context menu: holds menu items, no events of its own
-    Timer,      // runs onTimer at its interval while it is enabled; never seen
+    Menu,  // a main menu or a context menu: holds menu items, no events of its own
+    Timer, // runs onTimer at its interval while it is enabled; never seen
 };
 
 // Font colours as the driver prints them.
@@ -58,17 +58,57 @@ inline const QString clGreen = QStringLiteral("#008000");
 inline const QString clNavy = QStringLiteral("#000080");
 
 enum class Property {
-    Text, Caption, Hint, ShowHint, Enabled, Visible, Checked, Items, ItemIndex, Columns,
-    ItemEnabled, FontColor, FontBold, Panels, PanelWidths, Cells, ColCount, RowCount,
-    TabVisible, ActivePageIndex, TabIndex, MaxHeight, Top, Height, Width, MaxLength,
+    Text,
+    Caption,
+    Hint,
+    ShowHint,
+    Enabled,
+    Visible,
+    Checked,
+    Items,
+    ItemIndex,
+    Columns,
+    ItemEnabled,
+    FontColor,
+    FontBold,
+    Panels,
+    PanelWidths,
+    Cells,
+    ColCount,
+    RowCount,
+    TabVisible,
+    ActivePageIndex,
+    TabIndex,
+    MaxHeight,
+    Top,
+    Height,
+    Width,
+    MaxLength,
     // Grid sizes (not dumped; the driver reads them on request).
-    DefaultColWidth, DefaultRowHeight, ColWidths, RowHeights,
+    DefaultColWidth,
+    DefaultRowHeight,
+    ColWidths,
+    RowHeights,
     // Left edge of a control the program places; alpha transparency of a window;
     // the drawing an image control shows (not dumped).
-    Left, AlphaBlend, Picture,
+    Left,
+    AlphaBlend,
+    Picture,
     // The chart (not dumped; the driver reads them on request).
-    ChartTitle, SubTitle, SubTitleLeft, LeftAxisTitle, BottomAxisTitle, SeriesColor, Series,
-    PointLabels, BottomAxisMax, LeftAxisMax, PlotRect, Zoomed, CursorLines, MarkerShadow,
+    ChartTitle,
+    SubTitle,
+    SubTitleLeft,
+    LeftAxisTitle,
+    BottomAxisTitle,
+    SeriesColor,
+    Series,
+    PointLabels,
+    BottomAxisMax,
+    LeftAxisMax,
+    PlotRect,
+    Zoomed,
+    CursorLines,
+    MarkerShadow,
 };
 
 // How the program wants one grid cell painted. The decision is the model's, so
@@ -130,7 +170,7 @@ public:
     // Items of list boxes, combo boxes, radio groups and tab controls.
     const QStringList &items() const { return items_; }
     int itemCount() const { return static_cast<int>(items_.size()); }
-    void clearItems();            // selection becomes -1, runs nothing
+    void clearItems(); // selection becomes -1, runs nothing
     void addItem(const QString &item);
     void setItems(const QStringList &items); // replaces; selection -1, runs nothing
     void setItem(int index, const QString &item);
@@ -186,7 +226,7 @@ public:
     int activePageIndex() const { return activePageIndex_; }
     void setActivePageIndex(int i); // by program: runs nothing
     int tabIndex() const { return tabIndex_; }
-    void setTabIndex(int i);        // by program: runs nothing
+    void setTabIndex(int i); // by program: runs nothing
 
     // Whether a person can put the focus on it by clicking or tabbing (the
     // program can still focus it).

@@ -60,7 +60,7 @@ public:
     // Structure.
     Control *pageOf(const Control &c) const; // nearest page ancestor, or nullptr
     Control *pageControl() const { return pageControl_; }
-    std::vector<Control *> pages() const;  // the pages of the page control, in tab order
+    std::vector<Control *> pages() const; // the pages of the page control, in tab order
     Control *activePage() const;
     bool onActivePage(const Control &c) const;
     // Enabled and visible itself and in every container up to the window.
@@ -108,8 +108,8 @@ public:
     // them before it plays a script's action on a widget, so that a script
     // error is the same error on both.
     ActionResult check(const Control &c) const;
-    ActionResult enterCheck(const Control &c) const;            // enter
-    ActionResult editCheck(const Control &c) const;             // type, key, replace
+    ActionResult enterCheck(const Control &c) const;             // enter
+    ActionResult editCheck(const Control &c) const;              // type, key, replace
     ActionResult selectCheck(const Control &c, int index) const; // select
     ActionResult dropDownCheck(const Control &c) const;
     ActionResult clickCheck(const Control &c) const;

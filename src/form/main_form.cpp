@@ -4,9 +4,15 @@ namespace pc::form {
 
 namespace {
 
-QString S(const char *utf8) { return QString::fromUtf8(utf8); }
+QString S(const char *utf8)
+{
+    return QString::fromUtf8(utf8);
+}
 
-void labelled(Control &c, const char *caption) { c.setCaption(S(caption)); }
+void labelled(Control &c, const char *caption)
+{
+    c.setCaption(S(caption));
+}
 
 void edit(Control &c, const char *text)
 {
@@ -60,19 +66,19 @@ void MainForm::build()
     add(GB_ServiceLife, &TabSheetInput);
     add(CB_ServiceLife, &GB_ServiceLife);
     add(GB_SurfaceProtection, &GB_ServiceLife);
-    for (Control *c : {&Lbl_Protection_Front, &CB_Protection_Front, &Lbl_Protection_Back,
-                       &CB_Protection_Back})
+    for (Control *c :
+         {&Lbl_Protection_Front, &CB_Protection_Front, &Lbl_Protection_Back, &CB_Protection_Back})
         add(*c, &GB_SurfaceProtection);
     add(GB_Loss_Summary, &TabSheetInput);
-    for (Control *c : {&Lbl_Summary_Front1, &Lbl_Summary_Front2, &Lbl_Summary_Front3,
-                       &Lbl_Summary_Front4, &Lbl_Summary_Back1, &Lbl_Summary_Back2,
-                       &Lbl_Summary_Back3, &Lbl_Summary_Back4})
+    for (Control *c :
+         {&Lbl_Summary_Front1, &Lbl_Summary_Front2, &Lbl_Summary_Front3, &Lbl_Summary_Front4,
+          &Lbl_Summary_Back1, &Lbl_Summary_Back2, &Lbl_Summary_Back3, &Lbl_Summary_Back4})
         add(*c, &GB_Loss_Summary);
     add(GB_Red_Properties, &TabSheetInput);
-    for (Control *c : {&StGr_RedProp, &Lbl_Red_Wx1, &Lbl_Red_Wx2, &Lbl_Red_Wx3, &Lbl_Red_Ix1,
-                       &Lbl_Red_Ix2, &Lbl_Red_Ix3, &Lbl_Red_Ax1, &Lbl_Red_Ax2, &Lbl_Red_Ax3,
-                       &Lbl_Red_tw1, &Lbl_Red_tw2, &Lbl_Red_tw3, &Lbl_Red_tf1, &Lbl_Red_tf2,
-                       &Lbl_Red_tf3})
+    for (Control *c :
+         {&StGr_RedProp, &Lbl_Red_Wx1, &Lbl_Red_Wx2, &Lbl_Red_Wx3, &Lbl_Red_Ix1, &Lbl_Red_Ix2,
+          &Lbl_Red_Ix3, &Lbl_Red_Ax1, &Lbl_Red_Ax2, &Lbl_Red_Ax3, &Lbl_Red_tw1, &Lbl_Red_tw2,
+          &Lbl_Red_tw3, &Lbl_Red_tf1, &Lbl_Red_tf2, &Lbl_Red_tf3})
         add(*c, &GB_Red_Properties);
     add(GB_Sfmin, &TabSheetInput);
     for (Control *c : {&Lbl_SfIni, &Lbl_Sf_Result, &Edit_Sfmin, &Lbl_Sf_Text, &Edit_SfMax})
@@ -101,8 +107,8 @@ void MainForm::build()
 
     // Corrosion rates page.
     add(GB_EC3, &TabSheetRates);
-    for (Control *c : {&CB_EC3NAD, &Lbl_NAD, &RG_Front, &RG_Back, &GB_Front_Detail,
-                       &GB_Back_Detail, &B_EC3Tables})
+    for (Control *c : {&CB_EC3NAD, &Lbl_NAD, &RG_Front, &RG_Back, &GB_Front_Detail, &GB_Back_Detail,
+                       &B_EC3Tables})
         add(*c, &GB_EC3);
     add(CB_Front_Detail, &GB_Front_Detail);
     add(Lbl_EC3Front, &GB_Front_Detail);
@@ -200,8 +206,8 @@ void MainForm::setDesignState()
                                  "shows only sections available in selected steel grade)"));
     labelled(RG_A690, " NVMarin / A690 reduction factors ");
     items(RG_A690, {" Not applicable"}, 0);
-    RG_A690.setHint(
-        S(" Reduction factor for the corrosion rates, applied only to the front face in seawater "));
+    RG_A690.setHint(S(
+        " Reduction factor for the corrosion rates, applied only to the front face in seawater "));
     RG_A690.setEnabled(false);
 
     // Service life and protection.
@@ -247,13 +253,13 @@ void MainForm::setDesignState()
         const char *captionText, *unitText, *hint;
     };
     const RedRow redRows[] = {
-        {&Lbl_Red_Wx1, &Lbl_Red_Wx2, &Lbl_Red_Wx3, "Wx, red =", "cm³/m", " Reduced section modulus "},
+        {&Lbl_Red_Wx1, &Lbl_Red_Wx2, &Lbl_Red_Wx3, "Wx, red =", "cm³/m",
+         " Reduced section modulus "},
         {&Lbl_Red_Ix1, &Lbl_Red_Ix2, &Lbl_Red_Ix3, "Ix, red =", "cm4/m",
          " Reduced moment of inertia "},
         {&Lbl_Red_Ax1, &Lbl_Red_Ax2, &Lbl_Red_Ax3, "Ax, red =", "cm²/m", " Reduced steel area "},
         {&Lbl_Red_tw1, &Lbl_Red_tw2, &Lbl_Red_tw3, "tw, red =", "mm", " Reduced web thickness "},
-        {&Lbl_Red_tf1, &Lbl_Red_tf2, &Lbl_Red_tf3, "tf, red =", "mm",
-         " Reduced flange thickness "},
+        {&Lbl_Red_tf1, &Lbl_Red_tf2, &Lbl_Red_tf3, "tf, red =", "mm", " Reduced flange thickness "},
     };
     for (const RedRow &r : redRows) {
         labelled(*r.caption, r.captionText);

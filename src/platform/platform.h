@@ -19,9 +19,9 @@ namespace pc {
 enum class MessageButton { Ok, Cancel, Yes, No };
 
 enum class MessageKind {
-    Plain,      // message with OK
-    Error,      // error box with Yes and No
-    Question,   // question without icon, Yes and No, No is the default
+    Plain,    // message with OK
+    Error,    // error box with Yes and No
+    Question, // question without icon, Yes and No, No is the default
 };
 
 struct OpenFileRequest
@@ -29,7 +29,7 @@ struct OpenFileRequest
     QString title;
     QString initialDir;
     QString fileName;
-    QString filter;            // "Data files only (*.pkd)|*.pkd"
+    QString filter; // "Data files only (*.pkd)|*.pkd"
     bool readOnlyShown = false;
     bool readOnlyChecked = false;
     bool mustExist = true;
@@ -86,7 +86,8 @@ public:
     virtual ~Platform() = default;
 
     // Message boxes; `caption` is the window title.
-    virtual MessageButton message(MessageKind kind, const QString &caption, const QString &text) = 0;
+    virtual MessageButton message(MessageKind kind, const QString &caption,
+                                  const QString &text) = 0;
 
     // File dialogs: the chosen path, or nothing when cancelled.
     virtual std::optional<QString> openFile(const OpenFileRequest &req) = 0;

@@ -25,8 +25,7 @@ int roundedPixels(long double v)
 
 ScriptedPlatform::ScriptedPlatform()
     : cwd_(QDir::currentPath()), now_(QDate(2013, 9, 30), QTime(12, 0)), random_(RandomSeed)
-{
-}
+{}
 
 QStringList ScriptedPlatform::messageTexts() const
 {
@@ -219,8 +218,8 @@ void ScriptedPlatform::setClipboardBitmap(const QByteArray &png)
 void ScriptedPlatform::setClipboardPicture(const QString &path)
 {
     const nlohmann::ordered_json d = {{"kind", "vector"}, {"path", path.toStdString()}};
-    clipboard_ = QString::fromStdString(
-        d.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace));
+    clipboard_ =
+        QString::fromStdString(d.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace));
 }
 
 std::optional<WindowPicture> ScriptedPlatform::pictureOfPage(int, int width, int height)

@@ -7,10 +7,10 @@
 // panel 1; it never raises an error box.
 
 #include "engine/design_input.h"
-#include "window/numeric_key_filter.h"
-#include "window/app.h"
-#include "window/wiring.h"
 #include "units/format.h"
+#include "window/app.h"
+#include "window/numeric_key_filter.h"
+#include "window/wiring.h"
 
 namespace pc {
 

@@ -36,8 +36,7 @@ const QString DisclaimerText = QStringLiteral(
 
 bool App::askDisclaimer()
 {
-    return p.message(MessageKind::Question, ApplicationTitle, DisclaimerText) ==
-           MessageButton::Yes;
+    return p.message(MessageKind::Question, ApplicationTitle, DisclaimerText) == MessageButton::Yes;
 }
 
 } // namespace pc

@@ -28,7 +28,7 @@ App::Face faceOfEdit(const App &a, const form::Control &edit)
 void showProjectLimit(App &a)
 {
     a.f.setRangeStatus(projectEnterText(projectMode(a), a.s.UnitsMetric, projectLimits(a.cat()),
-                                         a.p.decimalSeparator()));
+                                        a.p.decimalSeparator()));
 }
 
 } // namespace

@@ -26,8 +26,8 @@ inline const std::array<QString, 6> PropertyGridRowHints = {
 
 // Captions of column 0 (rows 1 to 5) and of row 0 (columns 1 and 2).
 inline const std::array<QString, 5> PropertyGridRowCaptions = {
-    QStringLiteral(" Wel "), QStringLiteral(" I "), QStringLiteral(" A "),
-    QStringLiteral(" tf "), QStringLiteral(" tw "),
+    QStringLiteral(" Wel "), QStringLiteral(" I "),  QStringLiteral(" A "),
+    QStringLiteral(" tf "),  QStringLiteral(" tw "),
 };
 inline const QString PropertyGridIniHeader = QStringLiteral("  ini.");
 inline const QString PropertyGridRedHeader = QStringLiteral("  red.");

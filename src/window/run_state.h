@@ -13,16 +13,16 @@ namespace pc {
 struct RunState
 {
     // Design input (metric).
-    double DesignMoment = 0;       // kNm/m
-    double DesignLoad = 0;         // kN/m
-    double DesignDeflection = 0;   // cm
+    double DesignMoment = 0;     // kNm/m
+    double DesignLoad = 0;       // kN/m
+    double DesignDeflection = 0; // cm
     long double SfMinRequired = 0;
     long double SfMaxRequired = 0;
 
     // Safety factors, rounded to 0.01; 0 = not available.
     long double SfIni = 0;
     long double SfRed = 0;
-    double CurrentFy = 0;          // N/mm2
+    double CurrentFy = 0; // N/mm2
 
     // Properties of the section computed last; a reduced value of 0 = not available.
     QString CurrentSectionName;    // at most 18 characters
@@ -46,11 +46,11 @@ struct RunState
     int16_t ProtectionBack = 0;
 
     // Steel quantities.
-    double WallLength = 0;         // m
-    double SspLength = 0;          // m
+    double WallLength = 0; // m
+    double SspLength = 0;  // m
     int32_t SspPairCount = 0;
-    double CoveredWallLength = 0;  // m
-    double SteelMassTotal = 0;     // kg
+    double CoveredWallLength = 0; // m
+    double SteelMassTotal = 0;    // kg
 
     // Units (imperial until the settings are applied at start-up), and the
     // unit-label strings of the system in use, set by the unit switch.
@@ -58,9 +58,9 @@ struct RunState
     QString UnitLoss, UnitLength, UnitWel, UnitI, UnitA, UnitMoment;
 
     // Section and grade lists.
-    QString CurrentGradeText;      // at most 18 characters
-    double MaxSSPLength = 0;       // m
-    double MaxSSPLengthImp = 0;    // ft
+    QString CurrentGradeText;   // at most 18 characters
+    double MaxSSPLength = 0;    // m
+    double MaxSSPLengthImp = 0; // ft
     std::vector<int32_t> SectionListMap;
     int8_t GradeListCount = 0;
 
@@ -70,6 +70,9 @@ struct RunState
 };
 
 // Fixed-capacity texts keep their first 18 characters.
-inline QString cut18(const QString &s) { return s.left(18); }
+inline QString cut18(const QString &s)
+{
+    return s.left(18);
+}
 
 } // namespace pc

@@ -13,10 +13,10 @@
 
 #include "catalogue/section_list.h"
 #include "engine/section_search.h"
-#include "window/app.h"
-#include "window/wiring.h"
 #include "units/format.h"
 #include "units/rounding.h"
+#include "window/app.h"
+#include "window/wiring.h"
 
 #include <optional>
 #include <utility>

@@ -9,7 +9,7 @@ namespace pc {
 
 class App;
 
-void wireShell(App &a); // start-up, close, help and font quality (window/wiring.cpp)
+void wireShell(App &a);           // start-up, close, help and font quality (window/wiring.cpp)
 void wireSectionList(App &a);     // window/section_list_handlers.cpp
 void wireDesignInput(App &a);     // window/design_input_handlers.cpp
 void wireSteelQuantities(App &a); // window/steel_quantities_handlers.cpp

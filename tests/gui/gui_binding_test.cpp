@@ -198,9 +198,8 @@ TEST(GuiBinding, ClosingTheWindowRunsTheCloseHandlingAndEndsTheRun)
 {
     GuiRun r;
     int endedWith = -1;
-    QObject::connect(r.session.get(), &gui::Session::ended, [&endedWith](int code) {
-        endedWith = code;
-    });
+    QObject::connect(r.session.get(), &gui::Session::ended,
+                     [&endedWith](int code) { endedWith = code; });
     r.window().close();
     EXPECT_TRUE(r.a.ended());
     EXPECT_EQ(endedWith, 0);
@@ -232,8 +231,7 @@ TEST(GuiBinding, OwnerDrawnCellsPaintWhatTheProgramDecides)
     // A header row is silver across the grid.
     EXPECT_EQ(image.pixelColor(100, 21 + 18).rgb(), QColor(192, 192, 192).rgb());
     // A value cell keeps its window colour at its left edge.
-    EXPECT_EQ(image.pixelColor(63, 42 + 10).rgb(),
-              grid->palette().color(QPalette::Base).rgb());
+    EXPECT_EQ(image.pixelColor(63, 42 + 10).rgb(), grid->palette().color(QPalette::Base).rgb());
 }
 
 TEST(GuiSplash, TheTimerFadesTheWindowAndAClickClosesIt)

@@ -2,8 +2,8 @@
 // A started program on an in-memory catalogue, driven by user actions, for
 // the tests of the section list, the engine handlers and the input fields.
 
-#include "window/app.h"
 #include "platform/scripted_platform.h"
+#include "window/app.h"
 
 #include <optional>
 

@@ -149,22 +149,22 @@ TEST(FormControl, DeletingItemsKeepsOrDropsTheSelection)
     const Case cases[] = {
         {Kind::ComboBox, 2, 2, -1}, // the selected item is gone
         {Kind::ComboBox, 2, 0, 1},  // the same item stays selected
-        {Kind::ComboBox, 1, 3, 1},
-        {Kind::ListBox, 3, 3, -1},
+        {Kind::ComboBox, 1, 3, 1},   {Kind::ListBox, 3, 3, -1},
         {Kind::RadioGroup, 3, 3, 2}, // a radio group clamps to its last item
         {Kind::RadioGroup, 1, 0, 1}, // and keeps its index otherwise
     };
     for (const Case &c : cases) {
         Counted n;
         auto ctl = counted(c.kind, n);
-        ctl->setItems({QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c"),
-                       QStringLiteral("d")});
+        ctl->setItems(
+            {QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c"), QStringLiteral("d")});
         const auto handler = ctl->onClick;
         ctl->onClick = nullptr;
         ctl->setItemIndex(c.selected);
         ctl->onClick = handler;
         ctl->deleteItem(c.deleted);
-        EXPECT_EQ(ctl->itemIndex(), c.expected) << int(c.kind) << " " << c.selected << " " << c.deleted;
+        EXPECT_EQ(ctl->itemIndex(), c.expected)
+            << int(c.kind) << " " << c.selected << " " << c.deleted;
         EXPECT_EQ(ctl->itemCount(), 3);
         EXPECT_EQ(n.click + n.change, 0);
     }
@@ -266,8 +266,8 @@ TEST(FormControl, ObserversHearEveryChangeAndNothingElse)
     l.setFontColor(clRed);
     l.setVisible(false);
     l.setVisible(false);
-    EXPECT_EQ(heard, (std::vector<Property>{Property::Caption, Property::FontColor,
-                                            Property::Visible}));
+    EXPECT_EQ(heard,
+              (std::vector<Property>{Property::Caption, Property::FontColor, Property::Visible}));
 }
 
 TEST(FormControl, GridAndStatusBarIgnoreCellsOutsideThem)

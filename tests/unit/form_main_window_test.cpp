@@ -33,12 +33,18 @@ TEST(FormMainWindow, ControlsLieOnTheirPages)
         Control *page;
     };
     const Case cases[] = {
-        {&f.Edit_Moment, &f.TabSheetInput},   {&f.CB_Protection_Back, &f.TabSheetInput},
-        {&f.Edit_SSPLength, &f.TabSheetInput}, {&f.RB_SummarySfRed, &f.TabSheetSFTable},
-        {&f.SFList, &f.TabSheetSFTable},      {&f.CB_Front_Detail, &f.TabSheetRates},
-        {&f.Edit_Back_Descr, &f.TabSheetRates}, {&f.TC_Chart, &f.TabSheetChart},
-        {&f.PopUpPrint, &f.TabSheetChart},    {&f.MenuImperial, nullptr},
-        {&f.SB1, nullptr},                    {&f.Edit1, nullptr},
+        {&f.Edit_Moment, &f.TabSheetInput},
+        {&f.CB_Protection_Back, &f.TabSheetInput},
+        {&f.Edit_SSPLength, &f.TabSheetInput},
+        {&f.RB_SummarySfRed, &f.TabSheetSFTable},
+        {&f.SFList, &f.TabSheetSFTable},
+        {&f.CB_Front_Detail, &f.TabSheetRates},
+        {&f.Edit_Back_Descr, &f.TabSheetRates},
+        {&f.TC_Chart, &f.TabSheetChart},
+        {&f.PopUpPrint, &f.TabSheetChart},
+        {&f.MenuImperial, nullptr},
+        {&f.SB1, nullptr},
+        {&f.Edit1, nullptr},
     };
     for (const Case &c : cases)
         EXPECT_EQ(f.pageOf(*c.control), c.page) << c.control->name().toStdString();

@@ -294,6 +294,5 @@ TEST(FormUserAction, MouseEntersLeavesAndMoves)
     f.userMouse(f.A, 3, 4);
     f.userMouse(f.B, 5, 6);
     f.userMouseOut();
-    EXPECT_EQ(log, L({"A.in", "A.move 1 2", "A.move 3 4", "A.out", "B.in", "B.move 5 6",
-                      "B.out"}));
+    EXPECT_EQ(log, L({"A.in", "A.move 1 2", "A.move 3 4", "A.out", "B.in", "B.move 5 6", "B.out"}));
 }

@@ -29,10 +29,13 @@ TEST(PropertyGrid, SetUpFromTheDesignSizeFillsTheGridWithSixRowsAndTheUnitColumn
     // Rows of trunc(125 / 6) - 1 - 1 = 18, the grid (18 + 1) x 6 + 3 high.
     EXPECT_EQ(g.rowHeights(), (std::vector<int>(6, 18)));
     EXPECT_EQ(g.height(), 117);
-    const std::vector<QString> col0 = {QString(),         QStringLiteral(" Wel "),
-                                       QStringLiteral(" I "), QStringLiteral(" A "),
-                                       QStringLiteral(" tf "), QStringLiteral(" tw ")};
-    const std::vector<QString> units = {QStringLiteral(" "),     QString::fromUtf8(" cm³/m"),
+    const std::vector<QString> col0 = {QString(),
+                                       QStringLiteral(" Wel "),
+                                       QStringLiteral(" I "),
+                                       QStringLiteral(" A "),
+                                       QStringLiteral(" tf "),
+                                       QStringLiteral(" tw ")};
+    const std::vector<QString> units = {QStringLiteral(" "),      QString::fromUtf8(" cm³/m"),
                                         QStringLiteral(" cm4/m"), QString::fromUtf8(" cm²/m"),
                                         QStringLiteral(" mm"),    QStringLiteral(" mm")};
     for (int row = 0; row < 6; ++row) {

@@ -1,12 +1,12 @@
 // The headless driver: output format, script errors, and any bytes at all.
 
-#include "window/catalogue_locator.h"
-#include "window/app.h"
-#include "platform/scripted_platform.h"
 #include "driver/script_runner.h"
 #include "form/main_form.h"
 #include "form/table_window_form.h"
+#include "platform/scripted_platform.h"
 #include "small_catalogue.h"
+#include "window/app.h"
+#include "window/catalogue_locator.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -30,14 +30,13 @@ struct Result
     std::string err;
 };
 
-Result run(const std::string &script, std::optional<Catalogue> cat = test_support::smallCatalogue(1),
-           ScriptOptions o = {})
+Result run(const std::string &script,
+           std::optional<Catalogue> cat = test_support::smallCatalogue(1), ScriptOptions o = {})
 {
     std::ostringstream out, err;
-    const int status =
-        runScript(QByteArray::fromStdString(script), o, out, err, [cat](App &a) {
-            a.catalogueLoader = [cat](Platform &) { return cat; };
-        });
+    const int status = runScript(QByteArray::fromStdString(script), o, out, err, [cat](App &a) {
+        a.catalogueLoader = [cat](Platform &) { return cat; };
+    });
     return {status, out.str(), err.str()};
 }
 
@@ -182,12 +181,11 @@ TEST(ScriptDriver, ControlCharactersInAnErrorAreEscaped)
     EXPECT_EQ(error, QStringLiteral("unknown option --c\\x07wd"));
 }
 
-
 TEST(ScriptDriver, ActionsOnDisabledOrHiddenControlsDoNothing)
 {
-    const Result r = run("type Edit_Sfmin 3\n"    // hidden
-                         "click MenuEC3Rates\n"  // disabled menu entry
-                         "select RG_A690 0\n"    // disabled group
+    const Result r = run("type Edit_Sfmin 3\n"  // hidden
+                         "click MenuEC3Rates\n" // disabled menu entry
+                         "select RG_A690 0\n"   // disabled group
                          "get Edit_Sfmin.Text\n");
     EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.out, "Edit_Sfmin.Text=\"1.50\"\n");
@@ -237,9 +235,10 @@ TEST(ScriptDriver, DumpIsSortedAndCoversEveryControl)
 TEST(ScriptDriver, AnyBytesEndInAStatusNeverInACrash)
 {
     std::mt19937 gen(4);
-    const std::string words[] = {"type ", "select ", "get ", "click ", "page ", "key ",
-                                 "mouse ", "Edit_Moment", "RG_SSP ", "\\", "\\s", "\n",
-                                 "$", ".", "-1 ", "99999999999999999999", "\xff", "\0"};
+    const std::string words[] = {
+        "type ",   "select ", "get ", "click ", "page ", "key ", "mouse ", "Edit_Moment",
+        "RG_SSP ", "\\",      "\\s",  "\n",     "$",     ".",    "-1 ",    "99999999999999999999",
+        "\xff",    "\0"};
     for (int n = 0; n < 300; ++n) {
         std::string script;
         const int len = static_cast<int>(gen() % 80);
@@ -279,6 +278,7 @@ TEST(ScriptDriver, ADamagedCatalogueShowsTheCorruptionMessageAndEndsTheRun)
     });
     EXPECT_EQ(status, 0);
     EXPECT_EQ(out.str(), "ended 0\n");
-    EXPECT_EQ(shown, QStringList{QStringLiteral(
-                         "\"SSP Pilecorr.pkd\" file seems to be corrupted. Reinstall original file.")});
+    EXPECT_EQ(shown,
+              QStringList{QStringLiteral(
+                  "\"SSP Pilecorr.pkd\" file seems to be corrupted. Reinstall original file.")});
 }

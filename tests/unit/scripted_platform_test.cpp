@@ -43,7 +43,8 @@ TEST(ScriptedPlatform, AnswersAreTakenInOrderAndPathsWaitForTheirDialog)
     p.queueButton(MessageButton::Yes);
     // A message meets a path at the front: it takes its default and leaves it.
     EXPECT_EQ(p.message(MessageKind::Error, QString(), QStringLiteral("first")), MessageButton::No);
-    EXPECT_EQ(p.openFile({}), std::optional<QString>(QStringLiteral("/runs/a/cat/SSP Pilecorr.pkd")));
+    EXPECT_EQ(p.openFile({}),
+              std::optional<QString>(QStringLiteral("/runs/a/cat/SSP Pilecorr.pkd")));
     EXPECT_EQ(p.message(MessageKind::Error, QString(), QStringLiteral("second")),
               MessageButton::Yes);
     EXPECT_EQ(p.messageTexts(), (QStringList{QStringLiteral("first"), QStringLiteral("second")}));
@@ -77,10 +78,9 @@ TEST(ScriptedPlatform, TextMetricsFollowTheDocumentedRule)
         int height;
     };
     const Case cases[] = {
-        {96, 9, false, "XXXXXX", 42, 15},
-        {96, 9, false, "", 0, 15},
-        {120, 9, false, "Mg", 18, 19},  // 17.5 rounds to even 18; 18.75 -> 19
-        {96, 12, true, "abc", 31, 20},  // 30.8 -> 31; 20
+        {96, 9, false, "XXXXXX", 42, 15}, {96, 9, false, "", 0, 15},
+        {120, 9, false, "Mg", 18, 19},   // 17.5 rounds to even 18; 18.75 -> 19
+        {96, 12, true, "abc", 31, 20},   // 30.8 -> 31; 20
         {144, 8, false, "abcd", 37, 20}, // 37.33 -> 37; 20
     };
     for (const Case &c : cases) {

@@ -109,7 +109,8 @@ TEST(AboutBox, EachShowDrawsAnAlphaFrom205To244AndWritesTheNotice)
     EXPECT_EQ(lines[3], QStringLiteral(" Changes possible without prior notice. "));
     EXPECT_EQ(lines[4], QStringLiteral(" Need help ? "));
     for (const QString &l : lines)
-        EXPECT_TRUE(l.startsWith(QLatin1Char(' ')) && l.endsWith(QLatin1Char(' '))) << l.toStdString();
+        EXPECT_TRUE(l.startsWith(QLatin1Char(' ')) && l.endsWith(QLatin1Char(' ')))
+            << l.toStdString();
 }
 
 TEST(AboutBox, TheMailRowIsCentredAboveTheButtonAndLosingActivationHidesTheBox)
