@@ -102,6 +102,7 @@ private:
 std::unique_ptr<Binder> makeWindowBinder(Session &s, form::Form &f, form::Control &c, QObject *o);
 std::unique_ptr<Binder> makeDisplayBinder(Session &s, form::Form &f, form::Control &c, QObject *o);
 std::unique_ptr<Binder> makeInputBinder(Session &s, form::Form &f, form::Control &c, QObject *o);
+std::unique_ptr<Binder> makeListBinder(Session &s, form::Form &f, form::Control &c, QObject *o);
 std::unique_ptr<Binder> makeMenuBinder(Session &s, form::Form &f, form::Control &c, QObject *o);
 std::unique_ptr<Binder> makeGridBinder(Session &s, form::Form &f, form::Control &c, QObject *o);
 std::unique_ptr<Binder> makeChartBinder(Session &s, form::Form &f, form::Control &c, QObject *o);

@@ -13,7 +13,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
@@ -71,7 +71,7 @@ bool objectFitsKind(const QObject *o, Kind k)
     case Kind::Edit:
         return qobject_cast<const QLineEdit *>(o);
     case Kind::ListBox:
-        return qobject_cast<const QListWidget *>(o);
+        return qobject_cast<const QListView *>(o);
     case Kind::ComboBox:
         return qobject_cast<const QComboBox *>(o);
     case Kind::RadioGroup:
@@ -336,8 +336,8 @@ std::unique_ptr<Binder> makeBinder(Session &session, form::Form &form, Control &
 {
     if (!objectFitsKind(object, control.kind()))
         return nullptr;
-    for (auto family :
-         {makeWindowBinder, makeDisplayBinder, makeInputBinder, makeMenuBinder, makeGridBinder})
+    for (auto family : {makeWindowBinder, makeDisplayBinder, makeInputBinder, makeListBinder,
+                        makeMenuBinder, makeGridBinder})
         if (auto binder = family(session, form, control, object))
             return binder;
     return nullptr;

@@ -12,7 +12,6 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QMouseEvent>
 #include <QPointer>
 #include <QPushButton>
@@ -145,117 +144,7 @@ private:
     }
 };
 
-// ---- List and combo boxes ----------------------------------------------------------
-
-class ListBoxBinder : public Binder
-{
-public:
-    ListBoxBinder(Session &s, form::Form &f, Control &c, QObject *o) : Binder(s, f, c, o)
-    {
-        // A click takes the focus only once the press is matched to a row
-        // (below): leaving the focused field may refill and scroll the list,
-        // and the row under the pointer when the button went down is the one
-        // the user chose.
-        list()->setFocusPolicy(Qt::TabFocus);
-        list()->viewport()->installEventFilter(this);
-        // Keys that move the selection pick the item they land on, once the
-        // list has finished moving (the pick may refill it).
-        connect(list(), &QListWidget::currentRowChanged, this, [this](int row) {
-            if (fromUser() && row >= 0 && row != control_.itemIndex())
-                QMetaObject::invokeMethod(
-                    this,
-                    [this, row] {
-                        if (row < control_.itemCount())
-                            pick(row);
-                    },
-                    Qt::QueuedConnection);
-        });
-    }
-
-protected:
-    QListWidget *list() const { return qobject_cast<QListWidget *>(object_.data()); }
-    QStringList items() const
-    {
-        return texts(list()->count(), [this](int i) { return list()->item(i)->text(); });
-    }
-
-    std::vector<Property> properties() const override
-    {
-        return with(
-            {P::Items, P::ItemIndex, P::Hint, P::ShowHint, P::Enabled, P::Visible, P::FontColor},
-            Geometry);
-    }
-
-    void apply(Property p) override
-    {
-        switch (p) {
-        case P::Items:
-            if (items() != control_.items()) {
-                list()->clear();
-                list()->addItems(control_.items());
-            }
-            applySelection();
-            break;
-        case P::ItemIndex:
-            applySelection();
-            break;
-        default:
-            applyCommon(p);
-            break;
-        }
-    }
-
-    std::optional<std::string> shown(Property p) const override
-    {
-        switch (p) {
-        case P::Items:
-            return json(items());
-        case P::ItemIndex:
-            return json(list()->selectedItems().isEmpty() ? -1 : list()->currentRow());
-        default:
-            return shownCommon(p);
-        }
-    }
-
-    bool eventFilter(QObject *o, QEvent *e) override
-    {
-        // A click picks the item under the pointer, the same item again too:
-        // the row first, then the focus (whose move may run the handlers of
-        // the field left), then the pick of that row.
-        if (o == list()->viewport() && e->type() == QEvent::MouseButtonPress && fromUser()) {
-            auto *me = static_cast<QMouseEvent *>(e);
-            if (me->button() != Qt::LeftButton)
-                return false;
-            const QModelIndex index = list()->indexAt(me->position().toPoint());
-            const QPointer<QListWidget> alive(list());
-            if (list()->isEnabled())
-                list()->setFocus(Qt::MouseFocusReason);
-            if (alive && index.isValid())
-                pick(index.row());
-            return true;
-        }
-        return false;
-    }
-
-private:
-    void applySelection()
-    {
-        const int i = control_.itemIndex();
-        if (i < 0) {
-            list()->clearSelection();
-            list()->setCurrentRow(-1);
-        } else {
-            list()->setCurrentRow(i, QItemSelectionModel::ClearAndSelect);
-            list()->scrollToItem(list()->item(i));
-        }
-    }
-
-    void pick(int row)
-    {
-        form_.userSelect(control_, row);
-        userActed();
-    }
-};
+// ---- Combo boxes ----------------------------------------------------------
 
 class ComboBoxBinder : public Binder
 {
@@ -539,8 +428,6 @@ std::unique_ptr<Binder> makeInputBinder(Session &s, form::Form &f, Control &c, Q
     switch (c.kind()) {
     case Kind::Edit:
         return std::make_unique<EditBinder>(s, f, c, o);
-    case Kind::ListBox:
-        return std::make_unique<ListBoxBinder>(s, f, c, o);
     case Kind::ComboBox:
         return std::make_unique<ComboBoxBinder>(s, f, c, o);
     case Kind::RadioGroup:

@@ -15,7 +15,7 @@
 #include <QDir>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPointer>
@@ -315,9 +315,10 @@ ActionResult WidgetScriptTarget::select(form::Form &form, Control &c, int index)
         return r;
     ready();
     QWidget *w = widgetOf(c);
-    if (auto *list = qobject_cast<QListWidget *>(w)) {
-        list->scrollToItem(list->item(index));
-        clickAt(list->viewport(), middle(list->visualItemRect(list->item(index))));
+    if (auto *list = qobject_cast<QListView *>(w)) {
+        const QModelIndex item = list->model() ? list->model()->index(index, 0) : QModelIndex();
+        list->scrollTo(item);
+        clickAt(list->viewport(), middle(list->visualRect(item)));
     } else if (auto *combo = qobject_cast<QComboBox *>(w)) {
         // The press on the box gives it the focus first (the field left runs
         // its exit handler, which may refill the box); the list opens as the

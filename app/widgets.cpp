@@ -163,7 +163,7 @@ private:
 
 } // namespace
 
-TabbedListBox::TabbedListBox(QWidget *parent) : QListWidget(parent)
+TabbedListBox::TabbedListBox(QWidget *parent) : QListView(parent)
 {
     setItemDelegate(new TabStopDelegate(this));
     setUniformItemSizes(true);

@@ -7,7 +7,7 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
-#include <QListWidget>
+#include <QListView>
 #include <QStringList>
 
 #include <functional>
@@ -68,8 +68,9 @@ public:
 };
 
 // A list box whose item texts may hold tab characters: the text after a tab
-// starts at the next multiple of `tabStop` pixels.
-class TabbedListBox : public QListWidget
+// starts at the next multiple of `tabStop` pixels. Its rows come from the
+// model its binder sets.
+class TabbedListBox : public QListView
 {
     Q_OBJECT
     Q_PROPERTY(int tabStop READ tabStop WRITE setTabStop)

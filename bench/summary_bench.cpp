@@ -5,10 +5,10 @@
 //
 // Side by side, on the 5,000-section, 40-grade catalogue with a loss within
 // the tables:
-//   BM_FamilyEvaluation / BM_Kernel_Family              evaluating " ALL" (target <= 3)
-//   BM_SummaryFill / BM_Kernel_SummaryEvaluations      a whole summary fill (target <= 10)
+//   BM_FamilyEvaluation / BM_Kernel_Family              evaluating " ALL" (target <= 2)
+//   BM_SummaryFill / BM_Kernel_SummaryEvaluations      a whole summary fill (target <= 3)
 //   BM_MomentKeystrokeSfminAll / BM_Kernel_Family       one moment keystroke in Sfmin mode on
-//                                                      " ALL" (target <= 10)
+//                                                      " ALL" (target <= 3)
 //
 //   build/bench/pilecorr_bench --benchmark_filter='Kernel|FamilyEvaluation|SummaryFill|SfminAll'
 

@@ -4,6 +4,8 @@
 #include "units/rounding.h"
 #include "units/unit_factors.h"
 
+#include <cstring>
+
 namespace pc {
 
 namespace {
@@ -12,6 +14,12 @@ namespace {
 QString cut18(const QString &s)
 {
     return s.left(18);
+}
+
+double initialModulus(const Catalogue &cat, int s)
+{
+    return !cat.RedWel.empty() && s < static_cast<int>(cat.RedWel[0].size()) ? cat.RedWel[0][s]
+                                                                             : 0.0;
 }
 
 bool validGrade(const Catalogue &cat, int g)
@@ -26,12 +34,36 @@ QString sectionRowText(const Catalogue &cat, int s, bool metric, QChar decimal)
 {
     if (s < 0 || s >= cat.SectionCount())
         return {};
-    const double wel =
-        !cat.RedWel.empty() && s < static_cast<int>(cat.RedWel[0].size()) ? cat.RedWel[0][s] : 0.0;
+    const double wel = initialModulus(cat, s);
     QString row = format(decimal, " %-0s", {cat.SectionName[s]}) + QLatin1Char('\t');
     if (metric)
         return row + format(decimal, "%-10.0f", {wel});
     return row + format(decimal, "%-10.1f", {wel / CM3M_PER_IN3FT});
+}
+
+QString SectionRowTexts::text(const Catalogue &cat, int s, bool metric, QChar decimal)
+{
+    if (s < 0 || s >= cat.SectionCount())
+        return {};
+    if (metric != metric_ || decimal != decimal_) {
+        rows_.clear();
+        metric_ = metric;
+        decimal_ = decimal;
+    }
+    if (rows_.size() < static_cast<size_t>(cat.SectionCount()))
+        rows_.resize(static_cast<size_t>(cat.SectionCount()));
+    Row &row = rows_[static_cast<size_t>(s)];
+    const double wel = initialModulus(cat, s);
+    // The modulus is compared bit for bit: a NaN read from the file equals
+    // itself here and is written only once.
+    if (!row.written || row.name != cat.SectionName[s] ||
+        std::memcmp(&row.wel, &wel, sizeof wel) != 0) {
+        row.name = cat.SectionName[s];
+        row.wel = wel;
+        row.text = sectionRowText(cat, s, metric, decimal);
+        row.written = true;
+    }
+    return row.text;
 }
 
 QString sectionLabel(const QString &sectionName)

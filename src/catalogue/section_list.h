@@ -40,6 +40,30 @@ inline const QString MaxRollingLengthPrefix = QStringLiteral(" Max rolling lengt
 // "%-10.1f" in in3/ft.
 QString sectionRowText(const Catalogue &cat, int s, bool metric, QChar decimal);
 
+// The row texts of the section list kept from one fill to the next, since a
+// keystroke in Sfmin mode lists hundreds of rows again and writing each
+// number anew costs more than the search. A row is the one sectionRowText
+// gives: it is written anew whenever the unit system, the decimal separator,
+// the section's name or its initial modulus differ from those it was written
+// for, so a changed or reloaded catalogue never shows a stale row.
+class SectionRowTexts
+{
+public:
+    QString text(const Catalogue &cat, int s, bool metric, QChar decimal);
+
+private:
+    struct Row
+    {
+        QString name;
+        double wel = 0;
+        QString text;
+        bool written = false;
+    };
+    std::vector<Row> rows_;
+    bool metric_ = true;
+    QChar decimal_ = QLatin1Char('.');
+};
+
 // The label a section is shown under (on the page, in the report, the chart
 // and the sketch files): every "**" becomes " - on request", then every
 // remaining "*" becomes " - old"; each step keeps at most 18 characters.

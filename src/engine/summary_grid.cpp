@@ -86,6 +86,27 @@ const QString &SummaryCellTexts::number(Extended sf)
     return other_;
 }
 
+const QString &SummaryCellTexts::textOfStress(double fy, Extended stress)
+{
+    if (!(stress > 0))
+        return text(0);
+    // factorOfStress(fy, stress) is n / 100 for this n.
+    const Extended n = roundEven(static_cast<Extended>(fy) / stress * 100.0L);
+    if (!(n >= 0 && n < CachedHundredths))
+        return text(n / 100.0L);
+    if (shownByHundredths_.empty())
+        shownByHundredths_.assign(CachedHundredths, nullptr);
+    const QString *&shown = shownByHundredths_[static_cast<size_t>(n)];
+    if (!shown) {
+        const QString &t = text(n / 100.0L);
+        // other_ is overwritten by the next factor outside the cache.
+        if (&t == &other_)
+            return t;
+        shown = &t;
+    }
+    return *shown;
+}
+
 bool summaryRowHasFactors(const SummaryDesign &d, double welIni)
 {
     return (d.actions.moment > 0 || d.actions.load > 0) && welIni > 0;

@@ -48,6 +48,10 @@ class SummaryCellTexts
 public:
     SummaryCellTexts(QChar decimal, bool sfminMode, Extended sfMinRequired, Extended sfMaxRequired);
     const QString &text(Extended sf);
+    // text(factorOfStress(fy, stress)), the text found by the factor's whole
+    // number of hundredths: a grid cell then costs one division and one
+    // rounding, whatever band or threshold decides what the factor shows.
+    const QString &textOfStress(double fy, Extended stress);
 
 private:
     const QString &number(Extended sf);
@@ -57,6 +61,8 @@ private:
     Extended sfMin_;
     Extended sfMax_;
     std::vector<QString> byHundredths_;
+    // What text() shows for each whole number of hundredths, once asked.
+    std::vector<const QString *> shownByHundredths_;
     QString other_;
 };
 

@@ -181,10 +181,8 @@ void Control::addItem(const QString &item)
 void Control::setItems(const QStringList &items)
 {
     clearItems();
-    for (const QString &item : items) {
-        items_.append(item);
-        itemEnabled_.push_back(true);
-    }
+    items_ = items;
+    itemEnabled_.assign(static_cast<size_t>(items.size()), true);
     notify(Property::Items);
 }
 

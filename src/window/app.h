@@ -10,6 +10,7 @@
 // called or bound until their subsystem adds them.
 
 #include "catalogue/catalogue.h"
+#include "catalogue/section_list.h"
 #include "form/about_form.h"
 #include "form/main_form.h"
 #include "form/splash_form.h"
@@ -323,6 +324,8 @@ private:
     // normal run is being cut off; see section_list_handlers.cpp.
     int sectionListNesting_ = 0;
     bool sectionListChainCut_ = false;
+    // The section list's row texts, kept between fills.
+    SectionRowTexts sectionRowTexts_;
     bool ended_ = false;
     int exitCode_ = 0;
 };

@@ -116,7 +116,7 @@ void App::FillSectionList(int first, int last)
     if (f.LB_SSP.enabled()) {
         const int shown = selectedSection();
         if (shown >= 0)
-            previousText = sectionRowText(cat(), shown, metric, decimal);
+            previousText = sectionRowTexts_.text(cat(), shown, metric, decimal);
     }
 
     f.Lbl_SteelGrades.setCaption(QString());
@@ -178,7 +178,7 @@ void App::FillSectionList(int first, int last)
             listed = c.passes;
         }
         if (listed && count < static_cast<int>(s.SectionListMap.size())) {
-            rows.append(sectionRowText(cat(), j, metric, decimal));
+            rows.append(sectionRowTexts_.text(cat(), j, metric, decimal));
             s.SectionListMap[count++] = j;
         }
     }

@@ -80,7 +80,7 @@ public:
         }
         const Extended stress = summaryRowStress(design_, section);
         for (size_t c = 0; c < fy_.size(); ++c)
-            grid.setCell(static_cast<int>(c) + 1, row, texts_.text(factorOfStress(fy_[c], stress)));
+            grid.setCell(static_cast<int>(c) + 1, row, texts_.textOfStress(fy_[c], stress));
         return true;
     }
 

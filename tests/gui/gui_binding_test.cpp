@@ -13,7 +13,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QStatusBar>
 #include <QTabBar>
 #include <QTabWidget>
@@ -107,7 +107,7 @@ TEST(GuiBinding, ProgramChangesUpdateTheWidgetsWithoutRaisingUserEvents)
     r.f.setFocus(&r.f.Edit_Load);
     r.session->afterUserAction();
     EXPECT_EQ(r.widget<QLineEdit>(r.f.Edit_Load)->text(), QStringLiteral("55"));
-    EXPECT_EQ(r.widget<QListWidget>(r.f.LB_SSP)->currentRow(), 1);
+    EXPECT_EQ(r.widget<QListView>(r.f.LB_SSP)->currentIndex().row(), 1);
     EXPECT_EQ(r.widget<QComboBox>(r.f.CB_SteelGrades)->currentIndex(), 2);
     // The toolkit's focus follows the program's, and nothing more runs.
     EXPECT_TRUE(r.widget(r.f.Edit_Load)->hasFocus());
@@ -119,10 +119,10 @@ TEST(GuiBinding, ProgramChangesUpdateTheWidgetsWithoutRaisingUserEvents)
 TEST(GuiBinding, ClickingASectionPicksItAndAPageTabShowsThePage)
 {
     GuiRun r;
-    auto *list = r.widget<QListWidget>(r.f.LB_SSP);
-    ASSERT_GE(list->count(), 2);
+    auto *list = r.widget<QListView>(r.f.LB_SSP);
+    ASSERT_GE(list->model()->rowCount(), 2);
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
-                      list->visualItemRect(list->item(1)).center());
+                      list->visualRect(list->model()->index(1, 0)).center());
     EXPECT_EQ(r.f.LB_SSP.itemIndex(), 1);
     EXPECT_EQ(r.a.s.CurrentSectionName, QStringLiteral("AA 18*"));
     EXPECT_EQ(r.widget<QLabel>(r.f.Lbl_SSP)->text(), QStringLiteral("* Superseded section!"));
@@ -310,12 +310,12 @@ TEST(GuiTableWindow, ShowTableOpensTheTableSizedByTheProgramAndLeavingItClosesIt
 TEST(GuiBinding, ArrowKeysInTheSectionListPickTheNextSection)
 {
     GuiRun r;
-    auto *list = r.widget<QListWidget>(r.f.LB_SSP);
+    auto *list = r.widget<QListView>(r.f.LB_SSP);
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
-                      list->visualItemRect(list->item(0)).center());
+                      list->visualRect(list->model()->index(0, 0)).center());
     ASSERT_EQ(r.f.LB_SSP.itemIndex(), 0);
     QTest::keyClick(list, Qt::Key_Down);
     QTRY_COMPARE(r.f.LB_SSP.itemIndex(), 1);
     EXPECT_EQ(r.a.s.CurrentSectionName, QStringLiteral("AA 18*"));
-    EXPECT_EQ(list->currentRow(), 1);
+    EXPECT_EQ(list->currentIndex().row(), 1);
 }

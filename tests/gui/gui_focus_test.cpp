@@ -7,7 +7,7 @@
 
 #include <QApplication>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QTabBar>
 #include <QTabWidget>
 
@@ -47,15 +47,15 @@ TEST(GuiClickFocus, ASectionClickedAfterAnEditIsTheRowUnderThePointerThoughLeavi
     r.widget(r.f.Edit_Load)->setFocus();
     ASSERT_EQ(r.f.focused(), &r.f.Edit_Load);
 
-    auto *list = r.widget<QListWidget>(r.f.LB_SSP);
-    const QPoint third = list->visualItemRect(list->item(2)).center();
+    auto *list = r.widget<QListView>(r.f.LB_SSP);
+    const QPoint third = list->visualRect(list->model()->index(2, 0)).center();
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, third);
 
     EXPECT_EQ(r.f.LB_SSP.itemIndex(), 2);
     EXPECT_EQ(picks, 1);
     EXPECT_EQ(r.f.focused(), &r.f.LB_SSP);
     EXPECT_TRUE(list->hasFocus());
-    EXPECT_EQ(list->currentRow(), 2);
+    EXPECT_EQ(list->currentIndex().row(), 2);
 }
 
 TEST(GuiClickFocus, ATabClickedWhileLeavingAFieldHidesATabBeforeItOpensThePageOfTheTabClicked)

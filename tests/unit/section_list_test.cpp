@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <limits>
+
 namespace {
 
 TEST(SectionList, RowTextWithModulusColumn)
@@ -26,6 +29,55 @@ TEST(SectionList, RowTextWithModulusColumn)
     for (const auto &c : cases)
         EXPECT_EQ(pc::sectionRowText(cat, c.s, c.metric, c.dec), QString::fromUtf8(c.expected));
     EXPECT_TRUE(pc::sectionRowText(cat, 3, true, '.').isEmpty());
+}
+
+// The kept row texts against rows written afresh, through a run of changes
+// that each have to make a kept row stale: every row read after each step
+// must be the one sectionRowText writes for the catalogue as it is then.
+TEST(SectionList, KeptRowTextsFollowEveryChangeOfWhatARowShows)
+{
+    pc::Catalogue cat = pc::test::smallCatalogue();
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    struct Step
+    {
+        const char *name;
+        std::function<void(pc::Catalogue &)> change;
+        bool metric;
+        QChar dec;
+    };
+    const Step steps[] = {
+        {"first fill", [](pc::Catalogue &) {}, true, '.'},
+        {"the same fill again", [](pc::Catalogue &) {}, true, '.'},
+        {"imperial units", [](pc::Catalogue &) {}, false, '.'},
+        {"comma as decimal separator", [](pc::Catalogue &) {}, false, ','},
+        {"back to metric with a comma", [](pc::Catalogue &) {}, true, ','},
+        {"a section renamed", [](pc::Catalogue &c) { c.SectionName[1] = QStringLiteral("AC 99"); },
+         true, ','},
+        {"a modulus changed", [](pc::Catalogue &c) { c.RedWel[0][0] = 1234; }, true, ','},
+        {"a modulus damaged to NaN", [nan](pc::Catalogue &c) { c.RedWel[0][2] = nan; }, false, '.'},
+        {"the damaged modulus read again", [](pc::Catalogue &) {}, false, '.'},
+        {"a section without a modulus added",
+         [](pc::Catalogue &c) { c.SectionName.push_back(QStringLiteral("AD 5")); }, true, '.'},
+        {"another catalogue loaded", [](pc::Catalogue &c) { c = pc::test::smallCatalogue(); }, true,
+         '.'},
+        {"a shorter catalogue loaded",
+         [](pc::Catalogue &c) {
+             c = pc::test::smallCatalogue();
+             c.SectionName.pop_back();
+         },
+         true, '.'},
+    };
+    pc::SectionRowTexts kept;
+    for (const Step &step : steps) {
+        step.change(cat);
+        for (int s = 0; s < cat.SectionCount(); ++s)
+            EXPECT_EQ(kept.text(cat, s, step.metric, step.dec),
+                      pc::sectionRowText(cat, s, step.metric, step.dec))
+                << step.name << ", section " << s;
+        EXPECT_TRUE(kept.text(cat, cat.SectionCount(), step.metric, step.dec).isEmpty())
+            << step.name;
+        EXPECT_TRUE(kept.text(cat, -1, step.metric, step.dec).isEmpty()) << step.name;
+    }
 }
 
 TEST(SectionList, LabelSpellsMarkersWithinEighteenCharacters)

@@ -40,4 +40,53 @@ TEST(SectionSearch, CandidatesPassOnTheReducedFactor)
     }
 }
 
+// The band test of a candidate is the one passesSearch makes of its Sf,red,
+// for factors on either bound and just beside it, far above any table, and
+// without a factor: a sweep of moments puts Sf,red on many hundredths.
+TEST(SectionSearch, TheBandTestOfACandidateIsTheSearchTestOfItsFactor)
+{
+    const pc::Catalogue cat = pc::test::smallCatalogue();
+    struct Band
+    {
+        const char *name;
+        long double sfMin, sfMax;
+    };
+    const Band bands[] = {
+        {"1.50 .. 10.00", pc::roundToHundredths(1.5L), pc::roundToHundredths(10.0L)},
+        {"one hundredth wide", pc::roundToHundredths(3.55L), pc::roundToHundredths(3.55L)},
+        {"bounds typed between hundredths", 3.549L, 3.551L},
+        {"everything above 0", 0, 1e300L},
+        {"huge factors only", 1e16L, 1e300L},
+        {"empty", 5, 4},
+    };
+    struct Load
+    {
+        const char *name;
+        double moment;
+        double loss;
+    };
+    const Load loads[] = {
+        {"no loss", 100, 0},
+        {"interpolated loss", 100, 2},
+        {"a tiny moment (a factor far beyond 1e15)", 1e-15, 0},
+        {"no load", 0, 0},
+        {"beyond the tables", 100, 4.5},
+    };
+    for (const Band &b : bands)
+        for (const Load &l : loads)
+            for (int step = 0; step < 400; ++step)
+                for (int s = 0; s < cat.SectionCount(); ++s) {
+                    pc::SearchDesign d;
+                    d.actions.moment = l.moment * (1 + step / 100.0);
+                    d.fy = 355;
+                    d.lossTotal = l.loss;
+                    d.band.sfMin = b.sfMin;
+                    d.band.sfMax = b.sfMax;
+                    const auto r = pc::evaluateSearchCandidate(cat, s, d);
+                    ASSERT_EQ(r.passes, pc::passesSearch(r.factors.sfRed, b.sfMin, b.sfMax))
+                        << b.name << ", " << l.name << ", moment " << d.actions.moment
+                        << ", section " << s;
+                }
+}
+
 } // namespace

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 namespace {
 
 using pc::Extended;
@@ -57,6 +59,72 @@ TEST(SummaryGrid, CachedTextsReadAsFormatted)
         EXPECT_EQ(texts.text(1.234L), pc::format(decimal, "%6.2f", {1.234L}));
         EXPECT_EQ(texts.text(1.236L), pc::format(decimal, "%6.2f", {1.236L}));
         EXPECT_EQ(texts.text(123456.78L), pc::format(decimal, "%6.2f", {123456.78L}));
+    }
+}
+
+// A cell's text found by its hundredths is the text of the factor computed
+// on its own, for every stress a grid meets: within and beyond the kept
+// hundredths, on the band's bounds, without a stress and on damaged numbers,
+// one writer serving cell after cell as a fill does.
+TEST(SummaryGrid, TextOfAStressIsTheTextOfItsFactor)
+{
+    const Extended inf = std::numeric_limits<Extended>::infinity();
+    const Extended nan = std::numeric_limits<Extended>::quiet_NaN();
+    struct Mode
+    {
+        const char *name;
+        QChar decimal;
+        bool sfmin;
+        Extended sfMin, sfMax;
+    };
+    const Mode modes[] = {
+        {"section mode", '.', false, 0, 0},
+        {"section mode, comma", ',', false, 0, 0},
+        {"Sfmin band 1.50 .. 2.60", '.', true, pc::roundToHundredths(1.5L),
+         pc::roundToHundredths(2.6L)},
+        {"Sfmin band up to far beyond the kept hundredths", ',', true, 0, 1e9L},
+    };
+    struct Cell
+    {
+        const char *name;
+        double fy;
+        Extended stress;
+    };
+    const Cell cells[] = {
+        {"factor 1.00", 355, 355},
+        {"factor on the lower bound", 355, 355 / 1.5L},
+        {"factor on the upper bound", 260, 100},
+        {"factor just above the upper bound", 261, 100},
+        {"tie of hundredths", 1.625, 1},
+        {"factor above 20", 355, 10},
+        {"factor beyond the kept hundredths", 355, 0.01L},
+        {"a kept factor after one beyond them", 355, 100},
+        {"no stress", 355, 0},
+        {"negative stress", 355, -3},
+        {"infinite stress", 355, inf},
+        {"stress not a number", 355, nan},
+        {"strength not a number", std::numeric_limits<double>::quiet_NaN(), 100},
+        {"infinite strength", std::numeric_limits<double>::infinity(), 100},
+        {"zero strength", 0, 100},
+        {"negative strength", -355, 100},
+    };
+    for (const Mode &m : modes) {
+        pc::SummaryCellTexts byHundredths(m.decimal, m.sfmin, m.sfMin, m.sfMax);
+        pc::SummaryCellTexts byFactor(m.decimal, m.sfmin, m.sfMin, m.sfMax);
+        // Twice over, so that the second round reads what the first kept.
+        for (int round = 0; round < 2; ++round) {
+            for (const Cell &c : cells)
+                EXPECT_EQ(byHundredths.textOfStress(c.fy, c.stress),
+                          byFactor.text(pc::factorOfStress(c.fy, c.stress)))
+                    << m.name << ", " << c.name << ", round " << round;
+            // A sweep over the stresses of a grid's factors up to 40.
+            for (int i = 1; i <= 4000; ++i) {
+                const Extended stress = 355.0L / (i / 100.0L + 0.003L * (i % 3));
+                ASSERT_EQ(byHundredths.textOfStress(355, stress),
+                          byFactor.text(pc::factorOfStress(355, stress)))
+                    << m.name << ", stress " << static_cast<double>(stress);
+            }
+        }
     }
 }
 
