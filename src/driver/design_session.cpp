@@ -5,6 +5,7 @@
 #include "units/format.h"
 #include "window/app.h"
 #include "window/catalogue_locator.h"
+#include "window/corrosion_faces.h"
 
 #include <QDir>
 
@@ -157,6 +158,8 @@ const ReportRow &rowOf(const ReportTable &t, int r)
 Json valueJson(const QString &text)
 {
     const QString v = text.trimmed();
+    if (v.isEmpty())
+        return nullptr;
     if (const auto n = parseNumber(v, Point); n && std::isfinite(static_cast<double>(*n)))
         return static_cast<double>(*n);
     return v.toStdString();
@@ -233,7 +236,9 @@ void DesignSession::noteStatus()
     // earlier one, as it does in the window: the running loss summary ends
     // as one text, a warning stays.
     const QString t = app_->f.SB1.panel(1).simplified();
-    if (t.isEmpty())
+    // The rates page's running summary of the losses is no warning: the
+    // losses are among the values.
+    if (t.isEmpty() || t == lossStatus(*app_).simplified())
         return;
     const QString kind = t.section(QLatin1Char(':'), 0, 0);
     status_.removeIf(
