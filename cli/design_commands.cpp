@@ -6,6 +6,7 @@
 
 #include "driver/design_batch.h"
 #include "driver/design_session.h"
+#include "driver/script_runner.h"
 #include "output/whole_file.h"
 #include "window/app.h"
 
@@ -62,7 +63,11 @@ void writeOut(const QByteArray &bytes, FILE *to)
 
 void printError(const QString &command, const QString &message)
 {
-    writeOut((QStringLiteral("pilecorr-cli %1: %2\n").arg(command, message)).toUtf8(), stderr);
+    // A name quoted from the command line may hold control characters: they
+    // reach the terminal escaped.
+    writeOut(
+        (QStringLiteral("pilecorr-cli %1: %2\n").arg(command, printableText(message))).toUtf8(),
+        stderr);
 }
 
 class Command

@@ -298,6 +298,9 @@ const RefusedCase RefusedCases[] = {
     {"summary_without_actions", {"summary"}, {"no safety factor to summarise"}},
     {"units_unknown", {"check", "--units", "si"}, {"--units \"si\" is not known"}},
     {"format_unknown", {"check", "--format", "xml"}, {"--format \"xml\" is not known"}},
+    {"control_character_in_a_name",
+     {"check", "--section", "ZT\x1b[31m"},
+     {"--section \"ZT\\x1B[31m\" is not known"}},
     {"option_twice",
      {"check", "--moment", "1", "--moment", "2"},
      {"--moment is given more than once"}},
@@ -444,6 +447,38 @@ TEST(DesignCommands, AMissingCatalogueIsAFileError)
         EXPECT_NE(r.err.toStdString().find("the catalogue cannot be read"), std::string::npos)
             << r.err.toStdString();
     }
+}
+
+// The design commands keep no settings: a copy of the program in a folder
+// of its own leaves nothing beside itself after check, search, summary and
+// batch, where a script run that closes the window writes its settings file
+// there (which shows that the folder is where settings would go).
+TEST(DesignCommands, WriteNoSettingsFile)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString program = dir.filePath(QStringLiteral("pilecorr-cli"));
+    ASSERT_TRUE(QFile::copy(QStringLiteral(PILECORR_CLI), program));
+    const QString catalogue = Sample + QStringLiteral("/SSP Pilecorr.pkd");
+    auto run = [&](const QStringList &args, const QByteArray &input = {}) {
+        QProcess p;
+        p.setWorkingDirectory(Sample);
+        p.start(program, args);
+        p.write(input);
+        p.closeWriteChannel();
+        EXPECT_TRUE(p.waitForFinished(120000));
+        return p.exitCode();
+    };
+    const QStringList design = {"--catalogue", catalogue, "--family", "Zeta", "--moment", "200"};
+    EXPECT_EQ(run(QStringList{"check"} + design), 0);
+    EXPECT_EQ(run(QStringList{"search"} + design), 0);
+    EXPECT_EQ(run(QStringList{"summary"} + design), 0);
+    EXPECT_EQ(run({"batch", "-", "--catalogue", catalogue}, "section,moment\nZT 12,100\n"), 0);
+    const QStringList entries = QDir(dir.path()).entryList(QDir::Files | QDir::NoDotAndDotDot);
+    EXPECT_EQ(entries, QStringList{QStringLiteral("pilecorr-cli")});
+
+    EXPECT_EQ(run({"script", "-"}, "close\n"), 0);
+    EXPECT_GT(QDir(dir.path()).entryList(QDir::Files | QDir::NoDotAndDotDot).size(), 1);
 }
 
 } // namespace
