@@ -3,6 +3,7 @@
 #include <atomic>
 #include <chrono>
 #include <condition_variable>
+#include <exception>
 #include <mutex>
 #include <thread>
 
@@ -12,7 +13,9 @@ std::vector<BatchCase> readBatchCases(const QString &csv)
 {
     std::vector<int> lines;
     QString error;
-    const std::vector<QStringList> records = parseCsv(csv, lines, error);
+    // A spreadsheet may put a byte order mark before the header.
+    const QString text = csv.startsWith(QChar(0xFEFF)) ? csv.mid(1) : csv;
+    const std::vector<QStringList> records = parseCsv(text, lines, error);
     if (!error.isEmpty())
         throw DesignFault{DesignOptionError, error};
     if (records.empty())
@@ -67,6 +70,9 @@ BatchOutcome runBatchCase(const Catalogue &catalogue, const BatchCase &c)
         out.ok = true;
     } catch (const DesignFault &f) {
         out.message = f.message;
+    } catch (const std::exception &e) {
+        // One case that cannot run (out of memory) must not end the others.
+        out.message = QStringLiteral("the case stopped: %1").arg(QString::fromLocal8Bit(e.what()));
     }
     return out;
 }

@@ -359,7 +359,9 @@ void DesignSession::apply(const DesignOptions &options, DesignMode mode)
         QStringList names = f.RG_SSP.items();
         select("family", f.RG_SSP, matchName(QStringLiteral("family"), value("family"), names));
     }
-    if (has("section") && mode != DesignMode::Search) {
+    if (has("section") && mode == DesignMode::Search)
+        fault(QStringLiteral("--section does not apply: the search lists the sections"));
+    if (has("section")) {
         QStringList listed;
         for (int32_t s : a.s.SectionListMap)
             listed << (s >= 0 && s < static_cast<int>(a.cat().SectionName.size())

@@ -301,6 +301,9 @@ const RefusedCase RefusedCases[] = {
     {"control_character_in_a_name",
      {"check", "--section", "ZT\x1b[31m"},
      {"--section \"ZT\\x1B[31m\" is not known"}},
+    {"section_in_a_search",
+     {"search", "--section", "ZT 12"},
+     {"--section does not apply: the search lists the sections"}},
     {"option_twice",
      {"check", "--moment", "1", "--moment", "2"},
      {"--moment is given more than once"}},
@@ -425,6 +428,14 @@ TEST(Batch, OutputFileIsWrittenWholeAndAFolderIsRefused)
     const CliRun folder = cli({"batch", "-", "--output", dir.path()}, QStringLiteral("C"), csv);
     EXPECT_EQ(folder.exitCode, 1);
     EXPECT_NE(folder.err.toStdString().find("cannot be written"), std::string::npos);
+}
+
+TEST(Batch, TakesTheByteOrderMarkOfASpreadsheetAndQuotedCells)
+{
+    const CliRun r = cli({"batch", "-"}, QStringLiteral("C"),
+                         "\xEF\xBB\xBF\"section\",moment\r\n\"UC 13\",\"100\"\r\n");
+    EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
+    EXPECT_TRUE(r.out.contains("\n2,ok,metric,UC 13/700,")) << r.out.toStdString();
 }
 
 TEST(Batch, AHeaderThatNamesNoOptionStopsTheRun)
