@@ -77,6 +77,11 @@ int build(const QString &sourcePath, const QString &outPath)
 
 int runCatalogueCommand(const QStringList &args)
 {
+    if (answersHelpOrVersion(args, "Usage:\n"
+                                   "  pilecorr-cli catalogue dump FILE\n"
+                                   "  pilecorr-cli catalogue build SOURCE.json OUT.pkd\n"
+                                   "  pilecorr-cli catalogue sketches SOURCE.json OUTDIR\n"))
+        return 0;
     if (args.size() == 2 && args[0] == QLatin1String("dump"))
         return dump(args[1]);
     if (args.size() == 3 && args[0] == QLatin1String("build"))

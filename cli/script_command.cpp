@@ -21,6 +21,14 @@ int usageError(const QString &message)
 
 int runScriptCommand(const QStringList &args)
 {
+    if (answersHelpOrVersion(
+            args,
+            "Usage: pilecorr-cli script FILE [--cwd DIR] [--settings FILE]\n"
+            "                           [--decimal-separator C] [--system-decimal-separator C]\n"
+            "                           [--ppi N] [--disclaimer]\n"
+            "Plays the user actions of a script file (- for standard input) on the\n"
+            "program without a window; see docs/script-language.md.\n"))
+        return 0;
     pc::driver::ScriptOptions options;
     QString scriptPath;
     QString error;

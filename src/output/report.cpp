@@ -14,42 +14,7 @@ namespace {
 
 constexpr int CellCapacity = 255;
 
-// Row numbers as the table counts them, from 1.
-enum Row {
-    RSection = 1,
-    RWelIni,
-    RAIni,
-    RWelRed,
-    RARed,
-    RIRed,
-    RTfRed,
-    RTwRed,
-    RGrade,
-    RFy,
-    RMoment,
-    RLoad,
-    RDeflection,
-    RSfIni,
-    RSfRed,
-    RWeight,
-    RPairs,
-    RSspLength,
-    RWallLength,
-    RQuantity,
-    RNotes,
-    RServiceLife,
-    RFront,
-    RFrontEnvironment,
-    RFrontProtection,
-    RFrontLoss,
-    RBack,
-    RBackEnvironment,
-    RBackProtection,
-    RBackLoss,
-    RLossTotal,
-    RReductionFactor,
-    RClass4,
-};
+using namespace reportrow;
 
 const QString Blank = QStringLiteral(" ");
 const QString Years = QStringLiteral("years");

@@ -51,7 +51,47 @@ struct ReportRow
     QString label, value, unit;
 };
 
+// Row numbers as the table counts them, from 1 (table[r - 1] is row r).
+namespace reportrow {
+enum Row : int {
+    RSection = 1,
+    RWelIni,
+    RAIni,
+    RWelRed,
+    RARed,
+    RIRed,
+    RTfRed,
+    RTwRed,
+    RGrade,
+    RFy,
+    RMoment,
+    RLoad,
+    RDeflection,
+    RSfIni,
+    RSfRed,
+    RWeight,
+    RPairs,
+    RSspLength,
+    RWallLength,
+    RQuantity,
+    RNotes,
+    RServiceLife,
+    RFront,
+    RFrontEnvironment,
+    RFrontProtection,
+    RFrontLoss,
+    RBack,
+    RBackEnvironment,
+    RBackProtection,
+    RBackLoss,
+    RLossTotal,
+    RReductionFactor,
+    RClass4,
+};
+} // namespace reportrow
+
 inline constexpr int ReportRowCount = 33;
+static_assert(reportrow::RClass4 == ReportRowCount, "every row has its number");
 using ReportTable = std::array<ReportRow, ReportRowCount>;
 
 // The table, or the conversion error message that stops the report when a

@@ -293,6 +293,12 @@ public:
     void WriteReport(const QString &target);
     // The state the report reads.
     ReportInput reportInput() const;
+    // The text file of a report table as "Print To File" writes it (the
+    // about box's version, today's short date).
+    QByteArray reportFileOf(const ReportTable &table) const;
+    // The report file of the current design; nothing, with the message the
+    // window would show in `error`, when the report stops.
+    std::optional<QByteArray> reportFile(QString &error) const;
 
     // ---- Output: section property grid (window/property_grid_handlers.cpp) --
     void SetUpPropertyGrid();

@@ -73,6 +73,21 @@ ReportInput App::reportInput() const
     return in;
 }
 
+QByteArray App::reportFileOf(const ReportTable &table) const
+{
+    return reportFileBytes(table, about.Version.caption(), p.shortDateText(p.now().date()));
+}
+
+std::optional<QByteArray> App::reportFile(QString &error) const
+{
+    const ReportBuild build = buildReportTable(reportInput());
+    if (!build.table) {
+        error = build.error;
+        return std::nullopt;
+    }
+    return reportFileOf(*build.table);
+}
+
 void App::WriteReport(const QString &target)
 {
     const ReportBuild build = buildReportTable(reportInput());
@@ -127,7 +142,7 @@ void App::WriteReport(const QString &target)
     const std::optional<QString> path = p.saveFile(req);
     if (!path)
         return;
-    const QByteArray bytes = reportFileBytes(table, version, p.shortDateText(p.now().date()));
+    const QByteArray bytes = reportFileOf(table);
     if (const std::optional<QString> reason = writeWholeFile(*path, bytes))
         p.message(MessageKind::Plain, ApplicationTitle,
                   QStringLiteral("The report could not be written to %1: %2").arg(*path, *reason));

@@ -41,6 +41,22 @@ if [ "$shown" != "$version" ]; then
   echo "pilecorr --version printed \"$shown\", not \"$version\""
   exit 1
 fi
+shown=$("$root/usr/bin/pilecorr-cli" --version)
+if [ "$shown" != "$version" ]; then
+  echo "pilecorr-cli --version printed \"$shown\", not \"$version\""
+  exit 1
+fi
+# A design checked on the installed catalogue: the report names the section.
+if ! "$root/usr/bin/pilecorr-cli" check --moment 150 --life 50 --front water:0 > "$work/check.txt"; then
+  echo "pilecorr-cli check failed from the installed root:"
+  cat "$work/check.txt"
+  exit 1
+fi
+if ! grep -q "Sf,red" "$work/check.txt"; then
+  echo "pilecorr-cli check printed no report:"
+  cat "$work/check.txt"
+  exit 1
+fi
 
 lintian --fail-on error "$deb"
 echo "the package installs, runs and passes lintian"

@@ -1,0 +1,495 @@
+// Runs the built pilecorr-cli design commands (check, search, summary,
+// batch) on the sample catalogue and holds them to what the window gives:
+// the report of check must be the very file the headless window writes for
+// the same user actions.
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <nlohmann/json.hpp>
+
+namespace {
+
+const QString Sample = QStringLiteral(PILECORR_BINARY_DIR "/sample");
+const QString Expected = QStringLiteral(PILECORR_SOURCE_DIR "/tests/cli");
+
+struct CliRun
+{
+    int exitCode = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+// The CLI in the sample's folder (whose catalogue it finds by default),
+// under the C locale unless `locale` names another.
+CliRun cli(const QStringList &args, const QString &locale = QStringLiteral("C"),
+           const QByteArray &input = {})
+{
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("LANG"), locale);
+    env.insert(QStringLiteral("LC_ALL"), locale);
+    p.setProcessEnvironment(env);
+    p.setWorkingDirectory(Sample);
+    p.start(QStringLiteral(PILECORR_CLI), args);
+    if (!input.isEmpty())
+        p.write(input);
+    p.closeWriteChannel();
+    CliRun r;
+    if (!p.waitForFinished(120000)) {
+        ADD_FAILURE() << "pilecorr-cli did not finish";
+        return r;
+    }
+    r.exitCode = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+    r.out = p.readAllStandardOutput();
+    r.err = p.readAllStandardError();
+    return r;
+}
+
+QByteArray readFile(const QString &path)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly)) {
+        ADD_FAILURE() << "cannot read " << path.toStdString();
+        return {};
+    }
+    return f.readAll();
+}
+
+// ---- check text = the window's report file --------------------------------
+
+struct ReportCase
+{
+    const char *name;
+    QStringList options;  // of check
+    const char *script;   // the same design played as a user plays it
+    const char *mustHold; // a line of the report that shows the design took
+};
+
+const ReportCase ReportCases[] = {
+    {"metric_two_faces_and_quantities",
+     {"--family",      "Zeta", "--section",     "ZT 12",   "--grade",      "S 355",
+      "--life",        "30",   "--front",       "water:3", "--back",       "soil:2",
+      "--moment",      "280",  "--load",        "60",      "--deflection", "5",
+      "--wall-length", "120",  "--pile-length", "14"},
+     "select RG_SSP 1\nselect LB_SSP 3\nselect CB_SteelGrades 3\nselect CB_ServiceLife 6\n"
+     "page 2\nselect RG_Front 2\nselect CB_Front_Detail 3\nselect RG_Back 1\n"
+     "select CB_Back_Detail 2\npage 0\nreplace Edit_Moment 280\nleave\nreplace Edit_Load 60\n"
+     "leave\nreplace Edit_Deflection 5\nleave\nreplace Edit_WallLength 120\nleave\n"
+     "replace Edit_SSPLength 14\nleave\n",
+     " Safety factor Sf,ini:                      1.47 "},
+    {"imperial_reduction_factor",
+     {"--units",       "imperial",  "--family", "zeta", "--section",     "zt 12-700",
+      "--grade",       "ASTM A690", "--life",   "50",   "--front",       "water:2",
+      "--cip",         "2",         "--moment", "20",   "--wall-length", "100",
+      "--pile-length", "40"},
+     "click MenuImperial\nselect RG_SSP 1\nselect LB_SSP 3\nselect CB_SteelGrades 9\n"
+     "select CB_ServiceLife 8\npage 2\nselect RG_Front 2\nselect CB_Front_Detail 2\npage 0\n"
+     "select RG_A690 1\nreplace Edit_Moment 20\nleave\nreplace Edit_WallLength 100\nleave\n"
+     "replace Edit_SSPLength 40\nleave\n",
+     "reduction factor for corrosion loss on front face =  2"},
+    {"project_total_loss",
+     {"--family", "Ucon", "--section", "UC 13", "--total-loss", "2.5,1.5", "--moment", "150"},
+     "select RG_SSP 3\nselect LB_SSP 8\npage 2\nclick MenuProjectRates\n"
+     "select RG_Project_Rates 1\nreplace Edit_Front 2.5\nleave\nreplace Edit_Back 1.5\nleave\n"
+     "page 0\nreplace Edit_Moment 150\nleave\n",
+     "     environment :                    user defined "},
+    {"no_loss_whole_catalogue",
+     {"--section", "UC 5", "--moment", "100"},
+     "select LB_SSP 28\nreplace Edit_Moment 100\nleave\n",
+     " Section :                              UC 5/600 "},
+};
+
+void PrintTo(const ReportCase &c, std::ostream *os)
+{
+    *os << c.name;
+}
+
+class CheckReport : public ::testing::TestWithParam<ReportCase>
+{
+};
+
+TEST_P(CheckReport, IsTheReportFileTheWindowWrites)
+{
+    const ReportCase &c = GetParam();
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString report = dir.filePath(QStringLiteral("report.txt"));
+    const QString script = dir.filePath(QStringLiteral("design.script"));
+    {
+        QFile f(script);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(c.script);
+        f.write(QStringLiteral("answer-file %1\nclick MenuPrintToFile\n").arg(report).toUtf8());
+    }
+    const CliRun window = cli({QStringLiteral("script"), script, QStringLiteral("--settings"),
+                               dir.filePath(QStringLiteral("fresh.ini"))});
+    ASSERT_EQ(window.exitCode, 0) << window.err.toStdString();
+    const QByteArray written = readFile(report);
+    ASSERT_TRUE(written.contains(c.mustHold)) << written.toStdString();
+
+    const CliRun check = cli(QStringList{QStringLiteral("check")} + c.options);
+    ASSERT_EQ(check.exitCode, 0) << check.err.toStdString();
+    EXPECT_TRUE(check.err.isEmpty()) << check.err.toStdString();
+    EXPECT_EQ(check.out, written);
+
+    // The comma locale changes nothing: numbers are read and written with a
+    // decimal point.
+    const CliRun de =
+        cli(QStringList{QStringLiteral("check")} + c.options, QStringLiteral("de_DE.UTF-8"));
+    EXPECT_EQ(de.exitCode, 0);
+    EXPECT_EQ(de.out, written);
+}
+
+INSTANTIATE_TEST_SUITE_P(Designs, CheckReport, ::testing::ValuesIn(ReportCases),
+                         [](const auto &info) { return std::string(info.param.name); });
+
+// ---- stored outputs -------------------------------------------------------
+
+struct StoredCase
+{
+    const char *name;
+    QStringList args;
+    const char *expectedFile; // under tests/cli
+    int status;
+};
+
+const StoredCase StoredCases[] = {
+    {"check_json_metric",
+     {"check",  "--family",      "Zeta", "--section",     "ZT 12",   "--grade",
+      "S 355",  "--life",        "30",   "--front",       "water:3", "--back",
+      "soil:2", "--moment",      "280",  "--load",        "60",      "--deflection",
+      "5",      "--wall-length", "120",  "--pile-length", "14",      "--format",
+      "json"},
+     "check_metric.json",
+     0},
+    {"check_json_imperial",
+     {"check",     "--units",       "imperial",  "--family", "Zeta", "--section",
+      "ZT 12-700", "--grade",       "ASTM A690", "--life",   "50",   "--front",
+      "water:2",   "--cip",         "2",         "--moment", "20",   "--wall-length",
+      "100",       "--pile-length", "40",        "--format", "json"},
+     "check_imperial.json",
+     0},
+    {"search_text_metric",
+     {"search", "--family", "Zeta", "--moment", "280", "--load", "60", "--deflection", "5",
+      "--life", "30", "--front", "water:3", "--back", "soil:2", "--sfmin", "1.2", "--sfmax", "3"},
+     "search_metric.txt",
+     0},
+    {"search_json_imperial",
+     {"search", "--units", "imperial", "--family", "Ucon", "--moment", "40", "--sfmin", "1.5",
+      "--format", "json"},
+     "search_imperial.json",
+     0},
+    {"summary_csv_reduced",
+     {"summary", "--family", "Zeta Max", "--moment", "600", "--life", "50", "--front", "water:3",
+      "--reduced"},
+     "summary_reduced.csv",
+     0},
+    {"batch_both_unit_systems_and_bad_rows",
+     {"batch", PILECORR_SOURCE_DIR "/tests/cli/batch_cases.csv", "--jobs", "2"},
+     "batch_cases.expected.csv",
+     3},
+};
+
+void PrintTo(const StoredCase &c, std::ostream *os)
+{
+    *os << c.name;
+}
+
+class StoredOutput : public ::testing::TestWithParam<StoredCase>
+{
+};
+
+TEST_P(StoredOutput, EqualsTheCheckedFile)
+{
+    const StoredCase &c = GetParam();
+    const CliRun r = cli(c.args);
+    EXPECT_EQ(r.exitCode, c.status) << r.err.toStdString();
+    const QByteArray expected = readFile(Expected + QLatin1Char('/') + c.expectedFile);
+    ASSERT_FALSE(expected.isEmpty());
+    EXPECT_EQ(r.out.toStdString(), expected.toStdString());
+    const CliRun de = cli(c.args, QStringLiteral("de_DE.UTF-8"));
+    EXPECT_EQ(de.out, r.out);
+}
+
+INSTANTIATE_TEST_SUITE_P(Outputs, StoredOutput, ::testing::ValuesIn(StoredCases),
+                         [](const auto &info) { return std::string(info.param.name); });
+
+// The JSON of check holds the report's numbers: each value row of the text
+// report is found, with its unit, among the JSON values.
+TEST(CheckJson, HoldsEveryValueOfTheReportWithItsUnit)
+{
+    const QStringList options = {"check",  "--family", "Zeta",    "--section",    "ZT 19",
+                                 "--life", "50",       "--front", "water:3",      "--moment",
+                                 "300",    "--load",   "50",      "--deflection", "8"};
+    const CliRun text = cli(options);
+    const CliRun json = cli(options + QStringList{"--format", "json"});
+    ASSERT_EQ(text.exitCode, 0);
+    ASSERT_EQ(json.exitCode, 0) << json.err.toStdString();
+    const auto j = nlohmann::json::parse(json.out.toStdString());
+    const auto &rows = j.at("report");
+    ASSERT_GE(rows.size(), 20u);
+    for (const auto &row : rows) {
+        // Each JSON row is a line of the report file, as written there.
+        const std::string value = row.at("value").get<std::string>();
+        const std::string label = row.at("label").get<std::string>();
+        EXPECT_NE(text.out.toStdString().find(label), std::string::npos) << label;
+        EXPECT_NE(text.out.toStdString().find(value), std::string::npos) << value;
+    }
+    const auto &v = j.at("values");
+    // By hand: fy / (M / Wel + N e / Wel + N / A) with Wel 1915 and 1515
+    // cm3/m, A 141.3 and 110.2 cm2/m, fy 240 MPa.
+    EXPECT_EQ(v.at("sf_ini").at("value").get<double>(), 1.48);
+    EXPECT_EQ(v.at("sf_red").at("value").get<double>(), 1.17);
+    EXPECT_EQ(v.at("wel_ini").at("unit").get<std::string>(), "cm³/m");
+    EXPECT_EQ(v.at("loss_total").at("unit").get<std::string>(), "mm");
+    EXPECT_GT(v.at("loss_total").at("value").get<double>(), 0.0);
+}
+
+// ---- names and values the window would refuse ------------------------------
+
+struct RefusedCase
+{
+    const char *name;
+    QStringList args;
+    std::vector<const char *> said; // what standard error must hold
+};
+
+const RefusedCase RefusedCases[] = {
+    {"unknown_section",
+     {"check", "--section", "ZX 1"},
+     {"--section \"ZX 1\" is not known", "\"UC 29/800\""}},
+    {"ambiguous_section",
+     {"check", "--family", "Ucon", "--section", "uc 10"},
+     {"--section \"uc 10\" is ambiguous", "\"UC 10/600\", \"UC 10/700\""}},
+    {"section_outside_the_family",
+     {"check", "--family", "Ucon", "--section", "ZT 12"},
+     {"--section \"ZT 12\" is not known", "\"UC 5/600\""}},
+    {"ambiguous_grade", {"check", "--grade", "NVMarin"}, {"--grade \"NVMarin\" is ambiguous"}},
+    {"unknown_family",
+     {"check", "--family", "Omega"},
+     {"--family \"Omega\" is not known", "\"Zeta Max\""}},
+    {"moment_above_its_limit",
+     {"check", "--moment", "99999"},
+     {"--moment 99999 is out of range", "admissible:", "Bending moment =<"}},
+    {"negative_load", {"check", "--load", "-5"}, {"--load \"-5\" is not a number"}},
+    {"nan_deflection", {"check", "--deflection", "nan"}, {"--deflection \"nan\" is not a number"}},
+    {"decimal_comma", {"check", "--moment", "2,5"}, {"--moment \"2,5\" is not a number"}},
+    {"wall_beyond_the_catalogue",
+     {"check", "--wall-length", "5000"},
+     {"--wall-length 5000 is out of range", "=< 1000"}},
+    {"rate_above_the_catalogue",
+     {"check", "--rates", "0.1,0.9"},
+     {"--rates 0.9 is out of range", "0.50 mm / year"}},
+    {"life_not_in_the_list", {"check", "--life", "7"}, {"--life \"7\" is not offered", "25, 30"}},
+    {"detail_out_of_range", {"check", "--front", "soil:9"}, {"--front soil:9", "from 0 to"}},
+    {"factor_without_its_grade", {"check", "--cip", "3"}, {"--cip does not apply"}},
+    {"sfmin_above_five",
+     {"search", "--sfmin", "7"},
+     {"--sfmin 7 is out of range", "1 =< Sfmin =< 5"}},
+    {"sfmax_below_the_band",
+     {"search", "--sfmin", "2", "--sfmax", "2.1"},
+     {"--sfmax 2.1 is out of range", "2.20 =< Sfmax"}},
+    {"summary_without_actions", {"summary"}, {"no safety factor to summarise"}},
+    {"units_unknown", {"check", "--units", "si"}, {"--units \"si\" is not known"}},
+    {"format_unknown", {"check", "--format", "xml"}, {"--format \"xml\" is not known"}},
+    {"control_character_in_a_name",
+     {"check", "--section", "ZT\x1b[31m"},
+     {"--section \"ZT\\x1B[31m\" is not known"}},
+    {"section_in_a_search",
+     {"search", "--section", "ZT 12"},
+     {"--section does not apply: the search lists the sections"}},
+    {"option_twice",
+     {"check", "--moment", "1", "--moment", "2"},
+     {"--moment is given more than once"}},
+};
+
+void PrintTo(const RefusedCase &c, std::ostream *os)
+{
+    *os << c.name;
+}
+
+class Refused : public ::testing::TestWithParam<RefusedCase>
+{
+};
+
+TEST_P(Refused, IsAnErrorNamingTheOptionAndWritesNothing)
+{
+    const RefusedCase &c = GetParam();
+    const CliRun r = cli(c.args);
+    EXPECT_EQ(r.exitCode, 2);
+    EXPECT_TRUE(r.out.isEmpty()) << r.out.toStdString();
+    for (const char *s : c.said)
+        EXPECT_NE(r.err.toStdString().find(s), std::string::npos)
+            << "missing: " << s << "\nin: " << r.err.toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(Options, Refused, ::testing::ValuesIn(RefusedCases),
+                         [](const auto &info) { return std::string(info.param.name); });
+
+// ---- batch ----------------------------------------------------------------
+
+TEST(Batch, ReportsABadRowByItsLineAndRunsTheOthers)
+{
+    const QByteArray csv = "section,moment\n"
+                           "ZT 12,100\n"
+                           "ZT 99,100\n"
+                           "\n"
+                           "\"UC 13\",\"5000000\"\n"
+                           "UC 13,100,7\n"
+                           "UC 13,100\n";
+    const CliRun r = cli({QStringLiteral("batch"), QStringLiteral("-")}, QStringLiteral("C"), csv);
+    EXPECT_EQ(r.exitCode, 3);
+    const QList<QByteArray> rows = r.out.split('\n');
+    ASSERT_EQ(rows.size(), 7); // header, five cases, the final line end
+    EXPECT_TRUE(rows[1].startsWith("2,ok,metric,ZT 12-700,")) << rows[1].toStdString();
+    EXPECT_TRUE(rows[2].startsWith("3,error,")) << rows[2].toStdString();
+    EXPECT_TRUE(rows[3].startsWith("5,error,")) << rows[3].toStdString();
+    EXPECT_TRUE(rows[4].startsWith("6,error,")) << rows[4].toStdString();
+    EXPECT_TRUE(rows[5].startsWith("7,ok,metric,UC 13/700,")) << rows[5].toStdString();
+    const std::string err = r.err.toStdString();
+    EXPECT_NE(err.find("line 3: --section \"ZT 99\" is not known"), std::string::npos) << err;
+    EXPECT_NE(err.find("line 5: --moment 5000000 is out of range"), std::string::npos) << err;
+    EXPECT_NE(err.find("line 6: 3 cells where the header names 2"), std::string::npos) << err;
+    EXPECT_EQ(err.find("line 2"), std::string::npos) << err;
+    EXPECT_EQ(err.find("line 7"), std::string::npos) << err;
+}
+
+TEST(Batch, ThreadsChangeNeitherTheRowsNorTheirOrder)
+{
+    QByteArray csv = "family,section,moment,life,front,units\n";
+    const char *sections[] = {"ZT 11", "ZT 19", "ZM 33", "UC 9", "UC 21", "ZT 32"};
+    for (int i = 0; i < 24; ++i)
+        csv += QStringLiteral("%1,%2,%3,%4,water:%5,%6\n")
+                   .arg(QLatin1String(sections[i % 6]).startsWith(QLatin1String("ZT"))
+                            ? QStringLiteral("Zeta")
+                        : QLatin1String(sections[i % 6]).startsWith(QLatin1String("ZM"))
+                            ? QStringLiteral("Zeta Max")
+                            : QStringLiteral("Ucon"))
+                   .arg(QLatin1String(sections[i % 6]))
+                   .arg(50 + 10 * i)
+                   .arg(i % 2 ? 25 : 50)
+                   .arg(i % 4)
+                   .arg(i % 3 ? QStringLiteral("metric") : QStringLiteral("imperial"))
+                   .toUtf8();
+    const CliRun one = cli({"batch", "-", "--jobs", "1"}, QStringLiteral("C"), csv);
+    const CliRun two = cli({"batch", "-", "--jobs", "2"}, QStringLiteral("C"), csv);
+    const CliRun four = cli({"batch", "-", "--jobs", "4"}, QStringLiteral("C"), csv);
+    ASSERT_EQ(one.exitCode, 0) << one.err.toStdString();
+    EXPECT_EQ(one.out.count('\n'), 25);
+    EXPECT_EQ(one.out.count(",ok,"), 24);
+    EXPECT_EQ(two.out, one.out);
+    EXPECT_EQ(four.out, one.out);
+    // Nothing on standard error: it is no terminal here.
+    EXPECT_TRUE(one.err.isEmpty() && two.err.isEmpty()) << two.err.toStdString();
+}
+
+// A batch row gives the numbers check gives for the same options.
+TEST(Batch, RowHoldsTheNumbersOfCheck)
+{
+    const CliRun row = cli({"batch", "-"}, QStringLiteral("C"),
+                           "units,section,life,front,back,moment,wall-length,pile-length\n"
+                           "imperial,UC 19,75,water:0,soil:1,50,200,30\n");
+    const CliRun check = cli({"check", "--units", "imperial", "--section", "UC 19", "--life", "75",
+                              "--front", "water:0", "--back", "soil:1", "--moment", "50",
+                              "--wall-length", "200", "--pile-length", "30", "--format", "json"});
+    ASSERT_EQ(row.exitCode, 0) << row.err.toStdString();
+    ASSERT_EQ(check.exitCode, 0) << check.err.toStdString();
+    const QList<QByteArray> lines = row.out.split('\n');
+    const QList<QByteArray> header = lines[0].split(',');
+    const QList<QByteArray> cells = lines[1].split(',');
+    ASSERT_GE(cells.size(), header.size());
+    const auto v = nlohmann::json::parse(check.out.toStdString()).at("values");
+    const char *shared[] = {"loss_front", "loss_back", "loss_total", "wel_red",
+                            "i_red",      "a_red",     "sf_ini",     "sf_red",
+                            "pairs",      "weight",    "mass_total"};
+    for (const char *name : shared) {
+        const int col = static_cast<int>(header.indexOf(name));
+        ASSERT_GE(col, 0) << name;
+        EXPECT_DOUBLE_EQ(cells[col].toDouble(), v.at(name).at("value").get<double>()) << name;
+    }
+}
+
+TEST(Batch, OutputFileIsWrittenWholeAndAFolderIsRefused)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString out = dir.filePath(QStringLiteral("results.csv"));
+    const QByteArray csv = "section,moment\nZT 12,100\n";
+    const CliRun r = cli({"batch", "-", "--output", out}, QStringLiteral("C"), csv);
+    EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
+    EXPECT_TRUE(r.out.isEmpty());
+    EXPECT_TRUE(readFile(out).startsWith("line,status,units,section,"));
+    const CliRun folder = cli({"batch", "-", "--output", dir.path()}, QStringLiteral("C"), csv);
+    EXPECT_EQ(folder.exitCode, 1);
+    EXPECT_NE(folder.err.toStdString().find("cannot be written"), std::string::npos);
+}
+
+TEST(Batch, TakesTheByteOrderMarkOfASpreadsheetAndQuotedCells)
+{
+    const CliRun r = cli({"batch", "-"}, QStringLiteral("C"),
+                         "\xEF\xBB\xBF\"section\",moment\r\n\"UC 13\",\"100\"\r\n");
+    EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
+    EXPECT_TRUE(r.out.contains("\n2,ok,metric,UC 13/700,")) << r.out.toStdString();
+}
+
+TEST(Batch, AHeaderThatNamesNoOptionStopsTheRun)
+{
+    const CliRun r = cli({"batch", "-"}, QStringLiteral("C"), "section,torque\nZT 12,1\n");
+    EXPECT_EQ(r.exitCode, 2);
+    EXPECT_TRUE(r.out.isEmpty());
+    EXPECT_NE(r.err.toStdString().find("column \"torque\" is not an option of check"),
+              std::string::npos)
+        << r.err.toStdString();
+}
+
+TEST(DesignCommands, AMissingCatalogueIsAFileError)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    for (const char *command : {"check", "search", "summary"}) {
+        const CliRun r = cli({command, "--catalogue", dir.filePath(QStringLiteral("none.pkd"))});
+        EXPECT_EQ(r.exitCode, 1) << command;
+        EXPECT_NE(r.err.toStdString().find("the catalogue cannot be read"), std::string::npos)
+            << r.err.toStdString();
+    }
+}
+
+// The design commands keep no settings: a copy of the program in a folder
+// of its own leaves nothing beside itself after check, search, summary and
+// batch, where a script run that closes the window writes its settings file
+// there (which shows that the folder is where settings would go).
+TEST(DesignCommands, WriteNoSettingsFile)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString program = dir.filePath(QStringLiteral("pilecorr-cli"));
+    ASSERT_TRUE(QFile::copy(QStringLiteral(PILECORR_CLI), program));
+    const QString catalogue = Sample + QStringLiteral("/SSP Pilecorr.pkd");
+    auto run = [&](const QStringList &args, const QByteArray &input = {}) {
+        QProcess p;
+        p.setWorkingDirectory(Sample);
+        p.start(program, args);
+        p.write(input);
+        p.closeWriteChannel();
+        EXPECT_TRUE(p.waitForFinished(120000));
+        return p.exitCode();
+    };
+    const QStringList design = {"--catalogue", catalogue, "--family", "Zeta", "--moment", "200"};
+    EXPECT_EQ(run(QStringList{"check"} + design), 0);
+    EXPECT_EQ(run(QStringList{"search"} + design), 0);
+    EXPECT_EQ(run(QStringList{"summary"} + design), 0);
+    EXPECT_EQ(run({"batch", "-", "--catalogue", catalogue}, "section,moment\nZT 12,100\n"), 0);
+    const QStringList entries = QDir(dir.path()).entryList(QDir::Files | QDir::NoDotAndDotDot);
+    EXPECT_EQ(entries, QStringList{QStringLiteral("pilecorr-cli")});
+
+    EXPECT_EQ(run({"script", "-"}, "close\n"), 0);
+    EXPECT_GT(QDir(dir.path()).entryList(QDir::Files | QDir::NoDotAndDotDot).size(), 1);
+}
+
+} // namespace
