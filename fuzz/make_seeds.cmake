@@ -20,3 +20,5 @@ file(GLOB settings ${SOURCE_DIR}/tests/scenarios/*.settings
 seed(settings ${settings})
 file(GLOB scripts ${SOURCE_DIR}/tests/scenarios/*.script)
 seed(script ${scripts})
+file(GLOB batches ${SOURCE_DIR}/tests/cli/*.csv)
+seed(batch ${batches})
