@@ -6,6 +6,7 @@
 #include "chart_drawing.h"
 #include "gui_fixture.h"
 #include "qt_platform.h"
+#include "small_tmpfs.h"
 
 #include <QApplication>
 #include <QChart>
@@ -22,6 +23,9 @@
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <cstdio>
+#include <vector>
 
 using namespace pc;
 using pc::test::GuiRun;
@@ -90,14 +94,33 @@ TEST(ChartGui, ExportWritesAnSvgPictureWithTheSeries)
     EXPECT_TRUE(svg.contains("AX 14"));
 }
 
-TEST(ChartGui, ExportIntoAFolderFailsWithAReason)
+TEST(ChartGui, ExportWhereNoFileCanBeWrittenFailsWithAReasonAndWritesNothing)
 {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
+    // A read-only file system, as a shared folder mounted read-only is.
+    const pc::test::SmallTmpfs readOnly("size=8k,ro");
+    struct Case
+    {
+        const char *name;
+        QString path;
+    };
+    std::vector<Case> cases = {
+        {"a folder", dir.path()},
+        {"a missing folder", dir.filePath(QStringLiteral("missing/Graph.svg"))},
+    };
+    if (readOnly.mounted())
+        cases.push_back({"a read-only folder", readOnly.filePath(QStringLiteral("Graph.svg"))});
+    else
+        std::printf("read-only row left out: %s\n", qPrintable(readOnly.reason()));
     pc::QtPlatform platform;
-    const auto failure = platform.saveChartPicture(sampleChart(), dir.path());
-    ASSERT_TRUE(failure.has_value());
-    EXPECT_FALSE(failure->isEmpty());
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        const auto failure = platform.saveChartPicture(sampleChart(), c.path);
+        ASSERT_TRUE(failure.has_value());
+        EXPECT_FALSE(failure->isEmpty());
+        EXPECT_FALSE(QFileInfo(c.path).isFile());
+    }
     EXPECT_TRUE(QFileInfo(dir.path()).isDir());
 }
 

@@ -128,6 +128,24 @@ TEST(ReportHandlers, AFileThatCannotBeWrittenIsNamedWithTheReason)
     }
 }
 
+TEST(ReportHandlers, AReadOnlyFolderIsNamedAndNothingIsWritten)
+{
+    const pc::test::SmallTmpfs disk("size=8k,ro");
+    if (!disk.mounted())
+        GTEST_SKIP() << qPrintable(disk.reason());
+    const QString path = disk.filePath(QStringLiteral("report.txt"));
+    RunningApp r;
+    design(r);
+    r.p.queuePath(path);
+    r.f.userClick(r.f.MenuPrintToFile);
+    ASSERT_EQ(r.p.messages().size(), 1u);
+    const QString text = r.p.messages().front().text;
+    EXPECT_TRUE(text.startsWith(QStringLiteral("The report could not be written to ") + path +
+                                QStringLiteral(": ")))
+        << text.toStdString();
+    EXPECT_TRUE(QDir(disk.path()).entryList(QDir::Files | QDir::Hidden).isEmpty());
+}
+
 TEST(ReportHandlers, AFullDiskKeepsTheOldReport)
 {
     const pc::test::SmallTmpfs disk("size=8k");
