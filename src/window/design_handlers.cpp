@@ -367,6 +367,10 @@ public:
         toPage(MainForm::PageInput);
         if (d_.metric != a_.s.UnitsMetric)
             click(d_.metric ? f_.MenuMetric : f_.MenuImperial, "units");
+        // Section mode until the band: in Sfmin mode a search between two
+        // inputs may find no section and disable the list and the pile length.
+        if (f_.MenuSelectSfmin.checked())
+            click(f_.MenuSelectSection, "search.mode");
         selectSectionAndGrade();
         replayCorrosion();
         toPage(MainForm::PageInput);
@@ -391,8 +395,18 @@ private:
 
     void took(ActionResult r, const QString &key)
     {
-        if (r != ActionResult::Done)
-            fail(key, QStringLiteral("the window did not take it"));
+        switch (r) {
+        case ActionResult::Done:
+            return;
+        case ActionResult::Ignored:
+            return fail(key, QStringLiteral("the window did not take it: its field is disabled"));
+        case ActionResult::OffPage:
+            return fail(key, QStringLiteral("the window did not take it: its field is not shown"));
+        case ActionResult::WrongKind:
+        case ActionResult::BadIndex:
+            break;
+        }
+        fail(key, QStringLiteral("the window did not take it: the list does not offer it"));
     }
 
     void toPage(int page)
@@ -426,8 +440,12 @@ private:
             f_.userLeave();
     }
 
+    // A field that holds the number already is left as it is, whatever its
+    // notation ("0.00" and "0" alike), as a user would leave it.
     void replaceNumber(Control &c, double v, const QString &key)
     {
+        if (parseNumber(c.text(), decimal_) == std::optional<long double>(v))
+            return;
         replace(c, typedNumber(v, decimal_), key);
     }
 
@@ -525,10 +543,8 @@ private:
             for (App::Face face : {App::Face::Front, App::Face::Back}) {
                 const FaceControls fc = faceControls(a_, face);
                 const DesignFace &df = faceOf(d_, face);
-                if (parseNumber(fc.projectValue.text(), decimal_) !=
-                    std::optional<long double>(df.projectValue))
-                    replaceNumber(fc.projectValue, df.projectValue, faceKey(face, "project_value"));
-                replace(fc.description, df.projectDescription,
+                replaceNumber(fc.projectValue, df.projectValue, faceKey(face, "project_value"));
+                replace(fc.projectDescr, df.projectDescription,
                         faceKey(face, "project_description"));
             }
         }
@@ -687,7 +703,7 @@ Design App::currentDesign() const
             df.detail = fc.detail.text();
         df.protectionYears = yearsOfItem(fc.protection.text());
         df.projectValue = fieldNumber(fc.projectValue, decimal, 0);
-        df.projectDescription = fc.description.text();
+        df.projectDescription = fc.projectDescr.text();
     }
     return d;
 }
