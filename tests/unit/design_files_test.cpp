@@ -6,12 +6,14 @@
 
 #include "app_fixture.h"
 #include "catalogue/catalogue_reader.h"
+#include "corrosion/reduction_factor.h"
 #include "observable_state.h"
 #include "output/design_file.h"
 #include "small_tmpfs.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -268,5 +270,276 @@ INSTANTIATE_TEST_SUITE_P(
                   MF::PageInput},
         RoundTrip{"ReductionFactorPicked", QLatin1Char('.'), reductionFactorPicked, MF::PageInput}),
     [](const testing::TestParamInfo<RoundTrip> &i) { return std::string(i.param.name); });
+
+} // namespace
+
+namespace {
+
+// ---- Files the window refuses -------------------------------------------------
+
+// A document written by the program, changed by `edit`.
+struct Refused
+{
+    const char *name;
+    std::function<QByteArray(const QByteArray &good)> file;
+    const char *key; // the refusal starts with it
+};
+
+QByteArray edited(const QByteArray &good, const std::function<void(Json &)> &edit)
+{
+    Json j = Json::parse(good.toStdString());
+    edit(j);
+    return QByteArray::fromStdString(j.dump());
+}
+
+std::function<QByteArray(const QByteArray &)> set(const char *pointer, Json value)
+{
+    return [pointer, value](const QByteArray &good) {
+        return edited(good, [&](Json &j) { j[Json::json_pointer(pointer)] = value; });
+    };
+}
+
+std::function<QByteArray(const QByteArray &)> bytes(const char *text)
+{
+    return [text](const QByteArray &) { return QByteArray(text); };
+}
+
+const Refused refusedFiles[] = {
+    {"DamagedJson", [](const QByteArray &g) { return g.left(g.size() / 2); }, "file"},
+    {"EmptyFile", bytes(""), "file"},
+    {"NaNIsNoJson", bytes("{\"format\": 1, \"actions\": {\"moment\": NaN}}"), "file"},
+    {"ForeignJson", bytes("{\"name\": \"quay wall\", \"piles\": [1, 2]}"), "format"},
+    {"JsonArray", bytes("[1, 2, 3]"), "format"},
+    {"FormatTwo", set("/format", 2), "format"},
+    {"FormatAsText", set("/format", "1"), "format"},
+    {"UnknownKey", set("/colour", "red"), "colour"},
+    {"MissingKey",
+     [](const QByteArray &g) { return edited(g, [](Json &j) { j.erase("lengths"); }); }, "lengths"},
+    {"UnitsUnknown", set("/units", "furlongs"), "units"},
+    {"UnknownFamily", set("/family", "No such family"), "family"},
+    {"UnknownSection", set("/section", "XX 99-999"), "section"},
+    {"UnknownGrade", set("/grade", "S 999 GP"), "grade"},
+    {"UnknownAnnex", set("/corrosion/annex", "Annex of nowhere"), "corrosion.annex"},
+    {"UnknownDetail", set("/corrosion/back/detail", "Lava"), "corrosion.back.detail"},
+    {"UnknownFactor", set("/reduction", "7.5"), "reduction"},
+    {"ServiceLifeNotListed", set("/corrosion/service_life", 33), "corrosion.service_life"},
+    {"ServiceLifeFraction", set("/corrosion/service_life", 50.5), "corrosion.service_life"},
+    {"ProtectionBeyondLife", set("/corrosion/front/protection_years", 1000),
+     "corrosion.front.protection_years"},
+    {"MomentTooLarge", set("/actions/moment", 1e7), "actions.moment"},
+    {"MomentAbsurd", set("/actions/moment", 1e308), "actions.moment"},
+    // A number beyond every double is no JSON the reader takes.
+    {"MomentOverflowsToInfinity",
+     bytes("{\"format\":1,\"units\":\"metric\",\"family\":null,"
+           "\"section\":null,\"grade\":null,\"show_all_grades\":"
+           "true,\"reduction\":null,\"actions\":{\"moment\":1e999,"
+           "\"load\":0,\"deflection\":0}}"),
+     "file"},
+    {"LoadNegative", set("/actions/load", -5), "actions.load"},
+    {"DeflectionAsText", set("/actions/deflection", "12"), "actions.deflection"},
+    {"WallTooLong", set("/lengths/wall", 1e6), "lengths.wall"},
+    {"PileLongerThanTheSection", set("/lengths/pile", 500), "lengths.pile"},
+    {"SfminBelowOne", set("/search/sfmin", 0.5), "search.sfmin"},
+    {"SfmaxAboveTwenty", set("/search/sfmax", 25), "search.sfmax"},
+    {"SfmaxBelowTheBand", set("/search/sfmax", 1.6), "search.sfmax"},
+    {"SearchModeUnknown", set("/search/mode", "fastest"), "search.mode"},
+    {"ProjectValueTooLarge", set("/corrosion/front/project_value", 50),
+     "corrosion.front.project_value"},
+    {"ProjectValueTooManyDigits", set("/corrosion/back/project_value", 0.1234567890123456),
+     "corrosion.back.project_value"},
+    {"DescriptionTooLong", set("/corrosion/front/project_description", std::string(71, 'x')),
+     "corrosion.front.project_description"},
+    {"ShowAllAsNumber", set("/show_all_grades", 1), "show_all_grades"},
+    {"SectionAsNumber", set("/section", 3), "section"},
+    {"FaceNotAnObject", set("/corrosion/front", "water"), "corrosion.front"},
+};
+
+class DesignRefused : public testing::TestWithParam<Refused>
+{
+};
+
+TEST_P(DesignRefused, OneMessageNamesTheKeyAndTheWindowStaysAsItWas)
+{
+    const Refused &c = GetParam();
+    RunningApp r(sampleCatalogue());
+    sectionModeMetric(r);
+    QTemporaryDir dir;
+    const QString goodPath = dir.filePath(QStringLiteral("good.json"));
+    ASSERT_EQ(r.a.saveDesign(goodPath), std::nullopt);
+    QFile good(goodPath);
+    ASSERT_TRUE(good.open(QIODevice::ReadOnly));
+    const QByteArray file = c.file(good.readAll());
+
+    changeEverything(r);
+    const QString before = pc::test::observableState(r);
+    const QString path = dir.filePath(QStringLiteral("refused.json"));
+    QFile out(path);
+    ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+    out.write(file);
+    out.close();
+
+    r.p.queuePath(path);
+    r.f.userClick(r.f.MenuOpenDesign);
+    ASSERT_EQ(r.p.messages().size(), 1u);
+    const QString text = r.p.messages()[0].text;
+    EXPECT_TRUE(
+        text.contains(QStringLiteral("\r\n") + QString::fromLatin1(c.key) + QStringLiteral(": ")))
+        << text.toStdString();
+    EXPECT_TRUE(text.contains(path)) << text.toStdString();
+    // Nothing of the file reached the window: not a control, not a value,
+    // not the status bar.
+    EXPECT_EQ(differences(before, pc::test::observableState(r)), "");
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, DesignRefused, testing::ValuesIn(refusedFiles),
+                         [](const testing::TestParamInfo<Refused> &i) {
+                             return std::string(i.param.name);
+                         });
+
+// Paths that hold no design file: each refused with the reason, nothing
+// changed, and the program never waits on a FIFO.
+TEST(DesignRefusedPaths, AFolderAFifoAndAMissingFileChangeNothing)
+{
+    RunningApp r(sampleCatalogue());
+    sectionModeMetric(r);
+    QTemporaryDir dir;
+    const QString fifo = dir.filePath(QStringLiteral("fifo.json"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    const struct
+    {
+        const char *name;
+        QString path;
+        const char *reason;
+    } cases[] = {{"folder", dir.path(), "it is a folder"},
+                 {"fifo", fifo, "it is not a regular file"},
+                 {"missing", dir.filePath(QStringLiteral("none.json")), "there is no such file"}};
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        const QString before = pc::test::observableState(r);
+        EXPECT_EQ(r.a.openDesign(c.path), QStringLiteral("file: ") + QString::fromLatin1(c.reason));
+        EXPECT_EQ(differences(before, pc::test::observableState(r)), "");
+    }
+}
+
+// A replay the window cannot finish (a factor of another zone) is undone: the
+// window comes back to the design it held.
+TEST(DesignRefusedReplay, AFactorTheZoneDoesNotOfferIsUndone)
+{
+    RunningApp r(sampleCatalogue());
+    sectionModeMetric(r);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("d.json"));
+    ASSERT_EQ(r.a.saveDesign(path), std::nullopt);
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    // A factor name that some zone lists, on a grade no zone applies to.
+    QString someFactor;
+    for (auto st : {pc::ReductionState::A690Splash, pc::ReductionState::NVMarinLWZ})
+        if (!pc::reductionStateLook(st).items.isEmpty())
+            someFactor = pc::reductionStateLook(st).items.last().trimmed();
+    ASSERT_FALSE(someFactor.isEmpty());
+    const QByteArray file =
+        edited(f.readAll(), [&](Json &j) { j["reduction"] = someFactor.toStdString(); });
+    f.close();
+    QFile out(path);
+    ASSERT_TRUE(out.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    out.write(file);
+    out.close();
+
+    changeEverything(r);
+    showEveryPage(r, MF::PageInput);
+    const QString before = designState(r);
+    const auto refusal = r.a.openDesign(path);
+    ASSERT_TRUE(refusal);
+    EXPECT_TRUE(refusal->startsWith(QStringLiteral("reduction: "))) << refusal->toStdString();
+    showEveryPage(r, MF::PageInput);
+    EXPECT_EQ(differences(before, designState(r)), "");
+}
+
+// ---- Saving -------------------------------------------------------------------
+
+TEST(DesignSave, AFolderThatCannotTakeTheFileIsReportedAndNothingIsWritten)
+{
+    RunningApp r(sampleCatalogue());
+    QTemporaryDir dir;
+    const QString missing = dir.filePath(QStringLiteral("no/such/folder/d.json"));
+    r.p.queuePath(missing);
+    r.f.userClick(r.f.MenuSaveDesign);
+    ASSERT_EQ(r.p.messages().size(), 1u);
+    EXPECT_TRUE(r.p.messages()[0].text.startsWith(
+        QStringLiteral("The design could not be saved in\r\n") + missing + QStringLiteral("\r\n")));
+    EXPECT_GT(r.p.messages()[0].text.size(),
+              (QStringLiteral("The design could not be saved in\r\n") + missing).size() + 2);
+    EXPECT_FALSE(QFileInfo::exists(missing));
+
+    // A folder at the path itself.
+    const auto intoFolder = r.a.saveDesign(dir.path());
+    ASSERT_TRUE(intoFolder);
+    EXPECT_EQ(*intoFolder, QStringLiteral("it is a folder"));
+}
+
+TEST(DesignSave, AReadOnlyDiskKeepsTheOldFileWhole)
+{
+    const pc::test::SmallTmpfs disk("size=64k,ro");
+    if (!disk.mounted())
+        GTEST_SKIP() << qPrintable(disk.reason());
+    RunningApp r(sampleCatalogue());
+    const QString path = disk.filePath(QStringLiteral("d.json"));
+    const auto reason = r.a.saveDesign(path);
+    ASSERT_TRUE(reason);
+    EXPECT_FALSE(reason->isEmpty());
+    EXPECT_TRUE(QDir(disk.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).isEmpty());
+}
+
+TEST(DesignSave, AFullDiskKeepsTheOldFileWhole)
+{
+    const pc::test::SmallTmpfs disk("size=8k");
+    if (!disk.mounted())
+        GTEST_SKIP() << qPrintable(disk.reason());
+    RunningApp r(sampleCatalogue());
+    const QString path = disk.filePath(QStringLiteral("d.json"));
+    ASSERT_EQ(r.a.saveDesign(path), std::nullopt);
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QByteArray old = f.readAll();
+    f.close();
+    ASSERT_TRUE(disk.fill(QStringLiteral("filler")));
+    sectionModeMetric(r);
+    ASSERT_TRUE(r.a.saveDesign(path));
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), old);
+}
+
+// ---- The document itself ---------------------------------------------------------
+
+TEST(DesignFormat, EveryValueComesBackAsWritten)
+{
+    pc::Design d;
+    d.metric = false;
+    d.family = QStringLiteral("Zeta Max");
+    d.section = std::nullopt;
+    d.grade = QStringLiteral("S 355 GP");
+    d.showAllGrades = false;
+    d.reduction = QStringLiteral("1.5");
+    d.moment = 0.1;
+    d.load = 123456.789;
+    d.deflection = 1e-9;
+    d.wallLength = 25;
+    d.pileLength = 7.25;
+    d.searchMode = pc::DesignSearchMode::Sfmin;
+    d.sfMin = 1.3;
+    d.sfMax = 19.99;
+    d.rates = pc::DesignRateSource::Project;
+    d.annex = QStringLiteral("Annex \u00e9\u00df \"quoted\"");
+    d.serviceLife = 120;
+    d.projectMode = pc::DesignProjectMode::TotalLoss;
+    d.front = {pc::DesignExposure::Water, QStringLiteral("tidal\tzone"), 25, 2.5,
+               QStringLiteral("Hafenbecken \u00fc")};
+    d.back = {pc::DesignExposure::Soil, std::nullopt, 0, 0, QString()};
+    const auto back = pc::designFromJson(pc::designToJson(d));
+    ASSERT_TRUE(std::holds_alternative<pc::Design>(back))
+        << std::get<pc::DesignFault>(back).text().toStdString();
+    EXPECT_TRUE(std::get<pc::Design>(back) == d);
+}
 
 } // namespace
