@@ -5,10 +5,10 @@
 
 #include <QAction>
 #include <QActionGroup>
-#include <QMenu>
 #include <QFileInfo>
 #include <QKeySequence>
 #include <QLineEdit>
+#include <QMenu>
 #include <QStyleOptionMenuItem>
 #include <QTemporaryDir>
 
@@ -155,9 +155,12 @@ TEST(GuiMenus, DesignEntriesOpenAndSaveThroughTheFileMenu)
     {
         const form::Control *entry;
         const char *shortcut;
-    } rows[] = {{&r.f.MenuOpenDesign, "Ctrl+O"}, {&r.f.MenuSaveDesign, "Ctrl+S"},
-                {&r.f.MenuPrint, "Ctrl+P"},      {&r.f.MenuCopy, "Ctrl+B"},
-                {&r.f.MenuMetric, "Ctrl+M"},     {&r.f.MenuImperial, "Ctrl+I"},
+    } rows[] = {{&r.f.MenuOpenDesign, "Ctrl+O"},
+                {&r.f.MenuSaveDesign, "Ctrl+S"},
+                {&r.f.MenuPrint, "Ctrl+P"},
+                {&r.f.MenuCopy, "Ctrl+B"},
+                {&r.f.MenuMetric, "Ctrl+M"},
+                {&r.f.MenuImperial, "Ctrl+I"},
                 {&r.f.MenuToggleFontQuality, "Ctrl+F"}};
     for (const auto &row : rows) {
         QAction *a = actionOf(r, *row.entry);
