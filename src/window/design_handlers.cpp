@@ -376,9 +376,15 @@ public:
         toPage(MainForm::PageInput);
         replayActions();
         replayBand();
-        for (int round = 0; round < 3 && !fault_; ++round)
+        // A search may have picked another section on its way (and a shorter
+        // section clears a pile length it cannot take): the file's section,
+        // grade and factor are picked again, and the lengths typed again.
+        for (int round = 0; round < 3 && !fault_; ++round) {
             if (!selectSectionAndGrade())
                 break;
+            replaceNumber(f_.Edit_WallLength, d_.wallLength, QStringLiteral("lengths.wall"));
+            replaceNumber(f_.Edit_SSPLength, d_.pileLength, QStringLiteral("lengths.pile"));
+        }
         if (fault_)
             return fault_;
         toPage(page);
@@ -625,6 +631,53 @@ private:
         for (const auto &c : checks)
             if (!c.same)
                 return differs(QString::fromLatin1(c.key));
+
+        // A number is right when its field holds it as the file has it, or
+        // as the field tidied it when it was left.
+        const bool metric = d_.metric;
+        const ProjectMode mode = d_.projectMode == DesignProjectMode::TotalLoss
+                                     ? ProjectMode::TotalLoss
+                                     : ProjectMode::Rates;
+        const auto tidied = [this](const std::optional<QString> &text) {
+            return text ? parseNumber(*text, decimal_) : std::nullopt;
+        };
+        const auto typed = [this](double v) { return typedNumber(v, decimal_); };
+        const struct
+        {
+            double now;
+            double file;
+            std::optional<long double> left;
+            const char *key;
+        } numbers[] = {
+            {now.moment, d_.moment, tidied(actionExitText(typed(d_.moment), decimal_, metric)),
+             "actions.moment"},
+            {now.load, d_.load, tidied(actionExitText(typed(d_.load), decimal_, metric)),
+             "actions.load"},
+            {now.deflection, d_.deflection,
+             tidied(actionExitText(typed(d_.deflection), decimal_, metric)), "actions.deflection"},
+            {now.wallLength, d_.wallLength,
+             tidied(lengthExitText(LengthField::Wall, typed(d_.wallLength), decimal_, metric)),
+             "lengths.wall"},
+            {now.pileLength, d_.pileLength,
+             tidied(lengthExitText(LengthField::Pile, typed(d_.pileLength), decimal_, metric)),
+             "lengths.pile"},
+            {now.sfMin, d_.sfMin, tidied(sfminExitText(typed(d_.sfMin), decimal_)), "search.sfmin"},
+            {now.sfMax, d_.sfMax, tidied(sfmaxExit(typed(d_.sfMax), decimal_, d_.sfMin).text),
+             "search.sfmax"},
+            {now.front.projectValue, d_.front.projectValue,
+             tidied(tidyProjectText(typed(d_.front.projectValue), decimal_, metric, mode,
+                                    projectLimits(c_))
+                        .text),
+             "corrosion.front.project_value"},
+            {now.back.projectValue, d_.back.projectValue,
+             tidied(tidyProjectText(typed(d_.back.projectValue), decimal_, metric, mode,
+                                    projectLimits(c_))
+                        .text),
+             "corrosion.back.project_value"},
+        };
+        for (const auto &n : numbers)
+            if (n.now != n.file && (!n.left || n.now != static_cast<double>(*n.left)))
+                return differs(QString::fromLatin1(n.key));
         return std::nullopt;
     }
 

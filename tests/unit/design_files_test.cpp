@@ -543,3 +543,33 @@ TEST(DesignFormat, EveryValueComesBackAsWritten)
 }
 
 } // namespace
+
+namespace {
+
+// A file written by hand may hold more digits than a field shows: the window
+// takes the number as the field tidies it when left, as it would from a user.
+TEST(DesignOpen, ANumberWithMoreDigitsThanTheFieldShowsIsTakenAsTheFieldTidiesIt)
+{
+    RunningApp r(sampleCatalogue());
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("d.json"));
+    ASSERT_EQ(r.a.saveDesign(path), std::nullopt);
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QByteArray file = edited(f.readAll(), [](Json &j) {
+        j["actions"]["moment"] = 120.4;
+        j["lengths"]["wall"] = 12.345;
+    });
+    f.close();
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(file);
+    f.close();
+
+    EXPECT_EQ(r.a.openDesign(path).value_or(QStringLiteral("opened")).toStdString(), "opened");
+    EXPECT_EQ(r.f.Edit_Moment.text(), QStringLiteral("120"));
+    EXPECT_EQ(r.a.s.actions.moment, 120.0);
+    EXPECT_EQ(r.f.Edit_WallLength.text(), QStringLiteral("12.3"));
+    EXPECT_DOUBLE_EQ(r.a.s.lengths.wall, 12.3);
+}
+
+} // namespace
