@@ -573,3 +573,44 @@ TEST(DesignOpen, ANumberWithMoreDigitsThanTheFieldShowsIsTakenAsTheFieldTidiesIt
 }
 
 } // namespace
+
+namespace {
+
+// The numbers of a file are those the fields show, in the file's units: an
+// imperial design holds kips*ft/ft, kips/ft, in and ft, not their metric values.
+TEST(DesignSave, NumbersAreWrittenInTheUnitsOfTheFile)
+{
+    const struct
+    {
+        const char *name;
+        bool imperial;
+        const char *moment, *load, *deflection, *wall;
+        double expected[4];
+    } cases[] = {
+        {"metric", false, "120", "35", "12", "25", {120, 35, 12, 25}},
+        {"imperial", true, "22.5", "3.5", "1.2", "80", {22.5, 3.5, 1.2, 80}},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        RunningApp r(sampleCatalogue());
+        if (c.imperial)
+            menu(r, MF::PageInput, r.f.MenuImperial);
+        type(r, MF::PageInput, r.f.Edit_Moment, c.moment);
+        type(r, MF::PageInput, r.f.Edit_Load, c.load);
+        type(r, MF::PageInput, r.f.Edit_Deflection, c.deflection);
+        type(r, MF::PageInput, r.f.Edit_WallLength, c.wall);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("d.json"));
+        ASSERT_EQ(r.a.saveDesign(path), std::nullopt);
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+        const Json j = Json::parse(f.readAll().toStdString());
+        EXPECT_EQ(j["units"], c.imperial ? "imperial" : "metric");
+        EXPECT_EQ(j["actions"]["moment"].get<double>(), c.expected[0]);
+        EXPECT_EQ(j["actions"]["load"].get<double>(), c.expected[1]);
+        EXPECT_EQ(j["actions"]["deflection"].get<double>(), c.expected[2]);
+        EXPECT_EQ(j["lengths"]["wall"].get<double>(), c.expected[3]);
+    }
+}
+
+} // namespace
