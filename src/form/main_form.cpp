@@ -133,7 +133,8 @@ void MainForm::build()
     add(MainMenu, &TForm1);
     for (Control *c : {&MenuFile, &MenuUnits, &MenuSearchOption, &MenuHelp})
         add(*c, &MainMenu);
-    for (Control *c : {&MenuPrint, &MenuPrintToFile, &MenuCopy, &MenuClose})
+    for (Control *c :
+         {&MenuOpenDesign, &MenuSaveDesign, &MenuPrint, &MenuPrintToFile, &MenuCopy, &MenuClose})
         add(*c, &MenuFile);
     add(MenuMetric, &MenuUnits);
     add(MenuImperial, &MenuUnits);
@@ -370,6 +371,10 @@ void MainForm::setDesignState()
 
     // Main menu.
     labelled(MenuFile, "&File");
+    labelled(MenuOpenDesign, "Open &design ...");
+    MenuOpenDesign.setShortcut(S("Ctrl+O"));
+    labelled(MenuSaveDesign, "&Save design ...");
+    MenuSaveDesign.setShortcut(S("Ctrl+S"));
     labelled(MenuPrint, "&Print ...");
     MenuPrint.setShortcut(S("Ctrl+P"));
     labelled(MenuPrintToFile, "P&rint To File ...");

@@ -182,6 +182,8 @@ public:
     // Main menu.
     Control MainMenu{QStringLiteral("MainMenu"), Kind::Menu};
     Control MenuFile{QStringLiteral("MenuFile"), Kind::MenuItem};
+    Control MenuOpenDesign{QStringLiteral("MenuOpenDesign"), Kind::MenuItem};
+    Control MenuSaveDesign{QStringLiteral("MenuSaveDesign"), Kind::MenuItem};
     Control MenuPrint{QStringLiteral("MenuPrint"), Kind::MenuItem};
     Control MenuPrintToFile{QStringLiteral("MenuPrintToFile"), Kind::MenuItem};
     Control MenuCopy{QStringLiteral("MenuCopy"), Kind::MenuItem};

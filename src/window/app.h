@@ -15,6 +15,7 @@
 #include "form/main_form.h"
 #include "form/splash_form.h"
 #include "form/table_window_form.h"
+#include "output/design_file.h"
 #include "output/report.h"
 #include "platform/platform.h"
 #include "window/handler_trace.h"
@@ -36,6 +37,8 @@ inline const QString VersionText = QStringLiteral(" Version 2.5.0 - September 20
 inline const QString BetaBannerText =
     QStringLiteral(" Beta version 2.5.0. Double-check the results  ");
 inline constexpr int HintHidePauseMs = 2500;
+inline const QString OpenDesignTitle = QStringLiteral("Open design");
+inline const QString SaveDesignTitle = QStringLiteral("Save design");
 
 // How a run is started.
 struct AppOptions
@@ -265,6 +268,19 @@ public:
     void ShowImperialUnitLabels();
     void MenuMetricClick();
     void MenuImperialClick();
+
+    // ---- Design files (window/design_handlers.cpp) ----------------------------
+    void MenuOpenDesignClick();
+    void MenuSaveDesignClick();
+    // Every input of the window as a design file keeps it.
+    Design currentDesign() const;
+    // Opens the design file at `path` onto the window as a user would enter
+    // it: nothing when it was opened; otherwise the refusal ("key: reason")
+    // and the window is as it was. The command line calls this too.
+    std::optional<QString> openDesign(const QString &path);
+    // Writes the window's design to `path`, whole or not at all: nothing when
+    // it was written, otherwise the reason.
+    std::optional<QString> saveDesign(const QString &path);
 
     // ---- Settings file (window/settings.cpp) --------------------------------
     void ReadSettings();

@@ -64,6 +64,7 @@ void App::wireEvents()
     wireSnapshot(*this);
     wireReport(*this);
     wireChart(*this);
+    wireDesignFiles(*this);
     // Subsystems add their wire functions here, one line each (declared in
     // window/wiring.h), e.g. wireSectionList(*this).
 

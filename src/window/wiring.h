@@ -21,5 +21,6 @@ void wireSplashAndAbout(App &a);  // window/about_handlers.cpp
 void wireSnapshot(App &a);        // window/snapshot_handlers.cpp
 void wireReport(App &a);          // window/report_handlers.cpp
 void wireChart(App &a);           // window/chart_handlers.cpp
+void wireDesignFiles(App &a);     // window/design_handlers.cpp
 
 } // namespace pc

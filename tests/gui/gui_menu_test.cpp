@@ -5,8 +5,12 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QFileInfo>
+#include <QKeySequence>
+#include <QLineEdit>
 #include <QMenu>
 #include <QStyleOptionMenuItem>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -136,4 +140,56 @@ TEST(GuiMenus, EntriesWithoutTheirFunctionAreGreyedOutOnEveryPage)
         EXPECT_TRUE(actionOf(r, r.f.MenuAbout)->isEnabled());
     }
     EXPECT_TRUE(actionOf(r, r.f.MenuPrintToFile)->isEnabled());
+}
+
+// The design entries stand first in the File menu with their shortcuts, the
+// entries that were there keep theirs, and triggering them in the window
+// saves a design and opens it again through the file dialogs.
+TEST(GuiMenus, DesignEntriesOpenAndSaveThroughTheFileMenu)
+{
+    GuiRun r;
+    QAction *open = actionOf(r, r.f.MenuOpenDesign);
+    QAction *save = actionOf(r, r.f.MenuSaveDesign);
+    ASSERT_TRUE(open && save);
+    const struct
+    {
+        const form::Control *entry;
+        const char *shortcut;
+    } rows[] = {{&r.f.MenuOpenDesign, "Ctrl+O"},
+                {&r.f.MenuSaveDesign, "Ctrl+S"},
+                {&r.f.MenuPrint, "Ctrl+P"},
+                {&r.f.MenuCopy, "Ctrl+B"},
+                {&r.f.MenuMetric, "Ctrl+M"},
+                {&r.f.MenuImperial, "Ctrl+I"},
+                {&r.f.MenuToggleFontQuality, "Ctrl+F"}};
+    for (const auto &row : rows) {
+        QAction *a = actionOf(r, *row.entry);
+        ASSERT_TRUE(a) << row.entry->name().toStdString();
+        EXPECT_EQ(a->shortcut(), QKeySequence(QString::fromLatin1(row.shortcut)))
+            << row.entry->name().toStdString();
+    }
+    auto *fileMenu = r.window().findChild<QMenu *>(QStringLiteral("MenuFile"));
+    ASSERT_TRUE(fileMenu);
+    const QList<QAction *> entries = fileMenu->actions();
+    ASSERT_GE(entries.size(), 3);
+    EXPECT_EQ(entries[0], open);
+    EXPECT_EQ(entries[1], save);
+    EXPECT_LT(entries.indexOf(save), entries.indexOf(actionOf(r, r.f.MenuPrint)));
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("gui.json"));
+    r.f.userReplace(r.f.Edit_Moment, QStringLiteral("150"));
+    r.f.userLeave();
+    r.p.queuePath(path);
+    save->trigger();
+    ASSERT_TRUE(QFileInfo::exists(path));
+    r.f.userReplace(r.f.Edit_Moment, QStringLiteral("5"));
+    r.f.userLeave();
+    r.p.queuePath(path);
+    open->trigger();
+    EXPECT_TRUE(r.p.messages().empty());
+    EXPECT_EQ(r.f.Edit_Moment.text(), QStringLiteral("150"));
+    auto *edit = r.window().findChild<QLineEdit *>(QStringLiteral("Edit_Moment"));
+    ASSERT_TRUE(edit);
+    EXPECT_EQ(edit->text(), QStringLiteral("150"));
 }

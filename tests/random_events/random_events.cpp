@@ -24,7 +24,11 @@
 // Left out, each for a reason: `close` and the "&Close" menu entry end the
 // run (nothing after them would be compared); actions on the corrosion table
 // window, the about box and the splash (the script reaches them only while
-// they show, and the main window's controls are what the runs are about).
+// they show, and the main window's controls are what the runs are about);
+// "Open design ..." and "Save design ...", whose dialogs the script does not
+// answer here, so that a click is a cancelled dialog that runs nothing (their
+// replay is a chain of the user actions this run makes anyway, and has tests
+// of its own).
 
 #include "driver/property_text.h"
 #include "driver/run_state_text.h"
@@ -86,7 +90,8 @@ const char *const StateVariables[] = {"DesignMoment",
 // Menu entries left out (see above).
 bool leftOut(const Control &c)
 {
-    return c.name() == QLatin1String("MenuClose");
+    return c.name() == QLatin1String("MenuClose") || c.name() == QLatin1String("MenuOpenDesign") ||
+           c.name() == QLatin1String("MenuSaveDesign");
 }
 
 // Text of a script line: blanks at either end and backslashes escaped.
