@@ -21,5 +21,6 @@ void wireSplashAndAbout(App &a);  // window/about_handlers.cpp
 void wireSnapshot(App &a);        // window/snapshot_handlers.cpp
 void wireReport(App &a);          // window/report_handlers.cpp
 void wireChart(App &a);           // window/chart_handlers.cpp
+void wireLifeCurve(App &a);       // window/life_curve_handlers.cpp
 
 } // namespace pc
