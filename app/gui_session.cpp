@@ -52,6 +52,7 @@ Session::Session(App &app, Options options) : app_(app), options_(options)
     splash_ = std::make_unique<SplashWindow>();
     about_ = std::make_unique<AboutWindow>(main_.get());
     table_ = std::make_unique<TableWindow>(main_.get());
+    life_ = std::make_unique<LifeCurveWindow>(*this, main_.get());
 
     // Presentation: the main window's font is the system's modern interface
     // font (an older system's otherwise), 9 points, falling back to the
@@ -64,6 +65,7 @@ Session::Session(App &app, Options options) : app_(app), options_(options)
 
     bindings_.push_back(std::make_unique<WindowBinding>(*this, app.f, main_.get()));
     bindings_.push_back(std::make_unique<WindowBinding>(*this, app.tableWindow, table_.get()));
+    bindings_.push_back(std::make_unique<WindowBinding>(*this, app.lifeCurveWindow, life_.get()));
     bindings_.push_back(std::make_unique<WindowBinding>(*this, app.splash, splash_.get()));
     bindings_.push_back(std::make_unique<WindowBinding>(*this, app.about, about_.get()));
     for (auto &b : bindings_)
@@ -78,6 +80,8 @@ Session::Session(App &app, Options options) : app_(app), options_(options)
     qApp->installEventFilter(this);
     QApplication::setStyle(new HintTimingStyle(this));
     app.onFontQualityChanged = [this](FontQuality) { applyFontQuality(); };
+    app.lifeCurveWindow.onChartChanged = [this] { life_->redraw(); };
+    life_->redraw();
 }
 
 Session::~Session()
@@ -86,6 +90,7 @@ Session::~Session()
     disconnect(qApp, nullptr, this, nullptr);
     qApp->removeEventFilter(this);
     app_.onFontQualityChanged = nullptr;
+    app_.lifeCurveWindow.onChartChanged = nullptr;
     for (auto *group : main_->findChildren<RadioGroupBox *>())
         group->onItemsReplaced = nullptr;
     bindings_.clear();

@@ -25,6 +25,7 @@ class MainWindow;
 class SplashWindow;
 class AboutWindow;
 class TableWindow;
+class LifeCurveWindow;
 
 // Brings a window to the front of the others.
 void raiseWindow(QWidget *window);
@@ -49,6 +50,7 @@ public:
     SplashWindow &splashWindow() const { return *splash_; }
     AboutWindow &aboutWindow() const { return *about_; }
     TableWindow &tableWindow() const { return *table_; }
+    LifeCurveWindow &lifeCurveWindow() const { return *life_; }
     bool forwardsActivation() const { return options_.forwardActivation; }
 
     // Every window's binding (main window first).
@@ -90,6 +92,7 @@ private:
     std::unique_ptr<SplashWindow> splash_;
     std::unique_ptr<AboutWindow> about_;
     std::unique_ptr<TableWindow> table_;
+    std::unique_ptr<LifeCurveWindow> life_;
     std::vector<std::unique_ptr<WindowBinding>> bindings_;
     bool flushPosted_ = false;
     bool endReported_ = false;

@@ -1,11 +1,13 @@
 #include "qt_platform.h"
 
 #include "chart_drawing.h"
+#include "life_chart_drawing.h"
 #include "output/whole_file.h"
 
 #include "window/app.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QClipboard>
 #include <QDesktopServices>
 #include <QDir>
@@ -408,6 +410,30 @@ void QtPlatform::copyChartToClipboard(const ChartPicture &chart)
     auto *data = new QMimeData;
     data->setData(QStringLiteral("image/svg+xml"), gui::chartSvgBytes(chart));
     data->setImageData(gui::chartImage(chart));
+    QGuiApplication::clipboard()->setMimeData(data);
+}
+
+// ---- The service life curve's outputs ----
+
+std::optional<QString> QtPlatform::saveLifeChart(const LifeChartPicture &chart, const QString &path,
+                                                 PictureFormat format)
+{
+    if (format == PictureFormat::Svg)
+        return writeWholeFile(path, gui::lifeChartSvgBytes(chart));
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    if (!gui::lifeChartImage(chart).save(&buffer, "PNG"))
+        return QStringLiteral("the picture could not be made");
+    return writeWholeFile(path, png);
+}
+
+void QtPlatform::copyLifeCurve(const LifeChartPicture &chart, const QString &seriesText)
+{
+    auto *data = new QMimeData;
+    data->setData(QStringLiteral("image/svg+xml"), gui::lifeChartSvgBytes(chart));
+    data->setImageData(gui::lifeChartImage(chart));
+    data->setText(seriesText);
     QGuiApplication::clipboard()->setMimeData(data);
 }
 

@@ -56,6 +56,11 @@ public:
                                             const QString &path) override;
     void copyChartToClipboard(const ChartPicture &chart) override;
 
+    // ---- The service life curve's outputs ----
+    std::optional<QString> saveLifeChart(const LifeChartPicture &chart, const QString &path,
+                                         PictureFormat format) override;
+    void copyLifeCurve(const LifeChartPicture &chart, const QString &seriesText) override;
+
     // The printer chosen last in the print dialog (nothing before the first
     // choice); the report is printed on it.
     QPrinter *printer() const { return printer_.get(); }

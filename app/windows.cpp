@@ -4,6 +4,7 @@
 #include "form/chart_control.h"
 #include "form/splash_form.h"
 #include "gui_session.h"
+#include "life_chart_drawing.h"
 #include "logo.h"
 #include "window/app.h"
 
@@ -12,6 +13,7 @@
 #include <QCloseEvent>
 #include <QFontDatabase>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QTimer>
 
 namespace pc::gui {
@@ -144,6 +146,61 @@ TableWindow::TableWindow(QWidget *owner) : QWidget(owner)
 }
 
 void TableWindow::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+LifeCurveWindow::LifeCurveWindow(Session &session, QWidget *owner)
+    : QWidget(owner), session_(session)
+{
+    ui.setupUi(this);
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowCloseButtonHint);
+    ui.LifeChartView->setRenderHint(QPainter::Antialiasing);
+    ui.LifeChartView->setMouseTracking(true);
+    ui.LifeChartView->viewport()->setMouseTracking(true);
+    ui.LifeChartView->viewport()->installEventFilter(this);
+}
+
+void LifeCurveWindow::redraw()
+{
+    drawLifeChart(ui.LifeChartView->chart(), session_.app().lifeCurveWindow.chart());
+}
+
+bool LifeCurveWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == ui.LifeChartView->viewport() &&
+        (event->type() == QEvent::MouseMove || event->type() == QEvent::Leave)) {
+        int year = -1;
+        if (event->type() == QEvent::MouseMove) {
+            QChart *chart = ui.LifeChartView->chart();
+            const QPointF scene =
+                ui.LifeChartView->mapToScene(static_cast<QMouseEvent *>(event)->pos());
+            const QPointF inChart = chart->mapFromScene(scene);
+            if (chart->plotArea().contains(inChart) && !chart->series().isEmpty())
+                year = lifeChartYearAt(session_.app().lifeCurveWindow.chart(),
+                                       chart->mapToValue(inChart, chart->series().front()).x());
+        }
+        session_.app().LifeChartMouseMove(year);
+        session_.afterUserAction();
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void LifeCurveWindow::closeEvent(QCloseEvent *event)
+{
+    event->accept();
+    if (ProgramUpdate::active())
+        return;
+    session_.app().lifeCurveWindow.hide();
+    session_.afterUserAction();
+}
+
+void LifeCurveWindow::keyPressEvent(QKeyEvent *event)
 {
     if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
         close();

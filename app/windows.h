@@ -4,6 +4,7 @@
 // events a window itself receives go to the session.
 
 #include "ui_about_box.h"
+#include "ui_life_curve_window.h"
 #include "ui_main_window.h"
 #include "ui_splash.h"
 #include "ui_table_window.h"
@@ -67,6 +68,27 @@ public:
 protected:
     // Escape closes the window as its close button does.
     void keyPressEvent(QKeyEvent *event) override;
+};
+
+// The service life curve window. The chart follows the picture the model
+// holds; the mouse over it reports the year under it.
+class LifeCurveWindow : public QWidget
+{
+    Q_OBJECT
+public:
+    LifeCurveWindow(Session &session, QWidget *owner);
+    Ui::TFormLife ui;
+    // Draws the model's chart picture again.
+    void redraw();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    // The close button and Escape hide the window; the model hears of it.
+    void closeEvent(QCloseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    Session &session_;
 };
 
 // The fonts of a window: the named family when the system has it, else the

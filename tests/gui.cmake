@@ -11,6 +11,8 @@ target_include_directories(pilecorr_gui_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR
                                                       ${CMAKE_CURRENT_SOURCE_DIR}/gui)
 target_link_libraries(pilecorr_gui_tests PRIVATE pilecorr_gui Qt6::Test GTest::gtest GTest::gmock)
 target_compile_options(pilecorr_gui_tests PRIVATE ${PILECORR_WARNINGS})
+# The service life curve runs on the sample catalogue the build makes.
+target_compile_definitions(pilecorr_gui_tests PRIVATE PILECORR_BINARY_DIR="${CMAKE_BINARY_DIR}")
 gtest_discover_tests(pilecorr_gui_tests DISCOVERY_TIMEOUT 60
                      PROPERTIES ENVIRONMENT QT_QPA_PLATFORM=offscreen)
 

@@ -37,6 +37,14 @@ int followPosition(int rememberedIndex, int itemCount)
     return rememberedIndex > itemCount - 1 ? itemCount - 1 : rememberedIndex;
 }
 
+int protectionYearsForLife(const std::vector<int16_t> &protectionYears, int selectedIndex,
+                           int serviceLife)
+{
+    const QStringList items = protectionItems(protectionYears, serviceLife);
+    const int i = followPosition(selectedIndex, static_cast<int>(items.size()));
+    return i >= 0 && i < items.size() ? yearsOfItem(items[i]) : 0;
+}
+
 ServiceLifeList serviceLifeListForAnnex(const QStringList &items, int selected,
                                         const std::vector<int16_t> &annexYears)
 {

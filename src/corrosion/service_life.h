@@ -25,6 +25,13 @@ QStringList protectionItems(const std::vector<int16_t> &protectionYears, int ser
 // position, or the last item when the list has become shorter.
 int followPosition(int rememberedIndex, int itemCount);
 
+// The protection years a face has after the service life `serviceLife` is
+// picked while its protection list selects `selectedIndex`: the list is
+// rebuilt for that life and keeps the position (protectionItems,
+// followPosition); 0 when nothing is selected.
+int protectionYearsForLife(const std::vector<int16_t> &protectionYears, int selectedIndex,
+                           int serviceLife);
+
 // The service-life list after a change of annex: every tabulated year above
 // 100 not yet listed is appended in table order, then every item above the
 // annex's last year is removed. `selected` is the selected item after that,

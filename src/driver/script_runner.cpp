@@ -275,7 +275,7 @@ public:
 private:
     std::vector<Form *> forms() const
     {
-        return {&app_->f, &app_->tableWindow, &app_->splash, &app_->about};
+        return {&app_->f, &app_->tableWindow, &app_->lifeCurveWindow, &app_->splash, &app_->about};
     }
 
     std::pair<Form *, Control *> control(const QString &qualified) const

@@ -138,7 +138,8 @@ void MainForm::build()
         add(*c, &MenuFile);
     add(MenuMetric, &MenuUnits);
     add(MenuImperial, &MenuUnits);
-    for (Control *c : {&MenuSelectSection, &MenuSelectSfmin, &MenuEC3Rates, &MenuProjectRates})
+    for (Control *c :
+         {&MenuSelectSection, &MenuSelectSfmin, &MenuEC3Rates, &MenuProjectRates, &MenuLifeCurve})
         add(*c, &MenuSearchOption);
     add(MenuToggleFontQuality, &MenuHelp);
     add(MenuAbout, &MenuHelp);
@@ -392,6 +393,7 @@ void MainForm::setDesignState()
     labelled(MenuSelectSfmin, "S&elect Sfmin");
     labelled(MenuEC3Rates, "&EuroCode 3 rates");
     labelled(MenuProjectRates, "&Project specific rates");
+    labelled(MenuLifeCurve, "Service &life curve ...");
     labelled(MenuHelp, "Hel&p");
     labelled(MenuToggleFontQuality, "Toggle &Font quality");
     MenuToggleFontQuality.setShortcut(S("Ctrl+F"));

@@ -196,6 +196,7 @@ public:
     Control MenuSelectSfmin{QStringLiteral("MenuSelectSfmin"), Kind::MenuItem};
     Control MenuEC3Rates{QStringLiteral("MenuEC3Rates"), Kind::MenuItem};
     Control MenuProjectRates{QStringLiteral("MenuProjectRates"), Kind::MenuItem};
+    Control MenuLifeCurve{QStringLiteral("MenuLifeCurve"), Kind::MenuItem};
     Control MenuHelp{QStringLiteral("MenuHelp"), Kind::MenuItem};
     Control MenuToggleFontQuality{QStringLiteral("MenuToggleFontQuality"), Kind::MenuItem};
     Control MenuAbout{QStringLiteral("MenuAbout"), Kind::MenuItem};

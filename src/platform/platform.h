@@ -4,6 +4,7 @@
 // which answers from a queue and records what was asked.
 
 #include "output/corrosion_chart.h"
+#include "output/life_chart.h"
 
 #include <QByteArray>
 #include <QChar>
@@ -155,6 +156,16 @@ public:
                                                     const QString &path) = 0;
     // Puts the chart on the clipboard as an SVG picture and as a bitmap.
     virtual void copyChartToClipboard(const ChartPicture &chart) = 0;
+
+    // ---- The service life curve's outputs ----
+    // Saves the curve's chart as an SVG or PNG picture, whole or not at all:
+    // nothing when it was written, otherwise the reason.
+    enum class PictureFormat { Svg, Png };
+    virtual std::optional<QString> saveLifeChart(const LifeChartPicture &chart, const QString &path,
+                                                 PictureFormat format) = 0;
+    // Puts the curve on the clipboard: the chart as a picture and the series
+    // as text, in one entry.
+    virtual void copyLifeCurve(const LifeChartPicture &chart, const QString &seriesText) = 0;
 };
 
 } // namespace pc

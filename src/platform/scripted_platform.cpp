@@ -277,4 +277,26 @@ void ScriptedPlatform::copyChartToClipboard(const ChartPicture &chart)
                      .arg(chart.points.size());
 }
 
+std::optional<QString> ScriptedPlatform::saveLifeChart(const LifeChartPicture &chart,
+                                                       const QString &path, PictureFormat)
+{
+    const QString target = QDir(cwd_).absoluteFilePath(path);
+    if (auto failure = writeWholeFile(target, lifeChartSvg(chart).toUtf8()))
+        return failure;
+    chartOutputs_ << QStringLiteral("life picture ") + QFileInfo(target).fileName();
+    return std::nullopt;
+}
+
+void ScriptedPlatform::copyLifeCurve(const LifeChartPicture &chart, const QString &seriesText)
+{
+    chartOutputs_ << QStringLiteral("life clipboard");
+    QString text = seriesText;
+    text.replace(QLatin1String("\\"), QLatin1String("\\\\"))
+        .replace(QLatin1String("\""), QLatin1String("\\\""))
+        .replace(QLatin1String("\n"), QLatin1String("\\n"));
+    clipboard_ = QStringLiteral("{\"kind\":\"life curve\",\"years\":%1,\"text\":\"%2\"}")
+                     .arg(chart.years.size())
+                     .arg(text);
+}
+
 } // namespace pc

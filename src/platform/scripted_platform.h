@@ -123,6 +123,14 @@ public:
                                             const QString &path) override;
     void copyChartToClipboard(const ChartPicture &chart) override;
 
+    // ---- The service life curve's outputs, recorded in chartOutputs() as
+    // "life picture NAME" or "life clipboard". Without a painter the picture
+    // is the plain SVG drawing, under either format's name; the clipboard is
+    // described as {"kind":"life curve","years":N,"text":the series text}.
+    std::optional<QString> saveLifeChart(const LifeChartPicture &chart, const QString &path,
+                                         PictureFormat format) override;
+    void copyLifeCurve(const LifeChartPicture &chart, const QString &seriesText) override;
+
 private:
     friend class ScriptedPageCanvas;
     std::optional<QString> takeDialogAnswer();

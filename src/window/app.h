@@ -11,7 +11,9 @@
 
 #include "catalogue/catalogue.h"
 #include "catalogue/section_list.h"
+#include "engine/life_curve.h"
 #include "form/about_form.h"
+#include "form/life_curve_form.h"
 #include "form/main_form.h"
 #include "form/splash_form.h"
 #include "form/table_window_form.h"
@@ -80,8 +82,9 @@ public:
     Platform &p;
     AppOptions options;
 
-    form::MainForm f;                  // TForm1
-    form::TableWindowForm tableWindow; // TForm2, the corrosion table window
+    form::MainForm f;                    // TForm1
+    form::TableWindowForm tableWindow;   // TForm2, the corrosion table window
+    form::LifeCurveForm lifeCurveWindow; // the service life curve window
     form::SplashForm splash;
     form::AboutForm about;
 
@@ -263,6 +266,22 @@ public:
     void SG_EC3TableMouseMove(int x, int y);
     std::optional<form::CellDrawing> SG_EC3TableDrawCell(int col, int row) const;
 
+    // ---- Service life curve (window/life_curve_handlers.cpp) -----------------
+    // Opens the curve window with the series of the design in the window.
+    void MenuLifeCurveClick();
+    // Computes and shows the series again while the curve window is open and
+    // the design it depends on changed (always with `force`). The end of
+    // every recompute chain (ComputeSafetyFactors) calls it.
+    void RefreshLifeCurve(bool force = false);
+    // The read-out of the year under the mouse on the chart (-1: none).
+    void LifeChartMouseMove(int year);
+    void B_LifeCsvClick();
+    void B_LifeSvgClick();
+    void B_LifePngClick();
+    void B_LifeCopyClick();
+    // The series the curve window shows.
+    const LifeCurve &lifeCurve() const { return lifeCurve_; }
+
     // ---- Units (window/units_handlers.cpp) -----------------------------------
     void ShowMetricUnitLabels();
     void ShowImperialUnitLabels();
@@ -346,6 +365,11 @@ private:
     // normal run is being cut off; see section_list_handlers.cpp.
     int sectionListNesting_ = 0;
     bool sectionListChainCut_ = false;
+    // The series the curve window shows and what it was computed from.
+    LifeCurve lifeCurve_;
+    std::optional<LifeCurveInput> lifeCurveInput_;
+    bool lifeCurveMetric_ = true;
+    QChar lifeCurveDecimal_;
     // The section list's row texts, kept between fills.
     SectionRowTexts sectionRowTexts_;
     bool ended_ = false;

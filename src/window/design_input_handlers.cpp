@@ -192,6 +192,9 @@ void App::Edit_SfminChange()
     // The search refresh empties panel 1; the report must stay in view.
     if (!report.isEmpty())
         f.setMessageStatus(report);
+    // The required factor is the curve's line even where no factor is
+    // computed again (one section selected).
+    RefreshLifeCurve();
 }
 
 void App::Edit_SfminExit()

@@ -3,18 +3,13 @@
 // losses rounded to 0.01 mm, the total loss and the reduced section of the
 // selected section (or of none).
 
+#include "corrosion/loss_finishing.h"
 #include "corrosion/reduction_factor.h"
-#include "units/rounding.h"
 #include "window/corrosion_faces.h"
 
 namespace pc {
 
 namespace {
-
-double roundToHundredths(double mm)
-{
-    return static_cast<double>(roundToPow10(mm, -2));
-}
 
 QString selectedItem(const form::Control &group)
 {
@@ -53,7 +48,7 @@ void App::ApplyReductionFactor()
     if (d.state != ReductionState::NotApplicable) {
         enterZone(group, d.state);
         const long double factor = reductionFactor(d.state, selectedItem(group));
-        s.losses.frontReduced = static_cast<double>(s.losses.front / factor);
+        s.losses.frontReduced = reducedFrontLoss(s.losses.front, factor);
     } else {
         const ReductionStateLook &none = reductionStateLook(ReductionState::NotApplicable);
         if (group.caption() != none.caption) {
@@ -66,11 +61,14 @@ void App::ApplyReductionFactor()
         }
     }
 
-    // Each loss is rounded from its own unrounded value.
-    s.losses.frontReduced = roundToHundredths(s.losses.frontReduced);
-    s.losses.front = roundToHundredths(s.losses.front);
-    s.losses.back = roundToHundredths(s.losses.back);
-    s.losses.total = (group.enabled() ? s.losses.frontReduced : s.losses.front) + s.losses.back;
+    // Without a zone the reduced front loss keeps the value it had; the
+    // summary shows it only while the group is enabled.
+    const Losses finished =
+        finishLosses(s.losses.front, s.losses.frontReduced, s.losses.back, group.enabled());
+    s.losses.frontReduced = finished.frontReduced;
+    s.losses.front = finished.front;
+    s.losses.back = finished.back;
+    s.losses.total = finished.total;
 
     ComputeReducedProperties(selectedSection());
 }

@@ -7,6 +7,7 @@
 // is neither checked nor turned into losses, so the table losses in force
 // are never replaced by project values, not even for a moment.
 
+#include "corrosion/loss_finishing.h"
 #include "corrosion/project_rates.h"
 #include "window/corrosion_faces.h"
 #include "window/numeric_key_filter.h"
@@ -118,8 +119,8 @@ void App::ComputeProjectLoss()
         const FaceControls c = faceControls(*this, face);
         // An edit blanked by a rejected value counts as 0 until it is left.
         const double typed = projectTypedNumber(c.projectValue.text(), decimal);
-        loss[face == Face::Back] =
-            projectFaceLoss(mode, s.UnitsMetric, typed, s.CurrentServiceLife - c.protectionYears);
+        loss[face == Face::Back] = projectFaceLoss(
+            mode, s.UnitsMetric, typed, effectiveYears(s.CurrentServiceLife, c.protectionYears));
     }
     s.losses.front = loss[0];
     s.losses.back = loss[1];

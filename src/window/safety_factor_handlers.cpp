@@ -29,6 +29,9 @@ void App::ComputeSafetyFactors()
         f.TabSheetSFTable.setTabVisible(false);
     if (s.factors.sfIni > 0 && !f.TabSheetSFTable.tabVisible())
         f.TabSheetSFTable.setTabVisible(true);
+
+    // The curve window follows the design: every chain of the window ends here.
+    RefreshLifeCurve();
 }
 
 void App::ShowBendingMomentCapacity()

@@ -2,6 +2,7 @@
 // each face taken from the corrosion tables over the effective years.
 
 #include "corrosion/annex_tables.h"
+#include "corrosion/loss_finishing.h"
 #include "corrosion/service_life.h"
 #include "window/corrosion_faces.h"
 
@@ -72,9 +73,9 @@ void App::ComputeTableLoss()
     double loss[2] = {0, 0};
     for (Face face : {Face::Front, Face::Back}) {
         const FaceControls c = faceControls(*this, face);
-        const int effectiveYears = s.CurrentServiceLife - c.protectionYears;
+        const int years = effectiveYears(s.CurrentServiceLife, c.protectionYears);
         loss[face == Face::Back] = faceTableLoss(cat(), s.CurrentAnnex, c.exposure.itemIndex(),
-                                                 c.detail.itemIndex(), effectiveYears);
+                                                 c.detail.itemIndex(), years);
     }
     s.losses.front = loss[0];
     s.losses.back = loss[1];

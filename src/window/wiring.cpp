@@ -65,10 +65,12 @@ void App::wireEvents()
     wireReport(*this);
     wireChart(*this);
     wireDesignFiles(*this);
+    wireLifeCurve(*this);
     // Subsystems add their wire functions here, one line each (declared in
     // window/wiring.h), e.g. wireSectionList(*this).
 
     for (form::Form *form : {static_cast<form::Form *>(&f), static_cast<form::Form *>(&tableWindow),
+                             static_cast<form::Form *>(&lifeCurveWindow),
                              static_cast<form::Form *>(&splash), static_cast<form::Form *>(&about)})
         traceBoundEvents(trace, *form);
     if (HandlerTrace::askedByEnvironment())

@@ -22,5 +22,6 @@ void wireSnapshot(App &a);        // window/snapshot_handlers.cpp
 void wireReport(App &a);          // window/report_handlers.cpp
 void wireChart(App &a);           // window/chart_handlers.cpp
 void wireDesignFiles(App &a);     // window/design_handlers.cpp
+void wireLifeCurve(App &a);       // window/life_curve_handlers.cpp
 
 } // namespace pc

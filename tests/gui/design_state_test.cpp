@@ -9,6 +9,7 @@
 #include "binder_support.h"
 #include "binders.h"
 #include "form/about_form.h"
+#include "form/life_curve_form.h"
 #include "form/main_form.h"
 #include "form/splash_form.h"
 #include "form/table_window_form.h"
@@ -70,6 +71,11 @@ const WindowCase windows[] = {
      [] {
          return DesignedWindow{std::make_unique<form::TableWindowForm>(),
                                fromUi<Ui::TForm2, QWidget>()};
+     }},
+    {"service life curve window",
+     [] {
+         return DesignedWindow{std::make_unique<form::LifeCurveForm>(),
+                               fromUi<Ui::TFormLife, QWidget>()};
      }},
     {"about box",
      [] {

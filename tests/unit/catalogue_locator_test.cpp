@@ -97,6 +97,12 @@ public:
         return QStringLiteral("not here");
     }
     void copyChartToClipboard(const pc::ChartPicture &) override {}
+    std::optional<QString> saveLifeChart(const pc::LifeChartPicture &, const QString &,
+                                         PictureFormat) override
+    {
+        return QStringLiteral("not here");
+    }
+    void copyLifeCurve(const pc::LifeChartPicture &, const QString &) override {}
 };
 
 struct LocateCase

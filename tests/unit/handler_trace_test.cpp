@@ -41,6 +41,12 @@ void enterDesign(RunningApp &r)
     r.f.userReplace(r.f.Edit_SfMax, QStringLiteral("2"));
 }
 
+void curveOpen(RunningApp &r)
+{
+    enterDesign(r);
+    r.f.userClick(r.f.MenuLifeCurve);
+}
+
 void searchMode(RunningApp &r)
 {
     enterDesign(r);
@@ -92,6 +98,19 @@ const std::vector<ActionBudget> &actionBudgets()
          enterDesign,
          [](RunningApp &r) { r.f.userSelect(r.f.CB_ServiceLife, 2); },
          {{"ComputeTableLoss", 1}, {"ComputeSafetyFactors", 2}}},
+        // With the curve window open every chain ends in a refresh of the
+        // curve; it computes the series only when the design changed, so a
+        // keystroke computes it once.
+        {"moment keystroke, one section, curve window open",
+         curveOpen,
+         [](RunningApp &r) { r.f.userKey(r.f.Edit_Moment, QLatin1Char('5')); },
+         {{"ComputeSafetyFactors", 1}, {"RefreshLifeCurve", 1}}},
+        // A unit switch rewrites each field in the new units, and each
+        // rewrite that moves a stored value changes the design for a moment.
+        {"unit switch, one section, curve window open",
+         curveOpen,
+         [](RunningApp &r) { r.f.userClick(r.f.MenuImperial); },
+         {{"ComputeSafetyFactors", 11}, {"RefreshLifeCurve", 4}}},
     };
     return rows;
 }

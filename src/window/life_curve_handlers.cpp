@@ -1,0 +1,182 @@
+// The service life curve window: opened from the Options menu, it shows the
+// series of the design in the main window and follows it while open (every
+// recompute chain ends in ComputeSafetyFactors, which asks for a refresh;
+// the series is computed again only when the design it depends on changed).
+// Its exports go through the platform like the chart's.
+
+#include "engine/life_curve_text.h"
+#include "output/whole_file.h"
+#include "units/format.h"
+#include "units/unit_captions.h"
+#include "units/unit_factors.h"
+#include "window/life_curve_source.h"
+#include "window/wiring.h"
+
+namespace pc {
+
+namespace {
+
+const QString CsvTitle = QStringLiteral("Export the service life series");
+const QString CsvFileName = QStringLiteral("Service life");
+const QString CsvFilter = QStringLiteral("Comma separated values (*.csv)|*.csv");
+const QString SvgTitle = QStringLiteral("Save the service life curve as SVG");
+const QString SvgFilter = QStringLiteral("Scalable Vector Graphics (*.svg)|*.svg");
+const QString PngTitle = QStringLiteral("Save the service life curve as PNG");
+const QString PngFilter = QStringLiteral("Portable Network Graphics (*.png)|*.png");
+
+LifeChartPicture lifeChartOf(const App &a, const LifeCurve &curve)
+{
+    const QChar decimal = a.p.decimalSeparator();
+    LifeChartPicture pic;
+    pic.title = QStringLiteral(" Service life curve ");
+    const QString section = a.s.CurrentSectionLabel.trimmed();
+    const QString grade = a.s.CurrentGradeText.trimmed();
+    pic.subtitle = section.isEmpty() || grade.isEmpty() ? section + grade
+                                                        : section + QStringLiteral(", ") + grade;
+    pic.bottomAxisTitle = QStringLiteral(" Service life (years)");
+    pic.leftAxisTitle = QStringLiteral(" Safety factor");
+    double largest = static_cast<double>(curve.sfMinRequired);
+    for (const LifeCurveRow &row : curve.rows) {
+        pic.years.push_back(row.year);
+        pic.sfRed.push_back(static_cast<double>(row.sfRed));
+        pic.sfIni.push_back(static_cast<double>(row.sfIni));
+        largest =
+            std::max({largest, static_cast<double>(row.sfIni), static_cast<double>(row.sfRed)});
+    }
+    // A required factor of an empty field lets nothing pass; it is no line
+    // worth drawing at a million.
+    const double sfMin = static_cast<double>(curve.sfMinRequired);
+    pic.sfMin = sfMin > 0 && sfMin <= SfShownMax ? sfMin : 0;
+    largest = std::min(largest, static_cast<double>(SfShownMax));
+    pic.leftAxisMax = lifeChartLeftAxisMaximum(largest);
+    pic.bottomAxisMax = curve.rows.empty() ? 0 : curve.rows.back().year;
+    pic.crossingYear = curve.firstFailingYear;
+    if (curve.firstFailingYear >= 0)
+        pic.crossingLabel = format(decimal, " Sf,red < %1.2f from year %d ",
+                                   {curve.sfMinRequired, curve.firstFailingYear});
+    return pic;
+}
+
+void fillTable(form::Control &grid, const LifeCurve &curve, bool metric, QChar decimal)
+{
+    grid.setColCount(LifeCurveColumnCount);
+    grid.setRowCount(static_cast<int>(curve.rows.size()) + 1);
+    const auto headers = lifeCurveHeaders(metric);
+    for (int col = 0; col < LifeCurveColumnCount; ++col)
+        grid.setCell(col, 0, headers[static_cast<size_t>(col)]);
+    for (size_t r = 0; r < curve.rows.size(); ++r) {
+        const auto cells = lifeCurveCells(curve.rows[r], metric, decimal);
+        for (int col = 0; col < LifeCurveColumnCount; ++col)
+            grid.setCell(col, static_cast<int>(r) + 1, cells[static_cast<size_t>(col)]);
+    }
+}
+
+void reportFailure(App &a, const QString &what, const QString &path, const QString &reason)
+{
+    a.p.message(MessageKind::Plain, ApplicationTitle,
+                QStringLiteral("The %1 could not be saved to \"%2\": %3").arg(what, path, reason));
+}
+
+void savePicture(App &a, Platform::PictureFormat format)
+{
+    const bool svg = format == Platform::PictureFormat::Svg;
+    SaveFileRequest req;
+    req.title = svg ? SvgTitle : PngTitle;
+    req.fileName = CsvFileName;
+    req.filter = svg ? SvgFilter : PngFilter;
+    req.defaultExt = svg ? QStringLiteral("svg") : QStringLiteral("png");
+    req.confirmOverwrite = true;
+    const std::optional<QString> path = a.p.saveFile(req);
+    if (!path)
+        return;
+    if (const auto failure = a.p.saveLifeChart(a.lifeCurveWindow.chart(), *path, format))
+        reportFailure(a, QStringLiteral("chart"), *path, *failure);
+}
+
+} // namespace
+
+void App::MenuLifeCurveClick()
+{
+    lifeCurveWindow.show();
+    RefreshLifeCurve(true);
+}
+
+void App::RefreshLifeCurve(bool force)
+{
+    if (!lifeCurveWindow.shown())
+        return;
+    const LifeCurveInput in = lifeCurveInput(*this);
+    const bool metric = s.UnitsMetric;
+    const QChar decimal = p.decimalSeparator();
+    if (!force && lifeCurveInput_ && *lifeCurveInput_ == in && lifeCurveMetric_ == metric &&
+        lifeCurveDecimal_ == decimal)
+        return;
+    PILECORR_TRACED_HANDLER(trace);
+    lifeCurveInput_ = in;
+    lifeCurveMetric_ = metric;
+    lifeCurveDecimal_ = decimal;
+    lifeCurve_ = pc::computeLifeCurve(cat(), in);
+
+    fillTable(lifeCurveWindow.SG_LifeTable, lifeCurve_, metric, decimal);
+    lifeCurveWindow.Lbl_LifeSummary.setCaption(lifeCurveSummaryText(lifeCurve_, decimal));
+    lifeCurveWindow.Lbl_LifeReadout.setCaption(QString());
+    lifeCurveWindow.setChart(lifeChartOf(*this, lifeCurve_));
+}
+
+void App::LifeChartMouseMove(int year)
+{
+    form::Control &label = lifeCurveWindow.Lbl_LifeReadout;
+    if (year < 0 || year >= static_cast<int>(lifeCurve_.rows.size())) {
+        label.setCaption(QString());
+        return;
+    }
+    const LifeCurveRow &row = lifeCurve_.rows[static_cast<size_t>(year)];
+    const bool metric = lifeCurveMetric_;
+    const QChar decimal = p.decimalSeparator();
+    const auto cells = lifeCurveCells(row, metric, decimal);
+    label.setCaption(format(decimal, " Year %d: loss %s %s, Sf,red = %s ",
+                            {year, cells[3], unitLabels(metric).loss, cells[8]}));
+}
+
+void App::B_LifeCsvClick()
+{
+    SaveFileRequest req;
+    req.title = CsvTitle;
+    req.fileName = CsvFileName;
+    req.filter = CsvFilter;
+    req.defaultExt = QStringLiteral("csv");
+    req.confirmOverwrite = true;
+    const std::optional<QString> path = p.saveFile(req);
+    if (!path)
+        return;
+    const QByteArray bytes = lifeCurveCsv(lifeCurve_, lifeCurveMetric_).toUtf8();
+    if (const auto failure = writeWholeFile(*path, bytes))
+        reportFailure(*this, QStringLiteral("series"), *path, *failure);
+}
+
+void App::B_LifeSvgClick()
+{
+    savePicture(*this, Platform::PictureFormat::Svg);
+}
+
+void App::B_LifePngClick()
+{
+    savePicture(*this, Platform::PictureFormat::Png);
+}
+
+void App::B_LifeCopyClick()
+{
+    p.copyLifeCurve(lifeCurveWindow.chart(), lifeCurveCsv(lifeCurve_, lifeCurveMetric_));
+}
+
+void wireLifeCurve(App &a)
+{
+    a.f.MenuLifeCurve.onClick = [&a] { a.MenuLifeCurveClick(); };
+    form::LifeCurveForm &w = a.lifeCurveWindow;
+    w.B_LifeCsv.onClick = [&a] { a.B_LifeCsvClick(); };
+    w.B_LifeSvg.onClick = [&a] { a.B_LifeSvgClick(); };
+    w.B_LifePng.onClick = [&a] { a.B_LifePngClick(); };
+    w.B_LifeCopy.onClick = [&a] { a.B_LifeCopyClick(); };
+}
+
+} // namespace pc
