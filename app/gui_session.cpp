@@ -80,8 +80,12 @@ Session::Session(App &app, Options options) : app_(app), options_(options)
     qApp->installEventFilter(this);
     QApplication::setStyle(new HintTimingStyle(this));
     app.onFontQualityChanged = [this](FontQuality) { applyFontQuality(); };
-    app.lifeCurveWindow.onChartChanged = [this] { life_->redraw(); };
-    life_->redraw();
+    // The curve's chart is drawn once per flush, and only while its window
+    // is shown: a unit switch replaces the picture several times.
+    app.lifeCurveWindow.onChartChanged = [this] {
+        lifeChartStale_ = true;
+        requestFlush();
+    };
 }
 
 Session::~Session()
@@ -129,6 +133,10 @@ void Session::flush()
     flushPosted_ = false;
     for (auto &b : bindings_)
         b->flush();
+    if (lifeChartStale_ && app_.lifeCurveWindow.shown()) {
+        lifeChartStale_ = false;
+        life_->redraw();
+    }
 }
 
 void Session::afterUserAction()

@@ -95,6 +95,7 @@ private:
     std::unique_ptr<LifeCurveWindow> life_;
     std::vector<std::unique_ptr<WindowBinding>> bindings_;
     bool flushPosted_ = false;
+    bool lifeChartStale_ = true;
     bool endReported_ = false;
 };
 

@@ -17,53 +17,16 @@ namespace pc::gui {
 
 namespace {
 
-QLineSeries *line(QChart *chart, const QString &name, const QColor &colour, qreal width,
-                  Qt::PenStyle style = Qt::SolidLine)
-{
-    auto *s = new QLineSeries(chart);
-    s->setName(name);
-    QPen pen(colour);
-    pen.setWidthF(width);
-    pen.setStyle(style);
-    s->setPen(pen);
-    chart->addSeries(s);
-    return s;
-}
-
-// Each run of available factors is one series, so a gap stays a gap; only
-// the first run shows in the legend.
-void addRuns(QChart *chart, const LifeChartPicture &p, const std::vector<double> &values,
-             const QString &name, const QColor &colour, qreal width)
-{
-    QLineSeries *run = nullptr;
-    bool named = false;
-    for (size_t i = 0; i < values.size() && i < p.years.size(); ++i) {
-        if (!(values[i] > 0)) {
-            run = nullptr;
-            continue;
-        }
-        if (!run) {
-            run = line(chart, named ? QString() : name, colour, width);
-            named = true;
-        }
-        run->append(p.years[i], values[i]);
-    }
-}
-
-void hideUnnamedFromLegend(QChart *chart)
-{
-    for (QAbstractSeries *s : chart->series())
-        if (s->name().isEmpty())
-            for (QLegendMarker *m : chart->legend()->markers(s))
-                m->setVisible(false);
-}
+const QColor IniColour(128, 128, 128);
+const QColor RedColour(0, 0, 128);
 
 void render(QPainter &painter, const LifeChartPicture &picture)
 {
     QGraphicsScene scene;
     auto *chart = new QChart; // the scene owns it
     scene.addItem(chart);
-    drawLifeChart(chart, picture);
+    LifeChartDrawing drawing(chart);
+    drawing.setPicture(picture);
     chart->setGeometry(0, 0, picture.width, picture.height);
     if (QGraphicsLayout *layout = chart->layout())
         layout->activate();
@@ -76,50 +39,95 @@ void render(QPainter &painter, const LifeChartPicture &picture)
 
 } // namespace
 
-void drawLifeChart(QChart *chart, const LifeChartPicture &p)
+LifeChartDrawing::LifeChartDrawing(QChart *chart)
+    : chart_(chart), x_(new QValueAxis(chart)), y_(new QValueAxis(chart))
 {
-    chart->removeAllSeries();
-    for (QAbstractAxis *axis : chart->axes())
-        chart->removeAxis(axis);
-    chart->setTitle(p.title.trimmed() +
-                    (p.subtitle.isEmpty() ? QString() : QStringLiteral(" - ") + p.subtitle));
-    chart->legend()->setAlignment(Qt::AlignBottom);
-
-    addRuns(chart, p, p.sfIni, QStringLiteral("Sf,ini"), QColor(128, 128, 128), 1.5);
-    addRuns(chart, p, p.sfRed, QStringLiteral("Sf,red"), QColor(0, 0, 128), 2.0);
-    if (p.sfMin > 0) {
-        QLineSeries *req = line(chart, QStringLiteral("Sfmin"), Qt::red, 1.5, Qt::DashLine);
-        req->append(0, p.sfMin);
-        req->append(p.bottomAxisMax, p.sfMin);
+    chart_->removeAllSeries();
+    for (QAbstractAxis *axis : chart_->axes()) {
+        chart_->removeAxis(axis);
+        delete axis;
     }
+    chart_->legend()->setAlignment(Qt::AlignBottom);
+    x_->setLabelFormat(QStringLiteral("%d"));
+    chart_->addAxis(x_, Qt::AlignBottom);
+    chart_->addAxis(y_, Qt::AlignLeft);
+    ini_.push_back(addLine(QStringLiteral("Sf,ini"), IniColour, 1.5, Qt::SolidLine));
+    red_.push_back(addLine(QStringLiteral("Sf,red"), RedColour, 2.0, Qt::SolidLine));
+    required_ = addLine(QStringLiteral("Sfmin"), Qt::red, 1.5, Qt::DashLine);
+    mark_ = new QScatterSeries(chart_);
+    mark_->setMarkerSize(10);
+    mark_->setColor(Qt::red);
+    mark_->setPointLabelsVisible(true);
+    mark_->setPointLabelsColor(Qt::red);
+    chart_->addSeries(mark_);
+    mark_->attachAxis(x_);
+    mark_->attachAxis(y_);
+    for (QLegendMarker *m : chart_->legend()->markers(mark_))
+        m->setVisible(false);
+}
+
+QLineSeries *LifeChartDrawing::addLine(const QString &name, const QColor &colour, qreal width,
+                                       Qt::PenStyle style)
+{
+    auto *s = new QLineSeries(chart_);
+    s->setName(name);
+    QPen pen(colour);
+    pen.setWidthF(width);
+    pen.setStyle(style);
+    s->setPen(pen);
+    chart_->addSeries(s);
+    s->attachAxis(x_);
+    s->attachAxis(y_);
+    // Only the first series of each kind has a place in the legend.
+    if (name.isEmpty())
+        for (QLegendMarker *m : chart_->legend()->markers(s))
+            m->setVisible(false);
+    return s;
+}
+
+void LifeChartDrawing::fillRuns(std::vector<QLineSeries *> &pool, const LifeChartPicture &p,
+                                const std::vector<double> &values, const QColor &colour,
+                                qreal width)
+{
+    std::vector<QList<QPointF>> runs(1);
+    for (size_t i = 0; i < values.size() && i < p.years.size(); ++i) {
+        if (values[i] > 0)
+            runs.back().append(QPointF(p.years[i], values[i]));
+        else if (!runs.back().isEmpty())
+            runs.emplace_back();
+    }
+    while (pool.size() < runs.size())
+        pool.push_back(addLine(QString(), colour, width, Qt::SolidLine));
+    for (size_t i = 0; i < pool.size(); ++i) {
+        if (i < runs.size())
+            pool[i]->replace(runs[i]);
+        else
+            pool[i]->clear();
+    }
+}
+
+void LifeChartDrawing::setPicture(const LifeChartPicture &p)
+{
+    chart_->setTitle(p.title.trimmed() +
+                     (p.subtitle.isEmpty() ? QString() : QStringLiteral(" - ") + p.subtitle));
+    fillRuns(ini_, p, p.sfIni, IniColour, 1.5);
+    fillRuns(red_, p, p.sfRed, RedColour, 2.0);
+    if (p.sfMin > 0)
+        required_->replace({QPointF(0, p.sfMin), QPointF(p.bottomAxisMax, p.sfMin)});
+    else
+        required_->clear();
     if (p.crossingYear >= 0) {
-        auto *mark = new QScatterSeries(chart);
-        mark->setName(QString());
-        mark->setMarkerSize(10);
-        mark->setColor(Qt::red);
         const size_t i = static_cast<size_t>(p.crossingYear);
         const double y = i < p.sfRed.size() && p.sfRed[i] > 0 ? p.sfRed[i] : p.sfMin;
-        mark->append(p.crossingYear, y);
-        mark->setPointLabelsVisible(true);
-        mark->setPointLabelsFormat(p.crossingLabel.trimmed());
-        mark->setPointLabelsColor(Qt::red);
-        chart->addSeries(mark);
+        mark_->replace({QPointF(p.crossingYear, y)});
+        mark_->setPointLabelsFormat(p.crossingLabel.trimmed());
+    } else {
+        mark_->clear();
     }
-
-    auto *x = new QValueAxis(chart);
-    x->setRange(0, p.bottomAxisMax > 0 ? p.bottomAxisMax : 1);
-    x->setLabelFormat(QStringLiteral("%d"));
-    x->setTitleText(p.bottomAxisTitle.trimmed());
-    auto *y = new QValueAxis(chart);
-    y->setRange(0, p.leftAxisMax);
-    y->setTitleText(p.leftAxisTitle.trimmed());
-    chart->addAxis(x, Qt::AlignBottom);
-    chart->addAxis(y, Qt::AlignLeft);
-    for (QAbstractSeries *s : chart->series()) {
-        s->attachAxis(x);
-        s->attachAxis(y);
-    }
-    hideUnnamedFromLegend(chart);
+    x_->setRange(0, p.bottomAxisMax > 0 ? p.bottomAxisMax : 1);
+    x_->setTitleText(p.bottomAxisTitle.trimmed());
+    y_->setRange(0, p.leftAxisMax);
+    y_->setTitleText(p.leftAxisTitle.trimmed());
 }
 
 QByteArray lifeChartSvgBytes(const LifeChartPicture &picture)

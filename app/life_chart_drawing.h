@@ -10,12 +10,41 @@
 #include <QByteArray>
 #include <QImage>
 
+#include <vector>
+
 class QChart;
+class QLineSeries;
+class QScatterSeries;
+class QValueAxis;
 
 namespace pc::gui {
 
-// Replaces the series, axes and titles of `chart` with the picture's.
-void drawLifeChart(QChart *chart, const LifeChartPicture &picture);
+// The series and axes of one chart, made once and given new points for each
+// picture: a window that follows the design redraws its chart at every
+// change, and a chart that had its series and axes replaced each time would
+// grow slower with every redraw.
+class LifeChartDrawing
+{
+public:
+    explicit LifeChartDrawing(QChart *chart);
+    void setPicture(const LifeChartPicture &picture);
+
+private:
+    // The runs of available factors of `values` into the series of `pool`,
+    // which grows as needed; the series left over are emptied.
+    void fillRuns(std::vector<QLineSeries *> &pool, const LifeChartPicture &p,
+                  const std::vector<double> &values, const QColor &colour, qreal width);
+    QLineSeries *addLine(const QString &name, const QColor &colour, qreal width,
+                         Qt::PenStyle style);
+
+    QChart *chart_;
+    QValueAxis *x_;
+    QValueAxis *y_;
+    std::vector<QLineSeries *> ini_;
+    std::vector<QLineSeries *> red_;
+    QLineSeries *required_;
+    QScatterSeries *mark_;
+};
 
 // The picture drawn off screen at its own size.
 QByteArray lifeChartSvgBytes(const LifeChartPicture &picture);

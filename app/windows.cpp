@@ -164,11 +164,14 @@ LifeCurveWindow::LifeCurveWindow(Session &session, QWidget *owner)
     ui.LifeChartView->setMouseTracking(true);
     ui.LifeChartView->viewport()->setMouseTracking(true);
     ui.LifeChartView->viewport()->installEventFilter(this);
+    drawing_ = std::make_unique<LifeChartDrawing>(ui.LifeChartView->chart());
 }
+
+LifeCurveWindow::~LifeCurveWindow() = default;
 
 void LifeCurveWindow::redraw()
 {
-    drawLifeChart(ui.LifeChartView->chart(), session_.app().lifeCurveWindow.chart());
+    drawing_->setPicture(session_.app().lifeCurveWindow.chart());
 }
 
 bool LifeCurveWindow::eventFilter(QObject *watched, QEvent *event)

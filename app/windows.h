@@ -13,7 +13,13 @@
 #include <QMainWindow>
 #include <QWidget>
 
+#include <memory>
+
 class QTimer;
+
+namespace pc::gui {
+class LifeChartDrawing;
+}
 
 namespace pc::gui {
 
@@ -77,6 +83,7 @@ class LifeCurveWindow : public QWidget
     Q_OBJECT
 public:
     LifeCurveWindow(Session &session, QWidget *owner);
+    ~LifeCurveWindow() override;
     Ui::TFormLife ui;
     // Draws the model's chart picture again.
     void redraw();
@@ -89,6 +96,7 @@ protected:
 
 private:
     Session &session_;
+    std::unique_ptr<LifeChartDrawing> drawing_;
 };
 
 // The fonts of a window: the named family when the system has it, else the

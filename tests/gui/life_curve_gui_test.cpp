@@ -117,10 +117,23 @@ TEST(LifeCurveGui, RedrawsWhenAnInputOfTheMainWindowChanges)
     CurveRun r;
     const QList<QPointF> before = r.points(QStringLiteral("Sf,red"));
     const QString cellBefore = r.table()->item(51, 8)->text();
+    const auto seriesBefore = r.chart()->series().size();
+    const auto axesBefore = r.chart()->axes().size();
+    const auto objectsBefore = r.chart()->findChildren<QObject *>().size();
     r.retype(r.f.Edit_Moment, QStringLiteral("150"));
     r.session->afterUserAction();
     EXPECT_NE(r.points(QStringLiteral("Sf,red")), before);
     EXPECT_NE(r.table()->item(51, 8)->text(), cellBefore);
+    expectShowsTheModel(r);
+    // A redraw gives the same series and axes new points: a chart that
+    // gathered objects at every change grew slower with each.
+    for (const char *moment : {"140", "130", "150"}) {
+        r.retype(r.f.Edit_Moment, QString::fromLatin1(moment));
+        r.session->afterUserAction();
+    }
+    EXPECT_EQ(r.chart()->series().size(), seriesBefore);
+    EXPECT_EQ(r.chart()->axes().size(), axesBefore);
+    EXPECT_EQ(r.chart()->findChildren<QObject *>().size(), objectsBefore);
     expectShowsTheModel(r);
 }
 
