@@ -7,7 +7,7 @@
 
 int runCatalogueCommand(const QStringList &args); // catalogue dump|build ...
 int runScriptCommand(const QStringList &args);    // script FILE [options]
-// check, search, summary and batch (design_commands.cpp).
+// check, search, summary, life and batch (design_commands.cpp).
 int runDesignCommand(const QString &command, const QStringList &args);
 
 // The line --version prints.

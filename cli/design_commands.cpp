@@ -36,6 +36,8 @@ struct OptionSpec
 
 // The design options shared by check, search, summary and the batch columns.
 const OptionSpec DesignSpecs[] = {
+    {"design", "FILE",
+     "Design file (File > Save design); the options given beside it change its values."},
     {"units", "metric|imperial", "Unit system of every input and output (default metric)."},
     {"family", "NAME", "Family of sections, or ALL (default: ALL)."},
     {"section", "NAME", "Section (default: the first one listed)."},
@@ -100,13 +102,16 @@ public:
         parser_.addOption(o);
     }
 
-    void addDesignOptions()
+    // The design options but `except` (life has no --life: it runs over
+    // every year).
+    void addDesignOptions(const char *except = nullptr)
     {
         add(QStringLiteral("catalogue"), QStringLiteral("FILE"),
             QStringLiteral("Catalogue file or its folder (default: \"SSP Pilecorr.pkd\" in the "
                            "current directory, else the installed one)."));
         for (const OptionSpec &s : DesignSpecs)
-            add(QLatin1String(s.name), QLatin1String(s.valueName), QLatin1String(s.help));
+            if (!except || qstrcmp(s.name, except) != 0)
+                add(QLatin1String(s.name), QLatin1String(s.valueName), QLatin1String(s.help));
     }
 
     QString usage() const
@@ -159,7 +164,7 @@ public:
         DesignOptions o;
         for (const OptionSpec &s : DesignSpecs) {
             const QString name = QLatin1String(s.name);
-            if (parser_.isSet(name)) {
+            if (parser_.optionNames().contains(name) && parser_.isSet(name)) {
                 const QStringList values = parser_.values(name);
                 o[name] = values.last();
             }
@@ -279,6 +284,48 @@ int runDesign(const QString &command, const QStringList &args)
     }
 }
 
+// The service life curve of one design: the design is played as check plays
+// it, then the series is computed from the window's state by the curve
+// window's own function.
+int runLife(const QStringList &args)
+{
+    Command c(QStringLiteral("life"), QStringLiteral("[options]"),
+              QStringLiteral("The service life curve of one design: every year from 0 to the "
+                             "last year of the tables (150 with project values), the losses, "
+                             "the reduced section and the safety factors, and the first year "
+                             "Sf,red falls below the required factor."));
+    c.addDesignOptions("life");
+    c.add(QStringLiteral("sfmin"), QStringLiteral("SF"),
+          QStringLiteral("The required safety factor (1 to 5; default 1.50 or the design's)."));
+    const QStringList formats = {QStringLiteral("csv"), QStringLiteral("json")};
+    c.add(QStringLiteral("format"), formats.join(QLatin1Char('|')),
+          QStringLiteral("Output format (default csv)."));
+    c.add(QStringLiteral("output"), QStringLiteral("FILE"),
+          QStringLiteral("Writes the output to FILE instead of standard output."));
+    if (const int status = c.parse(args, 0); status >= 0)
+        return status;
+    if (const int status = c.refuseRepeats(); status >= 0)
+        return status;
+    int status = -1;
+    const QString format = formatOf(c, formats, status);
+    if (status >= 0)
+        return status;
+    DesignOptions options = c.designOptions();
+    if (c.isSet(QStringLiteral("sfmin")))
+        options[QStringLiteral("sfmin")] = c.value(QStringLiteral("sfmin"));
+    try {
+        const pc::Catalogue catalogue =
+            loadDesignCatalogue(c.value(QStringLiteral("catalogue")), installedFolders());
+        DesignSession session(catalogue);
+        session.apply(options, DesignMode::Check);
+        return writeResult(c, format == QLatin1String("json") ? session.lifeJson()
+                                                              : session.lifeCsv());
+    } catch (const DesignFault &f) {
+        printError(QStringLiteral("life"), f.message);
+        return f.status;
+    }
+}
+
 // Progress of a long batch on a terminal: cases done, cases per second and
 // the time left, rewritten in place.
 class Progress
@@ -394,5 +441,7 @@ int runDesignCommand(const QString &command, const QStringList &args)
 {
     if (command == QLatin1String("batch"))
         return runBatchCommand(args);
+    if (command == QLatin1String("life"))
+        return runLife(args);
     return runDesign(command, args);
 }

@@ -14,6 +14,7 @@ const char Usage[] =
     "  check      the report of one design (text as \"Print To File\" writes it, or JSON)\n"
     "  search     the sections of a family whose Sf,red lies in a band\n"
     "  summary    the safety factor summary of a family (CSV or JSON)\n"
+    "  life       the service life curve of one design, year by year (CSV or JSON)\n"
     "  batch      one design per row of a CSV file, one result row each\n"
     "  catalogue  dump FILE | build SOURCE.json OUT.pkd | sketches SOURCE.json OUTDIR\n"
     "  script     FILE [--cwd DIR] [--settings FILE] [--decimal-separator C]\n"
@@ -79,7 +80,8 @@ int main(int argc, char **argv)
     if (command == QLatin1String("script"))
         return runScriptCommand(args);
     if (command == QLatin1String("check") || command == QLatin1String("search") ||
-        command == QLatin1String("summary") || command == QLatin1String("batch"))
+        command == QLatin1String("summary") || command == QLatin1String("life") ||
+        command == QLatin1String("batch"))
         return runDesignCommand(command, args);
     return usageError(QStringLiteral("unknown command '%1'").arg(command));
 }

@@ -1,11 +1,13 @@
 #include "driver/design_session.h"
 
 #include "engine/design_input.h"
+#include "engine/life_curve_text.h"
 #include "platform/scripted_platform.h"
 #include "units/format.h"
 #include "window/app.h"
 #include "window/catalogue_locator.h"
 #include "window/corrosion_faces.h"
+#include "window/life_curve_source.h"
 
 #include <QDir>
 
@@ -175,15 +177,16 @@ std::string str(const QString &s)
 const QStringList &designOptionNames()
 {
     static const QStringList names = {
-        QStringLiteral("units"),        QStringLiteral("family"),
-        QStringLiteral("section"),      QStringLiteral("grade"),
-        QStringLiteral("life"),         QStringLiteral("protect-front"),
-        QStringLiteral("protect-back"), QStringLiteral("annex"),
-        QStringLiteral("front"),        QStringLiteral("back"),
-        QStringLiteral("rates"),        QStringLiteral("total-loss"),
-        QStringLiteral("cip"),          QStringLiteral("moment"),
-        QStringLiteral("load"),         QStringLiteral("deflection"),
-        QStringLiteral("wall-length"),  QStringLiteral("pile-length"),
+        QStringLiteral("design"),        QStringLiteral("units"),
+        QStringLiteral("family"),        QStringLiteral("section"),
+        QStringLiteral("grade"),         QStringLiteral("life"),
+        QStringLiteral("protect-front"), QStringLiteral("protect-back"),
+        QStringLiteral("annex"),         QStringLiteral("front"),
+        QStringLiteral("back"),          QStringLiteral("rates"),
+        QStringLiteral("total-loss"),    QStringLiteral("cip"),
+        QStringLiteral("moment"),        QStringLiteral("load"),
+        QStringLiteral("deflection"),    QStringLiteral("wall-length"),
+        QStringLiteral("pile-length"),
     };
     return names;
 }
@@ -338,20 +341,42 @@ void DesignSession::apply(const DesignOptions &options, DesignMode mode)
         select(opt, combo, index);
     };
 
+    // A design file first, replayed as the window's Open design does; the
+    // options given beside it are then played over it as changes.
+    if (has("design")) {
+        if (const std::optional<QString> why = a.openDesign(value("design")))
+            fault(QStringLiteral("--design \"%1\" is refused: %2").arg(value("design"), *why),
+                  DesignFileError);
+        noteStatus();
+    }
+
     // The unit system first: every value after it is typed in its units.
-    const QString units =
-        has("units") ? value("units").trimmed().toLower() : QStringLiteral("metric");
+    // Without --units a design keeps its own, and a fresh start is metric.
+    const QString units = has("units") ? value("units").trimmed().toLower() : QString();
     if (units == QLatin1String("metric")) {
         if (!a.s.UnitsMetric)
             click(QStringLiteral("--units metric"), f.MenuMetric);
     } else if (units == QLatin1String("imperial")) {
         if (a.s.UnitsMetric)
             click(QStringLiteral("--units imperial"), f.MenuImperial);
-    } else {
+    } else if (has("units")) {
         fault(
             QStringLiteral("--units \"%1\" is not known; metric or imperial").arg(value("units")));
     }
     metric_ = a.s.UnitsMetric;
+
+    // The required factor of a design that is not a search (the life
+    // curve's): the window takes Sfmin only in the search mode, so it is
+    // typed there and the section mode comes back before the design is
+    // played, as a user would do it.
+    if (mode != DesignMode::Search && has("sfmin")) {
+        const bool searching = f.MenuSelectSfmin.checked();
+        if (!searching)
+            click(QStringLiteral("--sfmin"), f.MenuSelectSfmin);
+        type(QStringLiteral("sfmin"), f.Edit_Sfmin, value("sfmin").trimmed());
+        if (!searching)
+            click(QStringLiteral("--sfmin"), f.MenuSelectSection);
+    }
 
     // Family, section and grade on the input page.
     page(form::MainForm::PageInput);
@@ -597,6 +622,25 @@ QStringList DesignSession::batchResult() const
             v(RWeight),
             v(RQuantity),
             notes.join(QStringLiteral("; "))};
+}
+
+QByteArray DesignSession::lifeCsv() const
+{
+    const LifeCurve curve = computeLifeCurve(*app_);
+    auto year = [](int y) { return y < 0 ? QStringLiteral("none") : QString::number(y); };
+    // The two years after the series, apart from it by an empty line, so
+    // that a reader of the table stops at the empty line.
+    const QString text = lifeCurveCsv(curve, metric_) + QStringLiteral("\n") +
+                         QStringLiteral("first year Sf,red below the required factor,") +
+                         year(curve.firstFailingYear) + QStringLiteral("\n") +
+                         QStringLiteral("first year without a reduced section,") +
+                         year(curve.firstNoReducedSectionYear) + QStringLiteral("\n");
+    return text.toUtf8();
+}
+
+QByteArray DesignSession::lifeJson() const
+{
+    return lifeCurveJson(computeLifeCurve(*app_), metric_).toUtf8();
 }
 
 std::vector<DesignSession::SearchHit> DesignSession::searchHits()

@@ -86,6 +86,11 @@ public:
     // The result columns of a batch row (batchResultColumns()).
     QStringList batchResult() const;
 
+    // The service life curve of the design: the series as CSV followed by
+    // the two years it finds, or as JSON with them.
+    QByteArray lifeCsv() const;
+    QByteArray lifeJson() const;
+
     // The passing sections of the search, in catalogue order.
     struct SearchHit
     {

@@ -121,11 +121,13 @@ TEST_P(CheckReport, IsTheReportFileTheWindowWrites)
     ASSERT_TRUE(dir.isValid());
     const QString report = dir.filePath(QStringLiteral("report.txt"));
     const QString script = dir.filePath(QStringLiteral("design.script"));
+    const QString design = dir.filePath(QStringLiteral("design.json"));
     {
         QFile f(script);
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
         f.write(c.script);
         f.write(QStringLiteral("answer-file %1\nclick MenuPrintToFile\n").arg(report).toUtf8());
+        f.write(QStringLiteral("answer-file %1\nclick MenuSaveDesign\n").arg(design).toUtf8());
     }
     const CliRun window = cli({QStringLiteral("script"), script, QStringLiteral("--settings"),
                                dir.filePath(QStringLiteral("fresh.ini"))});
@@ -144,6 +146,23 @@ TEST_P(CheckReport, IsTheReportFileTheWindowWrites)
         cli(QStringList{QStringLiteral("check")} + c.options, QStringLiteral("de_DE.UTF-8"));
     EXPECT_EQ(de.exitCode, 0);
     EXPECT_EQ(de.out, written);
+
+    // The design the window saved gives the same report, and an option given
+    // beside it changes the design as that option alone would.
+    const CliRun opened = cli({QStringLiteral("check"), QStringLiteral("--design"), design});
+    ASSERT_EQ(opened.exitCode, 0) << opened.err.toStdString();
+    EXPECT_EQ(opened.out, written);
+    QStringList changed = c.options;
+    const int moment = static_cast<int>(changed.indexOf(QStringLiteral("--moment")));
+    ASSERT_GE(moment, 0);
+    changed[moment + 1] = QStringLiteral("90");
+    const CliRun alone = cli(QStringList{QStringLiteral("check")} + changed);
+    const CliRun over = cli({QStringLiteral("check"), QStringLiteral("--design"), design,
+                             QStringLiteral("--moment"), QStringLiteral("90")});
+    ASSERT_EQ(alone.exitCode, 0) << alone.err.toStdString();
+    ASSERT_EQ(over.exitCode, 0) << over.err.toStdString();
+    EXPECT_EQ(over.out, alone.out);
+    EXPECT_NE(over.out, written);
 }
 
 INSTANTIATE_TEST_SUITE_P(Designs, CheckReport, ::testing::ValuesIn(ReportCases),
@@ -334,6 +353,86 @@ INSTANTIATE_TEST_SUITE_P(Options, Refused, ::testing::ValuesIn(RefusedCases),
 
 // ---- batch ----------------------------------------------------------------
 
+// ---- design files and the service life curve ------------------------------
+
+TEST(DesignFile, ARefusedDesignIsAFileErrorNamingTheKey)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString path = dir.filePath(QStringLiteral("design.json"));
+    {
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("{\"format\": 1, \"units\": \"furlongs\"}");
+    }
+    for (const QString &command : {QStringLiteral("check"), QStringLiteral("life")}) {
+        SCOPED_TRACE(command.toStdString());
+        const CliRun r = cli({command, QStringLiteral("--design"), path});
+        EXPECT_EQ(r.exitCode, 1);
+        EXPECT_TRUE(r.out.isEmpty());
+        EXPECT_TRUE(r.err.contains("--design \"" + path.toUtf8() + "\" is refused: "))
+            << r.err.toStdString();
+    }
+    const CliRun missing =
+        cli({QStringLiteral("check"), QStringLiteral("--design"), dir.filePath("none.json")});
+    EXPECT_EQ(missing.exitCode, 1);
+    EXPECT_TRUE(missing.err.contains("none.json")) << missing.err.toStdString();
+}
+
+// Every row of the curve is the design with that year picked as the service
+// life: the losses and factors of check --life Y, in both unit systems.
+TEST(Life, TheRowOfAYearIsTheCheckOfThatServiceLife)
+{
+    struct Case
+    {
+        const char *name;
+        QStringList options;
+        QStringList years;
+    };
+    const Case cases[] = {
+        {"metric_tables",
+         {"--family", "Zeta", "--section", "ZT 19", "--front", "water:3", "--back", "soil:2",
+          "--moment", "300", "--load", "50", "--deflection", "8"},
+         {"25", "50", "100"}},
+        {"imperial_project_rates",
+         {"--units", "imperial", "--family", "Zeta", "--section", "ZT 12", "--rates", "2,1",
+          "--moment", "60"},
+         {"25", "50"}},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        const CliRun life = cli(QStringList{QStringLiteral("life"), QStringLiteral("--sfmin"),
+                                            QStringLiteral("1.2"), QStringLiteral("--format"),
+                                            QStringLiteral("json")} +
+                                c.options);
+        ASSERT_EQ(life.exitCode, 0) << life.err.toStdString();
+        const auto curve = nlohmann::json::parse(life.out.toStdString());
+        const auto &rows = curve.at("rows");
+        for (const QString &year : c.years) {
+            SCOPED_TRACE(year.toStdString());
+            const CliRun check =
+                cli(QStringList{QStringLiteral("check"), QStringLiteral("--life"), year,
+                                QStringLiteral("--format"), QStringLiteral("json")} +
+                    c.options);
+            ASSERT_EQ(check.exitCode, 0) << check.err.toStdString();
+            const auto checked = nlohmann::json::parse(check.out.toStdString());
+            const auto &v = checked.at("values");
+            const auto &row = rows.at(static_cast<size_t>(year.toInt()));
+            ASSERT_EQ(row.at("year").get<int>(), year.toInt());
+            EXPECT_EQ(row.at("sfIni"), v.at("sf_ini").at("value"));
+            EXPECT_EQ(row.at("sfRed"), v.at("sf_red").at("value"));
+            EXPECT_EQ(row.at("lossTotal"), v.at("loss_total").at("value"));
+        }
+        // The first failing year is the first row below the required factor.
+        int firstFailing = -1;
+        for (const auto &row : rows)
+            if (firstFailing < 0 && !row.at("passes").get<bool>())
+                firstFailing = row.at("year").get<int>();
+        const auto &given = curve.at("firstFailingYear");
+        EXPECT_EQ(given.is_null() ? -1 : given.get<int>(), firstFailing);
+    }
+}
+
 TEST(Batch, ReportsABadRowByItsLineAndRunsTheOthers)
 {
     const QByteArray csv = "section,moment\n"
@@ -413,6 +512,40 @@ TEST(Batch, RowHoldsTheNumbersOfCheck)
         ASSERT_GE(col, 0) << name;
         EXPECT_DOUBLE_EQ(cells[col].toDouble(), v.at(name).at("value").get<double>()) << name;
     }
+}
+
+// A row may name a design file the window saved; the row's other cells
+// change it as the same options would.
+TEST(Batch, ARowMayNameADesignFile)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString design = dir.filePath(QStringLiteral("wall.json"));
+    const QString script = dir.filePath(QStringLiteral("save.script"));
+    {
+        QFile f(script);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(QStringLiteral("select RG_SSP 1\nselect LB_SSP 3\nselect CB_ServiceLife 6\n"
+                               "page 2\nselect RG_Front 2\nselect CB_Front_Detail 3\npage 0\n"
+                               "replace Edit_Moment 280\nleave\nanswer-file %1\n"
+                               "click MenuSaveDesign\n")
+                    .arg(design)
+                    .toUtf8());
+    }
+    const CliRun saved = cli({QStringLiteral("script"), script, QStringLiteral("--settings"),
+                              dir.filePath(QStringLiteral("fresh.ini"))});
+    ASSERT_EQ(saved.exitCode, 0) << saved.err.toStdString();
+
+    const QByteArray rows = "design,moment\n" + design.toUtf8() + ",\n" + design.toUtf8() + ",90\n";
+    const CliRun fromDesign = cli({"batch", "-"}, QStringLiteral("C"), rows);
+    const CliRun fromOptions = cli({"batch", "-"}, QStringLiteral("C"),
+                                   "family,section,life,front,moment\n"
+                                   "Zeta,ZT 12,30,water:3,280\n"
+                                   "Zeta,ZT 12,30,water:3,90\n");
+    ASSERT_EQ(fromDesign.exitCode, 0) << fromDesign.err.toStdString();
+    ASSERT_EQ(fromOptions.exitCode, 0) << fromOptions.err.toStdString();
+    EXPECT_EQ(fromDesign.out, fromOptions.out);
+    EXPECT_EQ(fromDesign.out.count('\n'), 3);
 }
 
 TEST(Batch, OutputFileIsWrittenWholeAndAFolderIsRefused)
