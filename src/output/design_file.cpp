@@ -32,7 +32,7 @@ const char *const ExposureNames[] = {"atmospheric", "soil", "water"};
 // A refusal on its way out of the reader.
 struct Refusal
 {
-    DesignFault fault;
+    DesignFileFault fault;
 };
 
 [[noreturn]] void refuse(const QString &key, const QString &reason)
@@ -265,11 +265,11 @@ QByteArray designToJson(const Design &d)
     return QByteArray(out.data(), static_cast<qsizetype>(out.size()));
 }
 
-std::variant<Design, DesignFault> designFromJson(const QByteArray &bytes)
+std::variant<Design, DesignFileFault> designFromJson(const QByteArray &bytes)
 {
     const Json doc = Json::parse(bytes.begin(), bytes.end(), nullptr, false);
     if (doc.is_discarded())
-        return DesignFault{QStringLiteral("file"), QStringLiteral("is not a JSON document")};
+        return DesignFileFault{QStringLiteral("file"), QStringLiteral("is not a JSON document")};
     try {
         return readDesign(doc);
     } catch (const Refusal &r) {
@@ -277,17 +277,17 @@ std::variant<Design, DesignFault> designFromJson(const QByteArray &bytes)
     } catch (const nlohmann::json::exception &) {
         // A number that does not convert, for one: the reader names every
         // case it knows, this only keeps a surprise from ending the program.
-        return DesignFault{QStringLiteral("file"), QStringLiteral("is not a design file")};
+        return DesignFileFault{QStringLiteral("file"), QStringLiteral("is not a design file")};
     }
 }
 
-std::variant<Design, DesignFault> readDesignFile(const QString &path)
+std::variant<Design, DesignFileFault> readDesignFile(const QString &path)
 {
     const QString fileKey = QStringLiteral("file");
     if (path.isEmpty())
-        return DesignFault{fileKey, QStringLiteral("no file name")};
+        return DesignFileFault{fileKey, QStringLiteral("no file name")};
     if (const auto why = notARegularFile(path))
-        return DesignFault{fileKey, *why};
+        return DesignFileFault{fileKey, *why};
     QFile file;
 #ifdef Q_OS_UNIX
     // Opened without waiting: a FIFO put there after the look above must not
@@ -295,27 +295,28 @@ std::variant<Design, DesignFault> readDesignFile(const QString &path)
     const int fd =
         ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0)
-        return DesignFault{fileKey, QString::fromLocal8Bit(std::strerror(errno))};
+        return DesignFileFault{fileKey, QString::fromLocal8Bit(std::strerror(errno))};
     struct stat st
     {
     };
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) ||
         !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
         ::close(fd);
-        return DesignFault{fileKey, QStringLiteral("it is not a regular file that can be read")};
+        return DesignFileFault{fileKey,
+                               QStringLiteral("it is not a regular file that can be read")};
     }
 #else
     file.setFileName(path);
     if (!file.open(QIODevice::ReadOnly))
-        return DesignFault{fileKey, file.errorString()};
+        return DesignFileFault{fileKey, file.errorString()};
 #endif
     if (file.size() > MaxDesignFileBytes)
-        return DesignFault{fileKey, QStringLiteral("it is far larger than a design file")};
+        return DesignFileFault{fileKey, QStringLiteral("it is far larger than a design file")};
     const QByteArray bytes = file.read(MaxDesignFileBytes + 1);
     if (file.error() != QFileDevice::NoError)
-        return DesignFault{fileKey, file.errorString()};
+        return DesignFileFault{fileKey, file.errorString()};
     if (bytes.size() > MaxDesignFileBytes)
-        return DesignFault{fileKey, QStringLiteral("it is far larger than a design file")};
+        return DesignFileFault{fileKey, QStringLiteral("it is far larger than a design file")};
     return designFromJson(bytes);
 }
 

@@ -50,7 +50,7 @@ struct Design
 
     double moment = 0;     // kNm/m or kip ft/ft
     double load = 0;       // kN/m or kip/ft
-    double deflection = 0; // mm or in
+    double deflection = 0; // cm or in
     double wallLength = 0; // m or ft
     double pileLength = 0; // m or ft
 
@@ -81,7 +81,7 @@ struct Design
 // Why a document or a file is not a design the window can take: the key (a
 // dotted path such as "corrosion.front.detail", or "file" for the file
 // itself) and the reason, for one message.
-struct DesignFault
+struct DesignFileFault
 {
     QString key;
     QString reason;
@@ -93,12 +93,12 @@ QByteArray designToJson(const Design &d);
 
 // The design of a document; every key present with a value of its type,
 // every number finite, no key that the format does not know.
-std::variant<Design, DesignFault> designFromJson(const QByteArray &bytes);
+std::variant<Design, DesignFileFault> designFromJson(const QByteArray &bytes);
 
 // The bytes of the regular file at `path` (a folder, a FIFO, a device, a file
 // that cannot be read or is larger than any design are refused, and reading
 // never waits for a writer), read as a design.
-std::variant<Design, DesignFault> readDesignFile(const QString &path);
+std::variant<Design, DesignFileFault> readDesignFile(const QString &path);
 
 // The texts the format writes for its named values.
 QString exposureName(DesignExposure e);

@@ -143,7 +143,7 @@ public:
         decimal_ = a.p.decimalSeparator();
     }
 
-    std::optional<DesignFault> run()
+    std::optional<DesignFileFault> run()
     {
         checkCatalogueNames();
         if (fault_)
@@ -159,7 +159,7 @@ private:
     void refuse(const QString &key, const QString &reason)
     {
         if (!fault_)
-            fault_ = DesignFault{key, reason};
+            fault_ = DesignFileFault{key, reason};
     }
 
     // A number as the field takes it: typed with the user's separator and
@@ -346,7 +346,7 @@ private:
     QChar decimal_;
     int familyItem_ = 0;
     int section_ = -1;
-    std::optional<DesignFault> fault_;
+    std::optional<DesignFileFault> fault_;
 };
 
 // ---- The replay --------------------------------------------------------------
@@ -361,7 +361,7 @@ public:
 
     // Nothing when the window took every input; else the first key it did
     // not take.
-    std::optional<DesignFault> run()
+    std::optional<DesignFileFault> run()
     {
         const int page = f_.PageControl1.activePageIndex();
         toPage(MainForm::PageInput);
@@ -396,7 +396,7 @@ private:
     void fail(const QString &key, const QString &reason)
     {
         if (!fault_)
-            fault_ = DesignFault{key, reason};
+            fault_ = DesignFileFault{key, reason};
     }
 
     void took(ActionResult r, const QString &key)
@@ -592,12 +592,13 @@ private:
 
     // Every choice of the file as the window now holds it, and every number
     // as its field shows it once left.
-    std::optional<DesignFault> verify() const
+    std::optional<DesignFileFault> verify() const
     {
         const Design now = a_.currentDesign();
         const auto differs = [](const QString &key) {
-            return DesignFault{key, QStringLiteral("the window cannot take it together with the "
-                                                   "rest of the design")};
+            return DesignFileFault{key,
+                                   QStringLiteral("the window cannot take it together with the "
+                                                  "rest of the design")};
         };
         const struct
         {
@@ -686,7 +687,7 @@ private:
     const Catalogue &c_;
     const Design &d_;
     QChar decimal_;
-    std::optional<DesignFault> fault_;
+    std::optional<DesignFileFault> fault_;
 };
 
 } // namespace
@@ -764,7 +765,7 @@ Design App::currentDesign() const
 std::optional<QString> App::openDesign(const QString &path)
 {
     const auto read = readDesignFile(path);
-    if (const auto *fault = std::get_if<DesignFault>(&read))
+    if (const auto *fault = std::get_if<DesignFileFault>(&read))
         return fault->text();
     const Design &design = std::get<Design>(read);
     if (const auto fault = DesignCheck(*this, design).run())

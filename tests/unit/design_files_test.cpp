@@ -538,7 +538,7 @@ TEST(DesignFormat, EveryValueComesBackAsWritten)
     d.back = {pc::DesignExposure::Soil, std::nullopt, 0, 0, QString()};
     const auto back = pc::designFromJson(pc::designToJson(d));
     ASSERT_TRUE(std::holds_alternative<pc::Design>(back))
-        << std::get<pc::DesignFault>(back).text().toStdString();
+        << std::get<pc::DesignFileFault>(back).text().toStdString();
     EXPECT_TRUE(std::get<pc::Design>(back) == d);
 }
 
