@@ -13,6 +13,8 @@
 #include <QSvgGenerator>
 #include <QValueAxis>
 
+#include <cmath>
+
 namespace pc::gui {
 
 namespace {
@@ -37,6 +39,20 @@ void render(QPainter &painter, const LifeChartPicture &picture)
     scene.render(&painter, source, source, Qt::KeepAspectRatio);
 }
 
+// The round step (1, 2, 2.5 or 5 times a power of ten) that cuts 0..max
+// into about five parts.
+double roundTickStep(double max)
+{
+    if (!(max > 0) || !std::isfinite(max))
+        return 1;
+    const double raw = max / 5;
+    const double magnitude = std::pow(10.0, std::floor(std::log10(raw)));
+    for (const double m : {1.0, 2.0, 2.5, 5.0})
+        if (m * magnitude >= raw)
+            return m * magnitude;
+    return 10 * magnitude;
+}
+
 } // namespace
 
 LifeChartDrawing::LifeChartDrawing(QChart *chart)
@@ -49,6 +65,12 @@ LifeChartDrawing::LifeChartDrawing(QChart *chart)
     }
     chart_->legend()->setAlignment(Qt::AlignBottom);
     x_->setLabelFormat(QStringLiteral("%d"));
+    // Ticks at round steps from 0 (every 25 years, every 0.5 of the
+    // factor), not at five equal parts of the range (37.5 years, 0.63).
+    for (QValueAxis *axis : {x_, y_}) {
+        axis->setTickType(QValueAxis::TicksDynamic);
+        axis->setTickAnchor(0);
+    }
     chart_->addAxis(x_, Qt::AlignBottom);
     chart_->addAxis(y_, Qt::AlignLeft);
     ini_.push_back(addLine(QStringLiteral("Sf,ini"), IniColour, 1.5, Qt::SolidLine));
@@ -124,9 +146,12 @@ void LifeChartDrawing::setPicture(const LifeChartPicture &p)
     } else {
         mark_->clear();
     }
-    x_->setRange(0, p.bottomAxisMax > 0 ? p.bottomAxisMax : 1);
+    const double xMax = p.bottomAxisMax > 0 ? p.bottomAxisMax : 1;
+    x_->setRange(0, xMax);
+    x_->setTickInterval(roundTickStep(xMax));
     x_->setTitleText(p.bottomAxisTitle.trimmed());
     y_->setRange(0, p.leftAxisMax);
+    y_->setTickInterval(roundTickStep(p.leftAxisMax));
     y_->setTitleText(p.leftAxisTitle.trimmed());
 }
 

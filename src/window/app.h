@@ -376,4 +376,8 @@ private:
     int exitCode_ = 0;
 };
 
+// The main window's font: the drop-down lists and the curve window's table
+// measure their texts in it.
+FontSpec mainWindowFont(const Platform &p);
+
 } // namespace pc

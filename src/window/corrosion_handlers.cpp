@@ -21,15 +21,6 @@ namespace {
 constexpr int SizingFrameWidth96 = 4;
 constexpr int VerticalScrollBarWidth96 = 17;
 
-// The main window's font (the drop-down lists use it).
-FontSpec mainWindowFont(const Platform &p)
-{
-    FontSpec font;
-    font.family = p.osMajorVersion() > 5 ? QStringLiteral("Segoe UI") : QStringLiteral("Tahoma");
-    font.pointSize = 9;
-    return font;
-}
-
 void detailChange(App &a, App::Face face)
 {
     const FaceControls c = faceControls(a, face);
@@ -56,6 +47,14 @@ void exposureClick(App &a, App::Face face)
 }
 
 } // namespace
+
+FontSpec mainWindowFont(const Platform &p)
+{
+    FontSpec font;
+    font.family = p.osMajorVersion() > 5 ? QStringLiteral("Segoe UI") : QStringLiteral("Tahoma");
+    font.pointSize = 9;
+    return font;
+}
 
 FaceControls faceControls(App &a, App::Face face)
 {

@@ -7,6 +7,7 @@
 #include "engine/life_curve_text.h"
 #include "output/whole_file.h"
 #include "units/format.h"
+#include "units/rounding.h"
 #include "units/unit_captions.h"
 #include "units/unit_factors.h"
 #include "window/life_curve_source.h"
@@ -57,13 +58,22 @@ LifeChartPicture lifeChartOf(const App &a, const LifeCurve &curve)
     return pic;
 }
 
-void fillTable(form::Control &grid, const LifeCurve &curve, bool metric, QChar decimal)
+void fillTable(const Platform &p, form::Control &grid, const LifeCurve &curve, bool metric,
+               QChar decimal)
 {
     grid.setColCount(LifeCurveColumnCount);
     grid.setRowCount(static_cast<int>(curve.rows.size()) + 1);
     const auto headers = lifeCurveHeaders(metric);
-    for (int col = 0; col < LifeCurveColumnCount; ++col)
-        grid.setCell(col, 0, headers[static_cast<size_t>(col)]);
+    // Each column as wide as its header ("Sf,red >= Sfmin", "Wel,red
+    // (cm³/m)") in the window's font, so that no header is cut off.
+    const FontSpec font = mainWindowFont(p);
+    const long double scale = p.pixelsPerInch() / 96.0L;
+    const int padding = static_cast<int>(roundEven(10 * scale));
+    for (int col = 0; col < LifeCurveColumnCount; ++col) {
+        const QString &header = headers[static_cast<size_t>(col)];
+        grid.setCell(col, 0, header);
+        grid.setColWidth(col, p.textWidth(header, font) + padding);
+    }
     for (size_t r = 0; r < curve.rows.size(); ++r) {
         const auto cells = lifeCurveCells(curve.rows[r], metric, decimal);
         for (int col = 0; col < LifeCurveColumnCount; ++col)
@@ -117,7 +127,7 @@ void App::RefreshLifeCurve(bool force)
     lifeCurveDecimal_ = decimal;
     lifeCurve_ = pc::computeLifeCurve(cat(), in);
 
-    fillTable(lifeCurveWindow.SG_LifeTable, lifeCurve_, metric, decimal);
+    fillTable(p, lifeCurveWindow.SG_LifeTable, lifeCurve_, metric, decimal);
     lifeCurveWindow.Lbl_LifeSummary.setCaption(lifeCurveSummaryText(lifeCurve_, decimal));
     lifeCurveWindow.Lbl_LifeReadout.setCaption(QString());
     lifeCurveWindow.setChart(lifeChartOf(*this, lifeCurve_));

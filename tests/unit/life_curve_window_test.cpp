@@ -73,8 +73,13 @@ void expectWindowShowsTheDesign(RunningApp &r)
     ASSERT_EQ(grid.rowCount(), static_cast<int>(fresh.rows.size()) + 1);
     ASSERT_EQ(grid.colCount(), pc::LifeCurveColumnCount);
     const auto headers = pc::lifeCurveHeaders(metric);
-    for (int col = 0; col < pc::LifeCurveColumnCount; ++col)
+    // Every header fits its column in the window's font: none is cut off.
+    const pc::FontSpec font = pc::mainWindowFont(r.p);
+    for (int col = 0; col < pc::LifeCurveColumnCount; ++col) {
         EXPECT_EQ(grid.cell(col, 0), headers[static_cast<size_t>(col)]);
+        EXPECT_GT(grid.colWidth(col), r.p.textWidth(headers[static_cast<size_t>(col)], font))
+            << "column " << col;
+    }
     for (size_t row = 0; row < fresh.rows.size(); ++row) {
         const auto cells = pc::lifeCurveCells(fresh.rows[row], metric, decimal);
         for (int col = 0; col < pc::LifeCurveColumnCount; ++col)
