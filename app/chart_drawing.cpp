@@ -221,47 +221,73 @@ void ChartDrawing::setCursorLines(const form::CursorLines &lines)
     }
 }
 
-void paintChart(QPainter &painter, const QRectF &target, const ChartPicture &picture)
+void paintOffScreen(QPainter &painter, const QRectF &target, int width, int height,
+                    const std::function<void(QChart *)> &draw)
 {
     QGraphicsScene scene;
     auto *chart = new QChart; // the scene owns it
     scene.addItem(chart);
-    ChartDrawing drawing(chart);
-    drawing.setPicture(picture, std::nullopt);
-    chart->setGeometry(0, 0, picture.width, picture.height);
+    draw(chart);
+    chart->setGeometry(0, 0, width, height);
     // The chart lays out its items on the next layout pass; make it now.
     if (QGraphicsLayout *layout = chart->layout())
         layout->activate();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
-    const QRectF source(0, 0, picture.width, picture.height);
+    const QRectF source(0, 0, width, height);
     scene.setSceneRect(source);
     painter.setRenderHint(QPainter::Antialiasing);
     scene.render(&painter, target, source, Qt::KeepAspectRatio);
 }
 
-QByteArray chartSvgBytes(const ChartPicture &picture)
+void paintChart(QPainter &painter, const QRectF &target, const ChartPicture &picture)
+{
+    // The drawing lives until the chart is painted, as it does in a window.
+    std::optional<ChartDrawing> drawing;
+    paintOffScreen(painter, target, picture.width, picture.height, [&](QChart *chart) {
+        drawing.emplace(chart);
+        drawing->setPicture(picture, std::nullopt);
+    });
+}
+
+QByteArray svgPictureBytes(int width, int height, const QString &title,
+                           const std::function<void(QPainter &)> &paint)
 {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     QSvgGenerator svg;
     svg.setOutputDevice(&buffer);
-    svg.setSize(QSize(picture.width, picture.height));
-    svg.setViewBox(QRect(0, 0, picture.width, picture.height));
-    svg.setTitle(picture.title.trimmed());
+    svg.setSize(QSize(width, height));
+    svg.setViewBox(QRect(0, 0, width, height));
+    svg.setTitle(title);
     {
         QPainter painter(&svg);
-        paintChart(painter, QRectF(0, 0, picture.width, picture.height), picture);
+        paint(painter);
     }
     return buffer.data();
 }
 
-QImage chartImage(const ChartPicture &picture)
+QImage bitmapPicture(int width, int height, const std::function<void(QPainter &)> &paint)
 {
-    QImage image(picture.width, picture.height, QImage::Format_RGB32);
+    QImage image(width, height, QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter painter(&image);
-    paintChart(painter, QRectF(0, 0, picture.width, picture.height), picture);
+    paint(painter);
     return image;
+}
+
+QByteArray chartSvgBytes(const ChartPicture &picture)
+{
+    return svgPictureBytes(
+        picture.width, picture.height, picture.title.trimmed(), [&](QPainter &painter) {
+            paintChart(painter, QRectF(0, 0, picture.width, picture.height), picture);
+        });
+}
+
+QImage chartImage(const ChartPicture &picture)
+{
+    return bitmapPicture(picture.width, picture.height, [&](QPainter &painter) {
+        paintChart(painter, QRectF(0, 0, picture.width, picture.height), picture);
+    });
 }
 
 } // namespace pc::gui

@@ -13,6 +13,7 @@
 #include <QImage>
 #include <QPointF>
 
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -65,7 +66,17 @@ private:
 // The picture drawn off screen: painted into `target` of a painter (a printer
 // page), as SVG bytes, or as a bitmap of the chart's size.
 void paintChart(QPainter &painter, const QRectF &target, const ChartPicture &picture);
+// A chart made in a scene of its own, drawn by `draw`, laid out at `width` x
+// `height` and painted into `target`.
+void paintOffScreen(QPainter &painter, const QRectF &target, int width, int height,
+                    const std::function<void(QChart *)> &draw);
 QByteArray chartSvgBytes(const ChartPicture &picture);
 QImage chartImage(const ChartPicture &picture);
+
+// A picture of `width` x `height` that `paint` draws, as SVG bytes (with
+// `title`) or as a bitmap on white: the charts' file and clipboard outputs.
+QByteArray svgPictureBytes(int width, int height, const QString &title,
+                           const std::function<void(QPainter &)> &paint);
+QImage bitmapPicture(int width, int height, const std::function<void(QPainter &)> &paint);
 
 } // namespace pc::gui

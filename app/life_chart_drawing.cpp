@@ -1,6 +1,7 @@
 #include "life_chart_drawing.h"
 
-#include <QBuffer>
+#include "chart_drawing.h"
+
 #include <QChart>
 #include <QCoreApplication>
 #include <QGraphicsLayout>
@@ -10,10 +11,10 @@
 #include <QLineSeries>
 #include <QPainter>
 #include <QScatterSeries>
-#include <QSvgGenerator>
 #include <QValueAxis>
 
 #include <cmath>
+#include <optional>
 
 namespace pc::gui {
 
@@ -24,19 +25,13 @@ const QColor RedColour(0, 0, 128);
 
 void render(QPainter &painter, const LifeChartPicture &picture)
 {
-    QGraphicsScene scene;
-    auto *chart = new QChart; // the scene owns it
-    scene.addItem(chart);
-    LifeChartDrawing drawing(chart);
-    drawing.setPicture(picture);
-    chart->setGeometry(0, 0, picture.width, picture.height);
-    if (QGraphicsLayout *layout = chart->layout())
-        layout->activate();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
-    const QRectF source(0, 0, picture.width, picture.height);
-    scene.setSceneRect(source);
-    painter.setRenderHint(QPainter::Antialiasing);
-    scene.render(&painter, source, source, Qt::KeepAspectRatio);
+    // The drawing lives until the chart is painted, as it does in a window.
+    std::optional<LifeChartDrawing> drawing;
+    paintOffScreen(painter, QRectF(0, 0, picture.width, picture.height), picture.width,
+                   picture.height, [&](QChart *chart) {
+                       drawing.emplace(chart);
+                       drawing->setPicture(picture);
+                   });
 }
 
 // The round step (1, 2, 2.5 or 5 times a power of ten) that cuts 0..max
@@ -157,27 +152,14 @@ void LifeChartDrawing::setPicture(const LifeChartPicture &p)
 
 QByteArray lifeChartSvgBytes(const LifeChartPicture &picture)
 {
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    QSvgGenerator svg;
-    svg.setOutputDevice(&buffer);
-    svg.setSize(QSize(picture.width, picture.height));
-    svg.setViewBox(QRect(0, 0, picture.width, picture.height));
-    svg.setTitle(picture.title.trimmed());
-    {
-        QPainter painter(&svg);
-        render(painter, picture);
-    }
-    return buffer.data();
+    return svgPictureBytes(picture.width, picture.height, picture.title.trimmed(),
+                           [&](QPainter &painter) { render(painter, picture); });
 }
 
 QImage lifeChartImage(const LifeChartPicture &picture)
 {
-    QImage image(picture.width, picture.height, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    QPainter painter(&image);
-    render(painter, picture);
-    return image;
+    return bitmapPicture(picture.width, picture.height,
+                         [&](QPainter &painter) { render(painter, picture); });
 }
 
 } // namespace pc::gui

@@ -214,6 +214,21 @@ QString formatOf(const Command &c, const QStringList &allowed, int &status)
     return f;
 }
 
+// Parses a design command's line: a status to return at once (help,
+// version, a wrong or repeated option, an unknown format) or -1 with the
+// output format chosen.
+int parseDesignCommand(Command &c, const QStringList &args, const QStringList &formats,
+                       QString &format)
+{
+    if (const int status = c.parse(args, 0); status >= 0)
+        return status;
+    if (const int status = c.refuseRepeats(); status >= 0)
+        return status;
+    int status = -1;
+    format = formatOf(c, formats, status);
+    return status;
+}
+
 QByteArray jsonBytes(const Json &j)
 {
     return QByteArray::fromStdString(j.dump(2) + '\n');
@@ -247,13 +262,8 @@ int runDesign(const QString &command, const QStringList &args)
           QStringLiteral("Output format (default %1).").arg(formats.first()));
     c.add(QStringLiteral("output"), QStringLiteral("FILE"),
           QStringLiteral("Writes the output to FILE instead of standard output."));
-    if (const int status = c.parse(args, 0); status >= 0)
-        return status;
-    if (const int status = c.refuseRepeats(); status >= 0)
-        return status;
-    int status = -1;
-    const QString format = formatOf(c, formats, status);
-    if (status >= 0)
+    QString format;
+    if (const int status = parseDesignCommand(c, args, formats, format); status >= 0)
         return status;
 
     DesignOptions options = c.designOptions();
@@ -302,13 +312,8 @@ int runLife(const QStringList &args)
           QStringLiteral("Output format (default csv)."));
     c.add(QStringLiteral("output"), QStringLiteral("FILE"),
           QStringLiteral("Writes the output to FILE instead of standard output."));
-    if (const int status = c.parse(args, 0); status >= 0)
-        return status;
-    if (const int status = c.refuseRepeats(); status >= 0)
-        return status;
-    int status = -1;
-    const QString format = formatOf(c, formats, status);
-    if (status >= 0)
+    QString format;
+    if (const int status = parseDesignCommand(c, args, formats, format); status >= 0)
         return status;
     DesignOptions options = c.designOptions();
     if (c.isSet(QStringLiteral("sfmin")))

@@ -7,15 +7,9 @@
 # NAME, the exit status expected, the stream that must hold the text (stdout
 # or stderr; the other must stay empty), a regular expression it must match,
 # then the arguments.
+include(${CMAKE_CURRENT_SOURCE_DIR}/command_line/program_test.cmake)
 function(pilecorr_add_cli_test name status stream pattern)
-  add_test(NAME cli.${name}
-           COMMAND ${CMAKE_COMMAND}
-                   -DPROGRAM=$<TARGET_FILE:pilecorr-cli>
-                   -DSTATUS=${status}
-                   -DSTREAM=${stream}
-                   "-DPATTERN=${pattern}"
-                   "-DARGS=${ARGN}"
-                   -P ${CMAKE_CURRENT_SOURCE_DIR}/command_line/run_without_display.cmake)
+  pilecorr_add_program_test(cli pilecorr-cli ${name} ${status} ${stream} "${pattern}" ${ARGN})
 endfunction()
 
 pilecorr_add_cli_test(help 0 stdout "^Usage: pilecorr-cli COMMAND .*check.*search.*summary.*life.*batch.*catalogue.*script" --help)

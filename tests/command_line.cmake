@@ -10,15 +10,9 @@ endif()
 # NAME, the exit status expected, the stream that must hold the text (stdout
 # or stderr; the other must stay empty), a regular expression it must match,
 # then the arguments.
+include(${CMAKE_CURRENT_SOURCE_DIR}/command_line/program_test.cmake)
 function(pilecorr_add_command_line_test name status stream pattern)
-  add_test(NAME command_line.${name}
-           COMMAND ${CMAKE_COMMAND}
-                   -DPROGRAM=$<TARGET_FILE:pilecorr>
-                   -DSTATUS=${status}
-                   -DSTREAM=${stream}
-                   "-DPATTERN=${pattern}"
-                   "-DARGS=${ARGN}"
-                   -P ${CMAKE_CURRENT_SOURCE_DIR}/command_line/run_without_display.cmake)
+  pilecorr_add_program_test(command_line pilecorr ${name} ${status} ${stream} "${pattern}" ${ARGN})
 endfunction()
 
 pilecorr_add_command_line_test(help 0 stdout "^Usage: pilecorr .*--settings FILE.*CATALOGUE.*--script FILE" --help)

@@ -65,12 +65,31 @@ std::pair<long double, int> readoutY(ChartTab tab, bool metric, long double y)
     return {y, 0};
 }
 
-QString xmlText(const QString &s)
+} // namespace
+
+QString svgText(const QString &text)
 {
-    return s.toHtmlEscaped();
+    return text.toHtmlEscaped();
 }
 
-} // namespace
+QString plainSvgStart(int width, int height, const QString &title, int left, int top, int right,
+                      int bottom)
+{
+    QString s;
+    s += QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n");
+    s += QStringLiteral("<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"%1\" height=\"%2\" "
+                        "viewBox=\"0 0 %1 %2\">\n")
+             .arg(width)
+             .arg(height);
+    s += QStringLiteral("<title>%1</title>\n").arg(svgText(title));
+    s += QStringLiteral("<rect x=\"%1\" y=\"%2\" width=\"%3\" height=\"%4\" fill=\"none\" "
+                        "stroke=\"#000000\"/>\n")
+             .arg(left)
+             .arg(top)
+             .arg(right - left)
+             .arg(bottom - top);
+    return s;
+}
 
 QString colorName(ChartColor c)
 {
@@ -272,25 +291,14 @@ QString chartSvg(const ChartPicture &p)
         const double max = p.bottomAxisMax > 0 ? p.bottomAxisMax : 1;
         return p.plot.left + x * (p.plot.right - p.plot.left) / max;
     };
-    QString s;
-    s += QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n");
-    s += QStringLiteral("<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"%1\" height=\"%2\" "
-                        "viewBox=\"0 0 %1 %2\">\n")
-             .arg(p.width)
-             .arg(p.height);
-    s += QStringLiteral("<title>%1</title>\n").arg(xmlText(p.title));
-    s += QStringLiteral("<rect x=\"%1\" y=\"%2\" width=\"%3\" height=\"%4\" fill=\"none\" "
-                        "stroke=\"#000000\"/>\n")
-             .arg(p.plot.left)
-             .arg(p.plot.top)
-             .arg(p.plot.right - p.plot.left)
-             .arg(p.plot.bottom - p.plot.top);
+    QString s = plainSvgStart(p.width, p.height, p.title, p.plot.left, p.plot.top, p.plot.right,
+                              p.plot.bottom);
     s += QStringLiteral("<text x=\"%1\" y=\"20\" text-anchor=\"middle\">%2</text>\n")
              .arg(p.width / 2)
-             .arg(xmlText(p.title));
+             .arg(svgText(p.title));
     s += QStringLiteral("<text x=\"%1\" y=\"40\">%2</text>\n")
              .arg(p.subtitleLeft)
-             .arg(xmlText(p.subtitle));
+             .arg(svgText(p.subtitle));
     QStringList coords;
     for (const ChartPoint &pt : p.points)
         coords << num(px(pt.x)) + QLatin1Char(',') + num(leftAxisPixelOf(p, pt.y));
@@ -302,16 +310,16 @@ QString chartSvg(const ChartPicture &p)
                             "<text x=\"%1\" y=\"%4\" text-anchor=\"middle\">%5</text>\n")
                  .arg(xy[0], xy[1], colorName(p.color))
                  .arg(num(leftAxisPixelOf(p, p.points[static_cast<size_t>(i)].y) - 8))
-                 .arg(xmlText(i < p.pointLabels.size() ? p.pointLabels[i] : QString()));
+                 .arg(svgText(i < p.pointLabels.size() ? p.pointLabels[i] : QString()));
     }
     s += QStringLiteral("<text x=\"%1\" y=\"%2\" text-anchor=\"middle\">%3</text>\n")
              .arg((p.plot.left + p.plot.right) / 2)
              .arg(p.height - 8)
-             .arg(xmlText(p.bottomAxisTitle));
+             .arg(svgText(p.bottomAxisTitle));
     s += QStringLiteral("<text x=\"16\" y=\"%1\" text-anchor=\"middle\" "
                         "transform=\"rotate(-90 16 %1)\">%2</text>\n")
              .arg((p.plot.top + p.plot.bottom) / 2)
-             .arg(xmlText(p.leftAxisTitle));
+             .arg(svgText(p.leftAxisTitle));
     s += QStringLiteral("</svg>\n");
     return s;
 }

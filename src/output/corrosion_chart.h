@@ -130,4 +130,11 @@ ChartReadout chartReadout(const ChartPicture &p, ChartTab tab, bool metric, QCha
 // without a window system.
 QString chartSvg(const ChartPicture &p);
 
+// The start of such a plain drawing: the document of `width` x `height`, its
+// title and the frame of the plot from (left, top) to (right, bottom).
+// Texts go into the drawing through svgText.
+QString plainSvgStart(int width, int height, const QString &title, int left, int top, int right,
+                      int bottom);
+QString svgText(const QString &text);
+
 } // namespace pc

@@ -1,5 +1,6 @@
 #include "output/life_chart.h"
 
+#include "output/corrosion_chart.h"
 #include "units/format.h"
 
 #include <QStringList>
@@ -10,11 +11,6 @@
 namespace pc {
 
 namespace {
-
-QString xmlText(const QString &s)
-{
-    return s.toHtmlEscaped();
-}
 
 QString num(double v)
 {
@@ -70,25 +66,13 @@ QString lifeChartSvg(const LifeChartPicture &p)
         return out;
     };
 
-    QString s;
-    s += QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n");
-    s += QStringLiteral("<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"%1\" height=\"%2\" "
-                        "viewBox=\"0 0 %1 %2\">\n")
-             .arg(p.width)
-             .arg(p.height);
-    s += QStringLiteral("<title>%1</title>\n").arg(xmlText(p.title));
-    s += QStringLiteral("<rect x=\"%1\" y=\"%2\" width=\"%3\" height=\"%4\" fill=\"none\" "
-                        "stroke=\"#000000\"/>\n")
-             .arg(PlotLeft)
-             .arg(PlotTop)
-             .arg(right - PlotLeft)
-             .arg(bottom - PlotTop);
+    QString s = plainSvgStart(p.width, p.height, p.title, PlotLeft, PlotTop, right, bottom);
     s += QStringLiteral("<text x=\"%1\" y=\"20\" text-anchor=\"middle\">%2</text>\n")
              .arg(p.width / 2)
-             .arg(xmlText(p.title));
+             .arg(svgText(p.title));
     s += QStringLiteral("<text x=\"%1\" y=\"38\" text-anchor=\"middle\">%2</text>\n")
              .arg(p.width / 2)
-             .arg(xmlText(p.subtitle));
+             .arg(svgText(p.subtitle));
     s += polyline(p.sfIni, "#808080");
     s += polyline(p.sfRed, "#000080");
     s += QStringLiteral("<line x1=\"%1\" y1=\"%2\" x2=\"%3\" y2=\"%2\" stroke=\"#FF0000\"/>\n")
@@ -104,16 +88,16 @@ QString lifeChartSvg(const LifeChartPicture &p)
         s += QStringLiteral("<text x=\"%1\" y=\"%2\">%3</text>\n")
                  .arg(num(px(p.crossingYear) + 4))
                  .arg(PlotTop + 14)
-                 .arg(xmlText(p.crossingLabel));
+                 .arg(svgText(p.crossingLabel));
     }
     s += QStringLiteral("<text x=\"%1\" y=\"%2\" text-anchor=\"middle\">%3</text>\n")
              .arg((PlotLeft + right) / 2)
              .arg(p.height - 12)
-             .arg(xmlText(p.bottomAxisTitle));
+             .arg(svgText(p.bottomAxisTitle));
     s += QStringLiteral("<text x=\"14\" y=\"%1\" transform=\"rotate(-90 14 %1)\" "
                         "text-anchor=\"middle\">%2</text>\n")
              .arg((PlotTop + bottom) / 2)
-             .arg(xmlText(p.leftAxisTitle));
+             .arg(svgText(p.leftAxisTitle));
     s += QStringLiteral("</svg>\n");
     return s;
 }

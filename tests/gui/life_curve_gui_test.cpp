@@ -3,6 +3,7 @@
 // of the main window changes, reads out the year under the mouse, and its
 // pictures are written by Qt (SVG and PNG) or refused with a reason.
 
+#include "built_sample.h"
 #include "catalogue/catalogue_reader.h"
 #include "engine/life_curve_text.h"
 #include "gui_fixture.h"
@@ -31,19 +32,9 @@ using F = form::MainForm;
 
 namespace {
 
-Catalogue sampleCatalogue()
-{
-    QString why;
-    auto c =
-        readCatalogueFile(QStringLiteral(PILECORR_BINARY_DIR "/sample/SSP Pilecorr.pkd"), &why);
-    if (!c)
-        ADD_FAILURE() << "the built sample does not read: " << why.toStdString();
-    return c ? *c : Catalogue{};
-}
-
 struct CurveRun : GuiRun
 {
-    CurveRun() : GuiRun({}, sampleCatalogue())
+    CurveRun() : GuiRun({}, pc::test::builtSample())
     {
         f.userReplace(f.Edit_Moment, QStringLiteral("120"));
         f.userPage(F::PageRates);

@@ -3,6 +3,7 @@
 #include "case_row.h"
 #include "catalogue/catalogue_writer.h"
 #include "catalogue_test_support.h"
+#include "cli_run.h"
 
 #include <QFile>
 #include <QProcess>
@@ -14,26 +15,11 @@
 
 namespace {
 
-struct CliRun
-{
-    int exitCode = -1;
-    QByteArray out;
-    QByteArray err;
-};
+using pc::test::CliRun;
 
 CliRun cli(const QStringList &args)
 {
-    QProcess p;
-    p.start(QStringLiteral(PILECORR_CLI), args);
-    CliRun r;
-    if (!p.waitForFinished(60000)) {
-        ADD_FAILURE() << "pilecorr-cli did not finish";
-        return r;
-    }
-    r.exitCode = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
-    r.out = p.readAllStandardOutput();
-    r.err = p.readAllStandardError();
-    return r;
+    return pc::test::runCli(args);
 }
 
 const QString Corrupted =

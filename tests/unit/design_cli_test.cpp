@@ -3,6 +3,8 @@
 // the report of check must be the very file the headless window writes for
 // the same user actions.
 
+#include "cli_run.h"
+
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -18,37 +20,14 @@ namespace {
 const QString Sample = QStringLiteral(PILECORR_BINARY_DIR "/sample");
 const QString Expected = QStringLiteral(PILECORR_SOURCE_DIR "/tests/cli");
 
-struct CliRun
-{
-    int exitCode = -1;
-    QByteArray out;
-    QByteArray err;
-};
+using pc::test::CliRun;
 
 // The CLI in the sample's folder (whose catalogue it finds by default),
 // under the C locale unless `locale` names another.
 CliRun cli(const QStringList &args, const QString &locale = QStringLiteral("C"),
            const QByteArray &input = {})
 {
-    QProcess p;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("LANG"), locale);
-    env.insert(QStringLiteral("LC_ALL"), locale);
-    p.setProcessEnvironment(env);
-    p.setWorkingDirectory(Sample);
-    p.start(QStringLiteral(PILECORR_CLI), args);
-    if (!input.isEmpty())
-        p.write(input);
-    p.closeWriteChannel();
-    CliRun r;
-    if (!p.waitForFinished(120000)) {
-        ADD_FAILURE() << "pilecorr-cli did not finish";
-        return r;
-    }
-    r.exitCode = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
-    r.out = p.readAllStandardOutput();
-    r.err = p.readAllStandardError();
-    return r;
+    return pc::test::runCli(args, Sample, locale, input);
 }
 
 QByteArray readFile(const QString &path)

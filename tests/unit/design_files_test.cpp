@@ -5,6 +5,7 @@
 // is reported and leaves nothing behind.
 
 #include "app_fixture.h"
+#include "built_sample.h"
 #include "catalogue/catalogue_reader.h"
 #include "corrosion/reduction_factor.h"
 #include "observable_state.h"
@@ -30,14 +31,6 @@ using pc::test::RunningApp;
 using Json = nlohmann::ordered_json;
 using MF = pc::form::MainForm;
 using Steps = std::function<void(RunningApp &)>;
-
-pc::Catalogue sampleCatalogue()
-{
-    const auto c =
-        pc::readCatalogueFile(QStringLiteral(PILECORR_BINARY_DIR "/sample/SSP Pilecorr.pkd"));
-    EXPECT_TRUE(c);
-    return c ? *c : pc::Catalogue{};
-}
 
 // Every control property and run-state value a user or a test can read,
 // without the status bar (its panels say what the last action reported, which
@@ -235,7 +228,7 @@ class DesignRoundTrip : public testing::TestWithParam<RoundTrip>
 TEST_P(DesignRoundTrip, OpeningASavedDesignAfterChangesGivesTheWindowBack)
 {
     const RoundTrip &c = GetParam();
-    RunningApp r(sampleCatalogue(), c.decimal);
+    RunningApp r(pc::test::builtSample(), c.decimal);
     c.design(r);
     showEveryPage(r, c.finalPage);
     const QString saved = designState(r);
@@ -361,7 +354,7 @@ class DesignRefused : public testing::TestWithParam<Refused>
 TEST_P(DesignRefused, OneMessageNamesTheKeyAndTheWindowStaysAsItWas)
 {
     const Refused &c = GetParam();
-    RunningApp r(sampleCatalogue());
+    RunningApp r(pc::test::builtSample());
     sectionModeMetric(r);
     QTemporaryDir dir;
     const QString goodPath = dir.filePath(QStringLiteral("good.json"));
@@ -400,7 +393,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, DesignRefused, testing::ValuesIn(refusedFiles),
 // changed, and the program never waits on a FIFO.
 TEST(DesignRefusedPaths, AFolderAFifoAndAMissingFileChangeNothing)
 {
-    RunningApp r(sampleCatalogue());
+    RunningApp r(pc::test::builtSample());
     sectionModeMetric(r);
     QTemporaryDir dir;
     const QString fifo = dir.filePath(QStringLiteral("fifo.json"));
@@ -425,7 +418,7 @@ TEST(DesignRefusedPaths, AFolderAFifoAndAMissingFileChangeNothing)
 // window comes back to the design it held.
 TEST(DesignRefusedReplay, AFactorTheZoneDoesNotOfferIsUndone)
 {
-    RunningApp r(sampleCatalogue());
+    RunningApp r(pc::test::builtSample());
     sectionModeMetric(r);
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("d.json"));
@@ -460,7 +453,7 @@ TEST(DesignRefusedReplay, AFactorTheZoneDoesNotOfferIsUndone)
 
 TEST(DesignSave, AFolderThatCannotTakeTheFileIsReportedAndNothingIsWritten)
 {
-    RunningApp r(sampleCatalogue());
+    RunningApp r(pc::test::builtSample());
     QTemporaryDir dir;
     const QString missing = dir.filePath(QStringLiteral("no/such/folder/d.json"));
     r.p.queuePath(missing);
@@ -483,7 +476,7 @@ TEST(DesignSave, AReadOnlyDiskKeepsTheOldFileWhole)
     const pc::test::SmallTmpfs disk("size=64k,ro");
     if (!disk.mounted())
         GTEST_SKIP() << qPrintable(disk.reason());
-    RunningApp r(sampleCatalogue());
+    RunningApp r(pc::test::builtSample());
     const QString path = disk.filePath(QStringLiteral("d.json"));
     const auto reason = r.a.saveDesign(path);
     ASSERT_TRUE(reason);
@@ -496,7 +489,7 @@ TEST(DesignSave, AFullDiskKeepsTheOldFileWhole)
     const pc::test::SmallTmpfs disk("size=8k");
     if (!disk.mounted())
         GTEST_SKIP() << qPrintable(disk.reason());
-    RunningApp r(sampleCatalogue());
+    RunningApp r(pc::test::builtSample());
     const QString path = disk.filePath(QStringLiteral("d.json"));
     ASSERT_EQ(r.a.saveDesign(path), std::nullopt);
     QFile f(path);
@@ -550,7 +543,7 @@ namespace {
 // takes the number as the field tidies it when left, as it would from a user.
 TEST(DesignOpen, ANumberWithMoreDigitsThanTheFieldShowsIsTakenAsTheFieldTidiesIt)
 {
-    RunningApp r(sampleCatalogue());
+    RunningApp r(pc::test::builtSample());
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("d.json"));
     ASSERT_EQ(r.a.saveDesign(path), std::nullopt);
@@ -592,7 +585,7 @@ TEST(DesignSave, NumbersAreWrittenInTheUnitsOfTheFile)
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
-        RunningApp r(sampleCatalogue());
+        RunningApp r(pc::test::builtSample());
         if (c.imperial)
             menu(r, MF::PageInput, r.f.MenuImperial);
         type(r, MF::PageInput, r.f.Edit_Moment, c.moment);

@@ -6,6 +6,7 @@
 // running nothing).
 
 #include "app_fixture.h"
+#include "built_sample.h"
 
 #include "catalogue/catalogue_reader.h"
 
@@ -19,18 +20,6 @@
 namespace {
 
 using pc::test::RunningApp;
-
-pc::Catalogue sampleCatalogue()
-{
-    QString why;
-    std::optional<pc::Catalogue> c =
-        pc::readCatalogueFile(QStringLiteral(PILECORR_BINARY_DIR "/sample/SSP Pilecorr.pkd"), &why);
-    if (!c) {
-        ADD_FAILURE() << "the built sample does not read: " << why.toStdString();
-        return {};
-    }
-    return *c;
-}
 
 // The design of the benchmarks: a moment the sample's sections carry, the
 // required factors of a search band.
@@ -117,7 +106,7 @@ const std::vector<ActionBudget> &actionBudgets()
 
 TEST(HandlerBudgets, EachUserActionStaysWithinItsBudget)
 {
-    const pc::Catalogue sample = sampleCatalogue();
+    const pc::Catalogue sample = pc::test::builtSample();
     for (const ActionBudget &row : actionBudgets()) {
         SCOPED_TRACE(row.name);
         RunningApp r(sample);
@@ -137,7 +126,7 @@ TEST(HandlerBudgets, EachUserActionStaysWithinItsBudget)
 // even where a bound event's handler opens a scope of its own.
 TEST(HandlerTrace, ShowsTheChainOfOneKeystrokeByDepth)
 {
-    RunningApp r(sampleCatalogue());
+    RunningApp r(pc::test::builtSample());
     enterDesign(r);
     std::vector<std::pair<int, std::string>> lines;
     r.a.trace.setSink([&lines](int depth, const char *name) { lines.emplace_back(depth, name); });

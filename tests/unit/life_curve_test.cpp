@@ -3,6 +3,7 @@
 // hand-worked cases, and its texts.
 
 #include "app_fixture.h"
+#include "built_sample.h"
 #include "catalogue/catalogue_reader.h"
 #include "engine/life_curve.h"
 #include "engine/life_curve_text.h"
@@ -22,21 +23,9 @@ namespace {
 using pc::form::MainForm;
 using pc::test::RunningApp;
 
-pc::Catalogue sampleCatalogue()
-{
-    QString why;
-    std::optional<pc::Catalogue> c =
-        pc::readCatalogueFile(QStringLiteral(PILECORR_BINARY_DIR "/sample/SSP Pilecorr.pkd"), &why);
-    if (!c) {
-        ADD_FAILURE() << "the built sample does not read: " << why.toStdString();
-        return {};
-    }
-    return *c;
-}
-
 const pc::Catalogue &sample()
 {
-    static const pc::Catalogue c = sampleCatalogue();
+    static const pc::Catalogue c = pc::test::builtSample();
     return c;
 }
 

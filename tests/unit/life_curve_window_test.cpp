@@ -4,6 +4,7 @@
 // (files whole or a message, never a crash).
 
 #include "app_fixture.h"
+#include "built_sample.h"
 #include "catalogue/catalogue_reader.h"
 #include "engine/life_curve_text.h"
 #include "units/format.h"
@@ -23,19 +24,6 @@ namespace {
 
 using pc::form::MainForm;
 using pc::test::RunningApp;
-
-const pc::Catalogue &sample()
-{
-    static const pc::Catalogue c = [] {
-        QString why;
-        auto loaded = pc::readCatalogueFile(
-            QStringLiteral(PILECORR_BINARY_DIR "/sample/SSP Pilecorr.pkd"), &why);
-        if (!loaded)
-            ADD_FAILURE() << "the built sample does not read: " << why.toStdString();
-        return loaded ? *loaded : pc::Catalogue{};
-    }();
-    return c;
-}
 
 QString number(RunningApp &r, const char *text)
 {
@@ -101,7 +89,7 @@ TEST(LifeCurveWindow, OpensFromTheOptionsMenuWithTheSeriesOfTheDesign)
 {
     for (QChar decimal : {QLatin1Char('.'), QLatin1Char(',')}) {
         SCOPED_TRACE(std::string("decimal separator ") + decimal.toLatin1());
-        RunningApp r(sample(), decimal);
+        RunningApp r(pc::test::builtSample(), decimal);
         enterDesign(r);
         EXPECT_FALSE(r.a.lifeCurveWindow.shown());
         openCurve(r);
@@ -151,7 +139,7 @@ TEST(LifeCurveWindow, FollowsEveryChangeOfTheDesignWhileOpen)
     };
     for (const FollowCase &c : cases) {
         SCOPED_TRACE(c.name);
-        RunningApp r(sample());
+        RunningApp r(pc::test::builtSample());
         enterDesign(r);
         c.prepare(r);
         openCurve(r);
@@ -167,7 +155,7 @@ TEST(LifeCurveWindow, FollowsEveryChangeOfTheDesignWhileOpen)
 
 TEST(LifeCurveWindow, AClosedWindowComputesNothingAndAReopenedOneIsCurrent)
 {
-    RunningApp r(sample());
+    RunningApp r(pc::test::builtSample());
     enterDesign(r);
     openCurve(r);
     r.a.lifeCurveWindow.hide();
@@ -184,7 +172,7 @@ TEST(LifeCurveWindow, AClosedWindowComputesNothingAndAReopenedOneIsCurrent)
 
 TEST(LifeCurveWindow, ReadOutOfTheYearUnderTheMouse)
 {
-    RunningApp r(sample());
+    RunningApp r(pc::test::builtSample());
     enterDesign(r);
     openCurve(r);
     const pc::LifeCurve &c = r.a.lifeCurve();
@@ -236,7 +224,7 @@ TEST(LifeCurveWindow, ExportsWriteWholeFilesOrSaySoWithTheName)
         QTemporaryDir dir;
         ASSERT_TRUE(dir.isValid());
         // The comma separator of the user never reaches the file.
-        RunningApp r(sample(), QLatin1Char(','));
+        RunningApp r(pc::test::builtSample(), QLatin1Char(','));
         enterDesign(r);
         openCurve(r);
         const QString path =
@@ -270,7 +258,7 @@ TEST(LifeCurveWindow, ExportsWriteWholeFilesOrSaySoWithTheName)
 
 TEST(LifeCurveWindow, CopyPutsTheChartAndTheSeriesOnTheClipboard)
 {
-    RunningApp r(sample());
+    RunningApp r(pc::test::builtSample());
     enterDesign(r);
     openCurve(r);
     r.f.userClick(r.a.lifeCurveWindow.B_LifeCopy);
