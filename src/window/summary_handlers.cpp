@@ -70,17 +70,23 @@ public:
 
     // Writes the grade cells of `row` for a section with these properties;
     // false when the row has no factors (it then reads "  N/A").
+    // A fill can run over a grid that is still set up for fewer sections
+    // than the family has (the page's show chooses the factor before the
+    // grid is set up again): the rows it lacks are not written, as the grid
+    // always dropped them, but whether a row has factors still counts.
     bool write(int row, const ReducedModulusArea &section)
     {
         form::Control &grid = a_.f.SFList;
+        const bool inGrid = row < grid.rowCount();
+        const int columns = std::min(static_cast<int>(fy_.size()), grid.colCount() - 1);
         if (!summaryRowHasFactors(design_, section.welIni)) {
-            for (size_t c = 0; c < fy_.size(); ++c)
-                grid.setCell(static_cast<int>(c) + 1, row, SummaryNotAvailableText);
+            for (int c = 0; inGrid && c < columns; ++c)
+                grid.setCell(c + 1, row, SummaryNotAvailableText);
             return false;
         }
         const Extended stress = summaryRowStress(design_, section);
-        for (size_t c = 0; c < fy_.size(); ++c)
-            grid.setCell(static_cast<int>(c) + 1, row, texts_.textOfStress(fy_[c], stress));
+        for (int c = 0; inGrid && c < columns; ++c)
+            grid.setCell(c + 1, row, texts_.textOfStress(fy_[static_cast<size_t>(c)], stress));
         return true;
     }
 
