@@ -368,7 +368,8 @@ private:
     // The series the curve window shows and what it was computed from.
     LifeCurve lifeCurve_;
     std::optional<LifeCurveInput> lifeCurveInput_;
-    bool lifeCurveMetric_ = true;
+    // The unit system the series was computed in (its input holds it).
+    bool lifeCurveMetric() const { return lifeCurveInput_ ? lifeCurveInput_->metric : true; }
     QChar lifeCurveDecimal_;
     // The section list's row texts, kept between fills.
     SectionRowTexts sectionRowTexts_;

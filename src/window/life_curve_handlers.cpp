@@ -18,7 +18,7 @@ namespace pc {
 namespace {
 
 const QString CsvTitle = QStringLiteral("Export the service life series");
-const QString CsvFileName = QStringLiteral("Service life");
+const QString ExportFileName = QStringLiteral("Service life");
 const QString CsvFilter = QStringLiteral("Comma separated values (*.csv)|*.csv");
 const QString SvgTitle = QStringLiteral("Save the service life curve as SVG");
 const QString SvgFilter = QStringLiteral("Scalable Vector Graphics (*.svg)|*.svg");
@@ -87,16 +87,25 @@ void reportFailure(App &a, const QString &what, const QString &path, const QStri
                 QStringLiteral("The %1 could not be saved to \"%2\": %3").arg(what, path, reason));
 }
 
+// The save dialog of every export of the window, named "Service life".
+std::optional<QString> askExportPath(App &a, const QString &title, const QString &filter,
+                                     const QString &extension)
+{
+    SaveFileRequest req;
+    req.title = title;
+    req.fileName = ExportFileName;
+    req.filter = filter;
+    req.defaultExt = extension;
+    req.confirmOverwrite = true;
+    return a.p.saveFile(req);
+}
+
 void savePicture(App &a, Platform::PictureFormat format)
 {
     const bool svg = format == Platform::PictureFormat::Svg;
-    SaveFileRequest req;
-    req.title = svg ? SvgTitle : PngTitle;
-    req.fileName = CsvFileName;
-    req.filter = svg ? SvgFilter : PngFilter;
-    req.defaultExt = svg ? QStringLiteral("svg") : QStringLiteral("png");
-    req.confirmOverwrite = true;
-    const std::optional<QString> path = a.p.saveFile(req);
+    const std::optional<QString> path =
+        askExportPath(a, svg ? SvgTitle : PngTitle, svg ? SvgFilter : PngFilter,
+                      svg ? QStringLiteral("svg") : QStringLiteral("png"));
     if (!path)
         return;
     if (const auto failure = a.p.saveLifeChart(a.lifeCurveWindow.chart(), *path, format))
@@ -116,14 +125,12 @@ void App::RefreshLifeCurve(bool force)
     if (!lifeCurveWindow.shown())
         return;
     const LifeCurveInput in = lifeCurveInput(*this);
-    const bool metric = s.UnitsMetric;
+    const bool metric = in.metric;
     const QChar decimal = p.decimalSeparator();
-    if (!force && lifeCurveInput_ && *lifeCurveInput_ == in && lifeCurveMetric_ == metric &&
-        lifeCurveDecimal_ == decimal)
+    if (!force && lifeCurveInput_ && *lifeCurveInput_ == in && lifeCurveDecimal_ == decimal)
         return;
     PILECORR_TRACED_HANDLER(trace);
     lifeCurveInput_ = in;
-    lifeCurveMetric_ = metric;
     lifeCurveDecimal_ = decimal;
     lifeCurve_ = pc::computeLifeCurve(cat(), in);
 
@@ -141,7 +148,7 @@ void App::LifeChartMouseMove(int year)
         return;
     }
     const LifeCurveRow &row = lifeCurve_.rows[static_cast<size_t>(year)];
-    const bool metric = lifeCurveMetric_;
+    const bool metric = lifeCurveMetric();
     const QChar decimal = p.decimalSeparator();
     const auto cells = lifeCurveCells(row, metric, decimal);
     label.setCaption(format(decimal, " Year %d: loss %s %s, Sf,red = %s ",
@@ -150,16 +157,11 @@ void App::LifeChartMouseMove(int year)
 
 void App::B_LifeCsvClick()
 {
-    SaveFileRequest req;
-    req.title = CsvTitle;
-    req.fileName = CsvFileName;
-    req.filter = CsvFilter;
-    req.defaultExt = QStringLiteral("csv");
-    req.confirmOverwrite = true;
-    const std::optional<QString> path = p.saveFile(req);
+    const std::optional<QString> path =
+        askExportPath(*this, CsvTitle, CsvFilter, QStringLiteral("csv"));
     if (!path)
         return;
-    const QByteArray bytes = lifeCurveCsv(lifeCurve_, lifeCurveMetric_).toUtf8();
+    const QByteArray bytes = lifeCurveCsv(lifeCurve_, lifeCurveMetric()).toUtf8();
     if (const auto failure = writeWholeFile(*path, bytes))
         reportFailure(*this, QStringLiteral("series"), *path, *failure);
 }
@@ -176,7 +178,7 @@ void App::B_LifePngClick()
 
 void App::B_LifeCopyClick()
 {
-    p.copyLifeCurve(lifeCurveWindow.chart(), lifeCurveCsv(lifeCurve_, lifeCurveMetric_));
+    p.copyLifeCurve(lifeCurveWindow.chart(), lifeCurveCsv(lifeCurve_, lifeCurveMetric()));
 }
 
 void wireLifeCurve(App &a)
