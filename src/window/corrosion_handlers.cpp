@@ -48,6 +48,11 @@ void exposureClick(App &a, App::Face face)
 
 } // namespace
 
+long double screenScale(const Platform &p)
+{
+    return p.pixelsPerInch() / 96.0L;
+}
+
 FontSpec mainWindowFont(const Platform &p)
 {
     FontSpec font;
@@ -200,7 +205,7 @@ void App::FitDropDownWidth(form::Control &combo)
     int w = 0;
     for (const QString &item : combo.items())
         w = std::max(w, p.textWidth(item, font));
-    const long double scale = p.pixelsPerInch() / 96.0L;
+    const long double scale = screenScale(p);
     const int frame = static_cast<int>(roundEven(SizingFrameWidth96 * scale));
     if (combo.width() < w + frame)
         w += frame;

@@ -67,7 +67,7 @@ void fillTable(const Platform &p, form::Control &grid, const LifeCurve &curve, b
     // Each column as wide as its header ("Sf,red >= Sfmin", "Wel,red
     // (cm³/m)") in the window's font, so that no header is cut off.
     const FontSpec font = mainWindowFont(p);
-    const long double scale = p.pixelsPerInch() / 96.0L;
+    const long double scale = screenScale(p);
     const int padding = static_cast<int>(roundEven(10 * scale));
     for (int col = 0; col < LifeCurveColumnCount; ++col) {
         const QString &header = headers[static_cast<size_t>(col)];

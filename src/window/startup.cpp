@@ -92,7 +92,7 @@ void App::FormCreate()
     SetUpPropertyGrid();
     MenuEC3RatesClick();
 
-    const long double scale = p.pixelsPerInch() / 96.0L;
+    const long double scale = screenScale(p);
     f.SB1.setPanelWidth(0, scaled(300, scale));
 
     s.LastFrontExposure = 0;

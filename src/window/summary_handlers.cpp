@@ -48,11 +48,6 @@ std::vector<int> currentGradeColumns(const App &a, int family)
     return summaryGradeColumns(a.cat(), family, a.s.GradeListMap, a.s.GradeListCount);
 }
 
-long double screenScale(const App &a)
-{
-    return a.p.pixelsPerInch() / 96.0L;
-}
-
 // What the rows of one fill share: the grade strengths of the columns, the
 // design and the texts.
 class RowWriter
@@ -146,7 +141,7 @@ void App::SetUpSummaryGrid()
                               : QString());
     const FontSpec font;
     const SummaryGridLayout layout =
-        summaryGridLayout(screenScale(*this), GridFontPointSize, names, headers, grid.width(),
+        summaryGridLayout(screenScale(p), GridFontPointSize, names, headers, grid.width(),
                           [this, &font](const QString &text) { return p.textWidth(text, font); });
 
     summaryColumnGrades = grades;
@@ -301,7 +296,7 @@ void App::PageControl1Change()
     if (input) {
         // The environment descriptions sit in the middle of the space below
         // their captions.
-        const long double scale = screenScale(*this);
+        const long double scale = screenScale(p);
         const FontSpec font;
         const auto width = [this, &font](const QString &text) { return p.textWidth(text, font); };
         const int lineHeight = p.textHeight(QStringLiteral("Mg"), font);
