@@ -76,6 +76,9 @@ LifeChartDrawing::LifeChartDrawing(QChart *chart)
     mark_->setColor(Qt::red);
     mark_->setPointLabelsVisible(true);
     mark_->setPointLabelsColor(Qt::red);
+    // The label is centred over the year: near the first or the last year
+    // half of it lies outside the plot, where a clipped label would lose it.
+    mark_->setPointLabelsClipping(false);
     chart_->addSeries(mark_);
     mark_->attachAxis(x_);
     mark_->attachAxis(y_);
