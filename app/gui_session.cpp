@@ -29,7 +29,7 @@ public:
                   QStyleHintReturn *returnData) const override
     {
         if (hint == SH_ToolTip_WakeUpDelay && session_)
-            return session_->app().hintPause;
+            return session_->app().hints.pause;
         return QProxyStyle::styleHint(hint, option, widget, returnData);
     }
 
@@ -237,11 +237,11 @@ void Session::focusChanged(QWidget *old, QWidget *now)
 bool Session::eventFilter(QObject *watched, QEvent *event)
 {
     // A hint stays as long as the program says.
-    if (event->type() == QEvent::ToolTip && app_.hintHidePause > 0) {
+    if (event->type() == QEvent::ToolTip && app_.hints.hidePause > 0) {
         auto *w = qobject_cast<QWidget *>(watched);
         if (w && !w->toolTip().isEmpty()) {
             const auto *help = static_cast<QHelpEvent *>(event);
-            QToolTip::showText(help->globalPos(), w->toolTip(), w, QRect(), app_.hintHidePause);
+            QToolTip::showText(help->globalPos(), w->toolTip(), w, QRect(), app_.hints.hidePause);
             return true;
         }
     }

@@ -188,7 +188,7 @@ bool LifeCurveWindow::eventFilter(QObject *watched, QEvent *event)
                 year = lifeChartYearAt(session_.app().lifeCurveWindow.chart(),
                                        chart->mapToValue(inChart, chart->series().front()).x());
         }
-        session_.app().LifeChartMouseMove(year);
+        session_.app().curve.LifeChartMouseMove(year);
         session_.afterUserAction();
     }
     return QWidget::eventFilter(watched, event);

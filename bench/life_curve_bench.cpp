@@ -76,10 +76,10 @@ void BM_LifeCurveWindowRefresh(benchmark::State &state)
     CurveSetup s(state.range(0) != 0);
     s.app->f.userClick(s.app->f.MenuLifeCurve);
     for (auto _ : state) {
-        s.app->RefreshLifeCurve(true);
+        s.app->curve.RefreshLifeCurve(true);
         benchmark::DoNotOptimize(s.app->lifeCurveWindow.chartRevision());
     }
-    state.counters["years"] = static_cast<double>(s.app->lifeCurve().rows.size());
+    state.counters["years"] = static_cast<double>(s.app->curve.lifeCurve().rows.size());
 }
 BENCHMARK(BM_LifeCurveWindowRefresh)
     ->ArgName("projectRates")

@@ -526,7 +526,7 @@ void DesignSession::apply(const DesignOptions &options, DesignMode mode)
 
 ReportTable DesignSession::table() const
 {
-    const ReportBuild build = buildReportTable(app_->reportInput());
+    const ReportBuild build = buildReportTable(app_->report.reportInput());
     if (!build.table)
         fault(QStringLiteral("the report stops: %1").arg(build.error), DesignFileError);
     return *build.table;
@@ -535,7 +535,7 @@ ReportTable DesignSession::table() const
 QByteArray DesignSession::reportText() const
 {
     QString error;
-    const std::optional<QByteArray> bytes = app_->reportFile(error);
+    const std::optional<QByteArray> bytes = app_->report.reportFile(error);
     if (!bytes)
         fault(QStringLiteral("the report stops: %1").arg(error), DesignFileError);
     return *bytes;
@@ -562,7 +562,7 @@ Json DesignSession::checkJson() const
     const ReportRow &factor = rowOf(t, RReductionFactor);
     if (!factor.value.isEmpty())
         values["reduction_factor"] = {
-            {"value", valueJson(app_->reportInput().reductionFactorItem)}};
+            {"value", valueJson(app_->report.reportInput().reductionFactorItem)}};
     Json status = Json::array();
     for (const QString &s : status_)
         status.push_back(str(s));

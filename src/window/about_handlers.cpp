@@ -2,6 +2,7 @@
 // the liability question once, and the about box.
 
 #include "units/rounding.h"
+#include "window/about_box_handlers.h"
 #include "window/app.h"
 #include "window/wiring.h"
 
@@ -78,7 +79,7 @@ void App::SplashFormDeactivate()
     closeSplash();
 }
 
-void App::MenuAboutClick()
+void AboutBoxHandlers::MenuAboutClick()
 {
     about.Copyright.setCaption(AboutNotice);
     about.TPilecorrAboutBox.setAlphaBlend(p.randomInt(AboutAlphaLow, AboutAlphaHigh));
@@ -90,7 +91,7 @@ void App::MenuAboutClick()
     AboutFormShow();
 }
 
-void App::AboutFormShow()
+void AboutBoxHandlers::AboutFormShow()
 {
     // The mail address and its label form one centred row above the button.
     const FontSpec font;
@@ -106,48 +107,52 @@ void App::AboutFormShow()
     about.LblEmailLink.setLeft(about.LblEmail.left() + emailWidth);
 }
 
-void App::AboutFormDeactivate()
+void AboutBoxHandlers::AboutFormDeactivate()
 {
     about.hide();
 }
 
-void App::OKButtonClick()
+void AboutBoxHandlers::OKButtonClick()
 {
     about.hide();
 }
 
-void App::LblEmailLinkClick()
+void AboutBoxHandlers::LblEmailLinkClick()
 {
     // Handed to the user's mail program; nothing is checked or reported.
     p.openUrl(MailtoScheme + about.LblEmailLink.caption());
 }
 
-void App::Lbl_AuthorMouseMove(int, int)
+void AboutBoxHandlers::Lbl_AuthorMouseMove(int, int)
 {
-    hintPause = AuthorHintPause;
-    hintHidePause = AuthorHintHidePause;
+    hints.pause = AuthorHintPause;
+    hints.hidePause = AuthorHintHidePause;
 }
 
-void App::Lbl_AuthorMouseLeave()
+void AboutBoxHandlers::Lbl_AuthorMouseLeave()
 {
-    hintPause = AfterAuthorHintPause;
-    hintHidePause = AfterAuthorHintHidePause;
+    hints.pause = AfterAuthorHintPause;
+    hints.hidePause = AfterAuthorHintHidePause;
     // The authorship line shows once per run.
     about.Lbl_Author.setShowHint(false);
 }
 
-void wireSplashAndAbout(App &a)
+void wireSplash(App &a)
 {
     a.splash.Timer1.onTimer = [&a] { a.Timer1Timer(); };
     a.splash.TPilecorrSplashScreenBox.onClick = [&a] { a.SplashFormClick(); };
     a.splash.Image1.onClick = [&a] { a.SplashFormClick(); };
     a.splash.TPilecorrSplashScreenBox.onDeactivate = [&a] { a.SplashFormDeactivate(); };
-    a.f.MenuAbout.onClick = [&a] { a.MenuAboutClick(); };
-    a.about.TPilecorrAboutBox.onDeactivate = [&a] { a.AboutFormDeactivate(); };
-    a.about.OKButton.onClick = [&a] { a.OKButtonClick(); };
-    a.about.LblEmailLink.onClick = [&a] { a.LblEmailLinkClick(); };
-    a.about.Lbl_Author.onMouseMove = [&a](int x, int y) { a.Lbl_AuthorMouseMove(x, y); };
-    a.about.Lbl_Author.onMouseLeave = [&a] { a.Lbl_AuthorMouseLeave(); };
+}
+
+void wireAboutBox(form::MainForm &f, form::AboutForm &about, AboutBoxHandlers &box)
+{
+    f.MenuAbout.onClick = [&box] { box.MenuAboutClick(); };
+    about.TPilecorrAboutBox.onDeactivate = [&box] { box.AboutFormDeactivate(); };
+    about.OKButton.onClick = [&box] { box.OKButtonClick(); };
+    about.LblEmailLink.onClick = [&box] { box.LblEmailLinkClick(); };
+    about.Lbl_Author.onMouseMove = [&box](int x, int y) { box.Lbl_AuthorMouseMove(x, y); };
+    about.Lbl_Author.onMouseLeave = [&box] { box.Lbl_AuthorMouseLeave(); };
 }
 
 } // namespace pc

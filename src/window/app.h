@@ -11,17 +11,25 @@
 
 #include "catalogue/catalogue.h"
 #include "catalogue/section_list.h"
-#include "engine/life_curve.h"
 #include "form/about_form.h"
 #include "form/life_curve_form.h"
 #include "form/main_form.h"
 #include "form/splash_form.h"
 #include "form/table_window_form.h"
 #include "output/design_file.h"
-#include "output/report.h"
 #include "platform/platform.h"
+#include "window/about_box_handlers.h"
+#include "window/app_texts.h"
+#include "window/chart_handlers.h"
+#include "window/corrosion_table_handlers.h"
 #include "window/handler_trace.h"
+#include "window/life_curve_handlers.h"
+#include "window/property_grid_handlers.h"
+#include "window/report_handlers.h"
 #include "window/run_state.h"
+#include "window/snapshot_handlers.h"
+#include "window/steel_quantities_handlers.h"
+#include "window/window_metrics.h"
 
 #include <QChar>
 #include <QString>
@@ -31,16 +39,6 @@
 #include <optional>
 
 namespace pc {
-
-// Texts of the application as a whole.
-inline const QString ApplicationTitle = QStringLiteral(" Pilecorr 2.5.0.3 ");
-inline const QString MainWindowCaption = QStringLiteral(" Pilecorr ");
-inline const QString VersionText = QStringLiteral(" Version 2.5.0 - September 2013 ");
-inline const QString BetaBannerText =
-    QStringLiteral(" Beta version 2.5.0. Double-check the results  ");
-inline constexpr int HintHidePauseMs = 2500;
-inline const QString OpenDesignTitle = QStringLiteral("Open design");
-inline const QString SaveDesignTitle = QStringLiteral("Save design");
 
 // How a run is started.
 struct AppOptions
@@ -93,11 +91,10 @@ public:
     // The handlers each user action runs (window/handler_trace.h).
     HandlerTrace trace;
 
-    // The catalogue, present once LoadCatalogue has read it, and never
-    // changed afterwards. cat() gives an empty catalogue before that, so a
-    // handler never reads through nothing.
-    std::optional<Catalogue> catalogue;
-    const Catalogue &cat() const { return catalogue ? *catalogue : emptyCatalogue_; }
+    // The catalogue: empty until LoadCatalogue has read it, and never changed
+    // afterwards, so a handler never reads through nothing and a subsystem
+    // may keep a reference to it from the start.
+    const Catalogue &cat() const { return catalogue_; }
     // Reads the catalogue file (locating it, asking to browse, showing the
     // failure messages); nothing when it cannot be read. Tests replace it.
     std::function<std::optional<Catalogue>(Platform &)> catalogueLoader;
@@ -110,11 +107,24 @@ public:
     bool gradeDataLoaded = false;
 
     FontQuality fontQuality = FontQuality::ClearTypeNatural;
-    // Hints of the whole application: the pause before a hint shows and how
-    // long it stays, in ms (the toolkit's defaults until start-up and the
-    // about box change them).
-    int hintPause = 500;
-    int hintHidePause = 0;
+    HintTiming hints;
+
+private:
+    Catalogue catalogue_;
+
+public:
+    // ---- Subsystems that see only what they use ----------------------------
+    // Each is given the state, the controls and the services it reads or
+    // writes, read-only where it only reads; the window's calculation chain
+    // below calls them where a chain reaches them.
+    ReportHandlers report{p, f, about, s};
+    ChartHandlers chart{p, f, s, catalogue_, trace};
+    SnapshotHandlers snapshot{p, f, s, catalogueFolder};
+    PropertyGridHandlers propertyGrid{f, s};
+    SteelQuantitiesHandlers steelQuantities{p, f, s, catalogue_, trace};
+    CorrosionTableHandlers corrosionTable{p, f, tableWindow, s, catalogue_, trace};
+    LifeCurveHandlers curve{p, f, lifeCurveWindow, s, catalogue_, trace};
+    AboutBoxHandlers aboutBox{p, about, hints};
 
     // ---- Lifecycle (window/startup.cpp) -------------------------------------
     // Program start: runs FormCreate and everything up to the event loop.
@@ -189,17 +199,6 @@ public:
     void MenuSelectSfminClick();
     void TabSheetInputShow();
 
-    // ---- Engine: steel quantities (window/*_handlers.cpp) -------------------
-    void UpdateSteelQuantities();
-    void Edit_WallLengthChange();
-    void Edit_WallLengthEnter();
-    void Edit_WallLengthExit();
-    void Edit_WallLengthKeyPress(QChar &key);
-    void Edit_SSPLengthChange();
-    void Edit_SSPLengthEnter();
-    void Edit_SSPLengthExit();
-    void Edit_SSPLengthKeyPress(QChar &key);
-
     // ---- Engine: safety factor summary (window/summary_handlers.cpp) ----------
     void SetUpSummaryGrid();
     void FillSummaryGrid();
@@ -229,9 +228,6 @@ public:
     void ComputeProjectLoss();
     void CheckProjectValue(form::Control &edit);
     void TidyProjectValue(form::Control &edit);
-    // Fills the corrosion table window from the selected annex and the unit
-    // system and shows it.
-    void BuildCorrosionTable();
     // Finishing step of every loss computation (window/loss_finishing.cpp).
     void ApplyReductionFactor();
     void CB_EC3NADChange();
@@ -260,27 +256,6 @@ public:
     void Edit_BackKeyPress(QChar &key);
     void Edit_Front_DescrChange();
     void Edit_Back_DescrChange();
-    void B_EC3TablesClick();
-    // The corrosion table window lost activation: it closes (hides).
-    void TableWindowDeactivate();
-    void SG_EC3TableMouseMove(int x, int y);
-    std::optional<form::CellDrawing> SG_EC3TableDrawCell(int col, int row) const;
-
-    // ---- Service life curve (window/life_curve_handlers.cpp) -----------------
-    // Opens the curve window with the series of the design in the window.
-    void MenuLifeCurveClick();
-    // Computes and shows the series again while the curve window is open and
-    // the design it depends on changed (always with `force`). The end of
-    // every recompute chain (ComputeSafetyFactors) calls it.
-    void RefreshLifeCurve(bool force = false);
-    // The read-out of the year under the mouse on the chart (-1: none).
-    void LifeChartMouseMove(int year);
-    void B_LifeCsvClick();
-    void B_LifeSvgClick();
-    void B_LifePngClick();
-    void B_LifeCopyClick();
-    // The series the curve window shows.
-    const LifeCurve &lifeCurve() const { return lifeCurve_; }
 
     // ---- Units (window/units_handlers.cpp) -----------------------------------
     void ShowMetricUnitLabels();
@@ -305,41 +280,6 @@ public:
     void ReadSettings();
     void WriteSettings();
 
-    // ---- Output (later) ------------------------------------------------------
-    void MenuPrintClick();
-    void MenuPrintToFileClick();
-    // The clipboard picture of the active page (window/snapshot_handlers.cpp).
-    void MenuCopyClick();
-    void TabSheetChartShow();
-    void TC_ChartChange();
-    void TC_ChartMouseMove(int x, int y);
-    void TeeCh_WxEnter();
-    void TeeCh_WxExit();
-    void TeeCh_WxMouseEnter();
-    void TeeCh_WxMouseLeave();
-    void TeeCh_WxMouseMove(int x, int y);
-    void PopUpPrintClick();
-    void PopUpExportEmfClick();
-    void CopytoClipboard1Click();
-
-    // ---- Output: the report (window/report_handlers.cpp) ---------------------
-    // Fills the report table and prints it (target "Printer") or writes it
-    // to the text file the user chooses (any other target).
-    void WriteReport(const QString &target);
-    // The state the report reads.
-    ReportInput reportInput() const;
-    // The text file of a report table as "Print To File" writes it (the
-    // about box's version, today's short date).
-    QByteArray reportFileOf(const ReportTable &table) const;
-    // The report file of the current design; nothing, with the message the
-    // window would show in `error`, when the report stops.
-    std::optional<QByteArray> reportFile(QString &error) const;
-
-    // ---- Output: section property grid (window/property_grid_handlers.cpp) --
-    void SetUpPropertyGrid();
-    void GB_Red_PropertiesMouseMove(int x, int y);
-    void StGr_RedPropMouseMove(int x, int y);
-
     // ---- Splash and about box (window/about_handlers.cpp) ---------------------
     void Timer1Timer();
     void SplashFormClick();
@@ -347,40 +287,20 @@ public:
     void SplashFormDeactivate();
     // Closes and releases the splash (its timer stops).
     void closeSplash();
-    void MenuAboutClick();
-    void AboutFormShow();
-    void AboutFormDeactivate();
-    void OKButtonClick();
-    void LblEmailLinkClick();
-    void Lbl_AuthorMouseMove(int x, int y);
-    void Lbl_AuthorMouseLeave();
 
 private:
     // Binds every event to its handler (window/wiring.cpp).
     void wireEvents();
 
-    Catalogue emptyCatalogue_;
     // How deep FillSectionList and RefreshGradeList are nested in each other
     // (through LB_SSPClick), and whether a chain of them too deep to be a
     // normal run is being cut off; see section_list_handlers.cpp.
     int sectionListNesting_ = 0;
     bool sectionListChainCut_ = false;
-    // The series the curve window shows and what it was computed from.
-    LifeCurve lifeCurve_;
-    std::optional<LifeCurveInput> lifeCurveInput_;
-    // The unit system the series was computed in (its input holds it).
-    bool lifeCurveMetric() const { return lifeCurveInput_ ? lifeCurveInput_->metric : true; }
-    QChar lifeCurveDecimal_;
     // The section list's row texts, kept between fills.
     SectionRowTexts sectionRowTexts_;
     bool ended_ = false;
     int exitCode_ = 0;
 };
-
-// The main window's font: the drop-down lists and the curve window's table
-// measure their texts in it.
-FontSpec mainWindowFont(const Platform &p);
-// How much larger than at 96 pixels per inch the screen draws the window.
-long double screenScale(const Platform &p);
 
 } // namespace pc

@@ -1,15 +1,18 @@
-// The corrosion chart page: the chart of one reduced property of the selected
-// section against the loss of thickness, its read-out under the mouse, the
-// hints of its tabs and the outputs of its pop-up menu.
-//
 // The chart is rebuilt from the catalogue's table rows and the current
 // selection whenever its page is shown, its tab changes or the units change
 // while it is shown; choosing another section on the input page does not
 // redraw it until then.
 
+#include "window/chart_handlers.h"
+
+#include "catalogue/catalogue.h"
+#include "form/main_form.h"
 #include "output/corrosion_chart.h"
-#include "window/app.h"
-#include "window/wiring.h"
+#include "platform/platform.h"
+#include "window/app_texts.h"
+#include "window/handler_trace.h"
+#include "window/run_state.h"
+#include "window/section_list_handlers.h"
 
 #include <array>
 
@@ -42,15 +45,15 @@ ChartTab tabOf(const form::Control &tabs)
 }
 
 // The table column of `section` (nothing for no section).
-ChartInput chartInput(const App &a, int section)
+ChartInput chartInput(const form::MainForm &f, const RunState &s, Platform &p, const Catalogue &cat,
+                      int section)
 {
     ChartInput in;
-    in.tab = tabOf(a.f.TC_Chart);
-    in.metric = a.s.UnitsMetric;
-    in.decimal = a.p.decimalSeparator();
-    in.units = {a.s.UnitLoss, a.s.UnitLength, a.s.UnitWel, a.s.UnitI, a.s.UnitA, a.s.UnitMoment};
-    in.fy = a.s.CurrentFy;
-    const Catalogue &cat = a.cat();
+    in.tab = tabOf(f.TC_Chart);
+    in.metric = s.UnitsMetric;
+    in.decimal = p.decimalSeparator();
+    in.units = {s.UnitLoss, s.UnitLength, s.UnitWel, s.UnitI, s.UnitA, s.UnitMoment};
+    in.fy = s.CurrentFy;
     const size_t n = cat.LossStep.size();
     in.lossStep.reserve(n);
     for (int16_t step : cat.LossStep)
@@ -67,7 +70,7 @@ ChartInput chartInput(const App &a, int section)
     column(cat.RedWel, in.wel);
     column(cat.RedI, in.i);
     column(cat.RedA, in.a);
-    in.sectionLabel = a.s.CurrentSectionLabel;
+    in.sectionLabel = s.CurrentSectionLabel;
     return in;
 }
 
@@ -81,7 +84,7 @@ template <typename Output> void withoutShadow(form::ChartControl &chart, Output 
 
 } // namespace
 
-void App::TabSheetChartShow()
+void ChartHandlers::TabSheetChartShow()
 {
     f.setRangeStatus(QString());
     f.setMessageStatus(QString());
@@ -89,14 +92,14 @@ void App::TabSheetChartShow()
     TC_ChartChange();
 }
 
-void App::TC_ChartChange()
+void ChartHandlers::TC_ChartChange()
 {
     PILECORR_TRACED_HANDLER(trace);
     form::ChartControl &chart = f.TeeCh_Wx;
     chart.undoZoom();
-    const int section = selectedSection();
+    const int section = selectedSection(f, s);
     ChartPicture picture = chart.picture();
-    buildChartSeries(picture, chartInput(*this, section));
+    buildChartSeries(picture, chartInput(f, s, p, cat(), section));
     // With no section selected the chart stays empty.
     if (section < 0)
         picture.subtitle.clear();
@@ -106,7 +109,7 @@ void App::TC_ChartChange()
     chart.invalidate();
 }
 
-void App::TeeCh_WxMouseMove(int x, int y)
+void ChartHandlers::TeeCh_WxMouseMove(int x, int y)
 {
     form::ChartControl &chart = f.TeeCh_Wx;
     const ChartReadout r =
@@ -126,28 +129,28 @@ void App::TeeCh_WxMouseMove(int x, int y)
     }
 }
 
-void App::TeeCh_WxEnter() {}
+void ChartHandlers::TeeCh_WxEnter() {}
 
-void App::TeeCh_WxExit()
+void ChartHandlers::TeeCh_WxExit()
 {
     f.TeeCh_Wx.invalidate();
     f.TC_ChartLbl.setCaption(QString());
 }
 
-void App::TeeCh_WxMouseEnter()
+void ChartHandlers::TeeCh_WxMouseEnter()
 {
     if (f.focused() != &f.TeeCh_Wx)
         f.setFocus(&f.TeeCh_Wx);
     f.TC_Chart.setHint(QString());
 }
 
-void App::TeeCh_WxMouseLeave()
+void ChartHandlers::TeeCh_WxMouseLeave()
 {
     f.TeeCh_Wx.invalidate();
     f.TC_ChartLbl.setCaption(QString());
 }
 
-void App::TC_ChartMouseMove(int x, int y)
+void ChartHandlers::TC_ChartMouseMove(int x, int y)
 {
     // The tabs lie at the bottom, so the whole strip is below the top of the
     // display area; each tab is form::ChartTabWidth pixels wide from the left.
@@ -159,13 +162,13 @@ void App::TC_ChartMouseMove(int x, int y)
                            : QString());
 }
 
-void App::PopUpPrintClick()
+void ChartHandlers::PopUpPrintClick()
 {
     withoutShadow(f.TeeCh_Wx, [this](const ChartPicture &pic) { p.previewChartPrint(pic); });
     f.TeeCh_Wx.invalidate();
 }
 
-void App::PopUpExportEmfClick()
+void ChartHandlers::PopUpExportEmfClick()
 {
     SaveFileRequest req;
     req.title = ExportTitle;
@@ -186,25 +189,24 @@ void App::PopUpExportEmfClick()
             QStringLiteral("The chart could not be saved to \"%1\": %2").arg(*path, *failure));
 }
 
-void App::CopytoClipboard1Click()
+void ChartHandlers::CopytoClipboard1Click()
 {
     withoutShadow(f.TeeCh_Wx, [this](const ChartPicture &pic) { p.copyChartToClipboard(pic); });
 }
 
-void wireChart(App &a)
+void wireChart(form::MainForm &f, ChartHandlers &chart)
 {
-    auto &f = a.f;
-    f.TabSheetChart.onShow = [&a] { a.TabSheetChartShow(); };
-    f.TC_Chart.onChange = [&a] { a.TC_ChartChange(); };
-    f.TC_Chart.onMouseMove = [&a](int x, int y) { a.TC_ChartMouseMove(x, y); };
-    f.TeeCh_Wx.onEnter = [&a] { a.TeeCh_WxEnter(); };
-    f.TeeCh_Wx.onExit = [&a] { a.TeeCh_WxExit(); };
-    f.TeeCh_Wx.onMouseEnter = [&a] { a.TeeCh_WxMouseEnter(); };
-    f.TeeCh_Wx.onMouseLeave = [&a] { a.TeeCh_WxMouseLeave(); };
-    f.TeeCh_Wx.onMouseMove = [&a](int x, int y) { a.TeeCh_WxMouseMove(x, y); };
-    f.PopUpPrint.onClick = [&a] { a.PopUpPrintClick(); };
-    f.PopUpExportEmf.onClick = [&a] { a.PopUpExportEmfClick(); };
-    f.CopytoClipboard1.onClick = [&a] { a.CopytoClipboard1Click(); };
+    f.TabSheetChart.onShow = [&chart] { chart.TabSheetChartShow(); };
+    f.TC_Chart.onChange = [&chart] { chart.TC_ChartChange(); };
+    f.TC_Chart.onMouseMove = [&chart](int x, int y) { chart.TC_ChartMouseMove(x, y); };
+    f.TeeCh_Wx.onEnter = [&chart] { chart.TeeCh_WxEnter(); };
+    f.TeeCh_Wx.onExit = [&chart] { chart.TeeCh_WxExit(); };
+    f.TeeCh_Wx.onMouseEnter = [&chart] { chart.TeeCh_WxMouseEnter(); };
+    f.TeeCh_Wx.onMouseLeave = [&chart] { chart.TeeCh_WxMouseLeave(); };
+    f.TeeCh_Wx.onMouseMove = [&chart](int x, int y) { chart.TeeCh_WxMouseMove(x, y); };
+    f.PopUpPrint.onClick = [&chart] { chart.PopUpPrintClick(); };
+    f.PopUpExportEmf.onClick = [&chart] { chart.PopUpExportEmfClick(); };
+    f.CopytoClipboard1.onClick = [&chart] { chart.CopytoClipboard1Click(); };
 }
 
 } // namespace pc

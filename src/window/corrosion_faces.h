@@ -28,9 +28,13 @@ struct FaceControls
 FaceControls faceControls(App &a, App::Face face);
 
 // Table rates ("&EuroCode 3 rates" checked) or project-specific rates.
+inline bool tableRatesSelected(const form::MainForm &f)
+{
+    return f.MenuEC3Rates.checked();
+}
 inline bool tableRatesSelected(const App &a)
 {
-    return a.f.MenuEC3Rates.checked();
+    return tableRatesSelected(a.f);
 }
 
 // The controls of table rates and of project rates: each rate mode enables

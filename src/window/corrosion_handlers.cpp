@@ -244,7 +244,6 @@ void wireCorrosion(App &a)
     f.CB_Back_Detail.onChange = [&a] { a.CB_Back_DetailChange(); };
     f.CB_Back_Detail.onDropDown = [&a] { a.CB_Back_DetailDropDown(); };
     f.MenuEC3Rates.onClick = [&a] { a.MenuEC3RatesClick(); };
-    f.B_EC3Tables.onClick = [&a] { a.B_EC3TablesClick(); };
 
     f.CB_ServiceLife.onChange = [&a] { a.CB_ServiceLifeChange(); };
     f.CB_Protection_Front.onChange = [&a] { a.CB_Protection_FrontChange(); };
@@ -264,11 +263,6 @@ void wireCorrosion(App &a)
     f.Edit_Back.onKeyPress = [&a](QChar &key) { a.Edit_BackKeyPress(key); };
     f.Edit_Front_Descr.onChange = [&a] { a.Edit_Front_DescrChange(); };
     f.Edit_Back_Descr.onChange = [&a] { a.Edit_Back_DescrChange(); };
-
-    form::Control &grid = a.tableWindow.SG_EC3Table;
-    grid.onMouseMove = [&a](int x, int y) { a.SG_EC3TableMouseMove(x, y); };
-    grid.onDrawCell = [&a](int col, int row) { return a.SG_EC3TableDrawCell(col, row); };
-    a.tableWindow.TForm2.onDeactivate = [&a] { a.TableWindowDeactivate(); };
 }
 
 } // namespace pc

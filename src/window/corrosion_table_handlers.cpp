@@ -1,8 +1,12 @@
-// The corrosion table window: the whole table of the selected annex in mm or
-// mils, sized to its content, with the full text of a detail as a hint.
+#include "window/corrosion_table_handlers.h"
 
+#include "catalogue/catalogue.h"
 #include "corrosion/corrosion_table.h"
-#include "window/app.h"
+#include "form/main_form.h"
+#include "form/table_window_form.h"
+#include "platform/platform.h"
+#include "window/handler_trace.h"
+#include "window/run_state.h"
 
 namespace pc {
 
@@ -21,7 +25,7 @@ constexpr int GridLineWidth = 1;
 
 } // namespace
 
-void App::BuildCorrosionTable()
+void CorrosionTableHandlers::BuildCorrosionTable()
 {
     PILECORR_TRACED_HANDLER(trace);
     const CorrosionTable t = corrosionTable(cat(), s.CurrentAnnex, f.CB_EC3NAD.text(),
@@ -53,17 +57,17 @@ void App::BuildCorrosionTable()
     tableWindow.show();
 }
 
-void App::B_EC3TablesClick()
+void CorrosionTableHandlers::B_EC3TablesClick()
 {
     BuildCorrosionTable();
 }
 
-void App::TableWindowDeactivate()
+void CorrosionTableHandlers::TableWindowDeactivate()
 {
     tableWindow.hide();
 }
 
-void App::SG_EC3TableMouseMove(int x, int y)
+void CorrosionTableHandlers::SG_EC3TableMouseMove(int x, int y)
 {
     form::Control &grid = tableWindow.SG_EC3Table;
     const int col = gridCellAt(grid.colWidths(), GridLineWidth, x);
@@ -78,7 +82,7 @@ void App::SG_EC3TableMouseMove(int x, int y)
     }
 }
 
-std::optional<form::CellDrawing> App::SG_EC3TableDrawCell(int col, int row) const
+std::optional<form::CellDrawing> CorrosionTableHandlers::SG_EC3TableDrawCell(int col, int row) const
 {
     const form::Control &grid = tableWindow.SG_EC3Table;
     form::CellDrawing d;
@@ -94,6 +98,16 @@ std::optional<form::CellDrawing> App::SG_EC3TableDrawCell(int col, int row) cons
         break;
     }
     return std::nullopt;
+}
+
+void wireCorrosionTable(form::MainForm &f, form::TableWindowForm &tableWindow,
+                        CorrosionTableHandlers &table)
+{
+    f.B_EC3Tables.onClick = [&table] { table.B_EC3TablesClick(); };
+    form::Control &grid = tableWindow.SG_EC3Table;
+    grid.onMouseMove = [&table](int x, int y) { table.SG_EC3TableMouseMove(x, y); };
+    grid.onDrawCell = [&table](int col, int row) { return table.SG_EC3TableDrawCell(col, row); };
+    tableWindow.TForm2.onDeactivate = [&table] { table.TableWindowDeactivate(); };
 }
 
 } // namespace pc

@@ -88,14 +88,14 @@ long double bandValue(const QString &text, QChar decimal, long double whenEmpty)
 
 } // namespace
 
-void FilterNumericKey(App &a, form::Control &field, QChar &key)
+void FilterNumericKey(Platform &p, form::MainForm &f, form::Control &field, QChar &key)
 {
-    const KeyDecision d = filterNumericKey(key.unicode(), field.text(), a.p.decimalSeparator());
+    const KeyDecision d = filterNumericKey(key.unicode(), field.text(), p.decimalSeparator());
     if (d.accepted)
         return;
-    a.f.setMessageStatus(d.rejection);
+    f.setMessageStatus(d.rejection);
     key = QChar();
-    a.p.exclamationBeep();
+    p.exclamationBeep();
 }
 
 void App::Edit_MomentChange()
@@ -112,7 +112,7 @@ void App::Edit_MomentExit()
 }
 void App::Edit_MomentKeyPress(QChar &key)
 {
-    FilterNumericKey(*this, f.Edit_Moment, key);
+    FilterNumericKey(p, f, f.Edit_Moment, key);
 }
 void App::Edit_LoadChange()
 {
@@ -128,7 +128,7 @@ void App::Edit_LoadExit()
 }
 void App::Edit_LoadKeyPress(QChar &key)
 {
-    FilterNumericKey(*this, f.Edit_Load, key);
+    FilterNumericKey(p, f, f.Edit_Load, key);
 }
 void App::Edit_DeflectionChange()
 {
@@ -144,7 +144,7 @@ void App::Edit_DeflectionExit()
 }
 void App::Edit_DeflectionKeyPress(QChar &key)
 {
-    FilterNumericKey(*this, f.Edit_Deflection, key);
+    FilterNumericKey(p, f, f.Edit_Deflection, key);
 }
 
 void App::Edit_SfminEnter()
@@ -194,7 +194,7 @@ void App::Edit_SfminChange()
         f.setMessageStatus(report);
     // The required factor is the curve's line even where no factor is
     // computed again (one section selected).
-    RefreshLifeCurve();
+    curve.RefreshLifeCurve();
 }
 
 void App::Edit_SfminExit()
@@ -205,7 +205,7 @@ void App::Edit_SfminExit()
 
 void App::Edit_SfminKeyPress(QChar &key)
 {
-    FilterNumericKey(*this, f.Edit_Sfmin, key);
+    FilterNumericKey(p, f, f.Edit_Sfmin, key);
 }
 
 void App::Edit_SfMaxEnter()
@@ -277,7 +277,7 @@ void App::Edit_SfMaxExit()
 
 void App::Edit_SfMaxKeyPress(QChar &key)
 {
-    FilterNumericKey(*this, f.Edit_SfMax, key);
+    FilterNumericKey(p, f, f.Edit_SfMax, key);
 }
 
 void App::MenuSelectSfminClick()

@@ -1,17 +1,23 @@
-// The service life curve window: opened from the Options menu, it shows the
-// series of the design in the main window and follows it while open (every
-// recompute chain ends in ComputeSafetyFactors, which asks for a refresh;
-// the series is computed again only when the design it depends on changed).
-// Its exports go through the platform like the chart's.
+// Every recompute chain ends in ComputeSafetyFactors, which asks the curve
+// window for a refresh; the series is computed again only when the design
+// it depends on changed. The exports go through the platform like the
+// chart's.
+
+#include "window/life_curve_handlers.h"
 
 #include "engine/life_curve_text.h"
+#include "form/life_curve_form.h"
+#include "form/main_form.h"
 #include "output/whole_file.h"
 #include "units/format.h"
 #include "units/rounding.h"
 #include "units/unit_captions.h"
 #include "units/unit_factors.h"
+#include "window/app_texts.h"
+#include "window/handler_trace.h"
 #include "window/life_curve_source.h"
-#include "window/wiring.h"
+#include "window/run_state.h"
+#include "window/window_metrics.h"
 
 namespace pc {
 
@@ -25,13 +31,13 @@ const QString SvgFilter = QStringLiteral("Scalable Vector Graphics (*.svg)|*.svg
 const QString PngTitle = QStringLiteral("Save the service life curve as PNG");
 const QString PngFilter = QStringLiteral("Portable Network Graphics (*.png)|*.png");
 
-LifeChartPicture lifeChartOf(const App &a, const LifeCurve &curve)
+LifeChartPicture lifeChartOf(const Platform &p, const RunState &s, const LifeCurve &curve)
 {
-    const QChar decimal = a.p.decimalSeparator();
+    const QChar decimal = p.decimalSeparator();
     LifeChartPicture pic;
     pic.title = QStringLiteral(" Service life curve ");
-    const QString section = a.s.CurrentSectionLabel.trimmed();
-    const QString grade = a.s.CurrentGradeText.trimmed();
+    const QString section = s.CurrentSectionLabel.trimmed();
+    const QString grade = s.CurrentGradeText.trimmed();
     pic.subtitle = section.isEmpty() || grade.isEmpty() ? section + grade
                                                         : section + QStringLiteral(", ") + grade;
     pic.bottomAxisTitle = QStringLiteral(" Service life (years)");
@@ -81,15 +87,18 @@ void fillTable(const Platform &p, form::Control &grid, const LifeCurve &curve, b
     }
 }
 
-void reportFailure(App &a, const QString &what, const QString &path, const QString &reason)
+} // namespace
+
+void LifeCurveHandlers::reportFailure(const QString &what, const QString &path,
+                                      const QString &reason)
 {
-    a.p.message(MessageKind::Plain, ApplicationTitle,
-                QStringLiteral("The %1 could not be saved to \"%2\": %3").arg(what, path, reason));
+    p.message(MessageKind::Plain, ApplicationTitle,
+              QStringLiteral("The %1 could not be saved to \"%2\": %3").arg(what, path, reason));
 }
 
 // The save dialog of every export of the window, named "Service life".
-std::optional<QString> askExportPath(App &a, const QString &title, const QString &filter,
-                                     const QString &extension)
+std::optional<QString> LifeCurveHandlers::askExportPath(const QString &title, const QString &filter,
+                                                        const QString &extension)
 {
     SaveFileRequest req;
     req.title = title;
@@ -97,34 +106,32 @@ std::optional<QString> askExportPath(App &a, const QString &title, const QString
     req.filter = filter;
     req.defaultExt = extension;
     req.confirmOverwrite = true;
-    return a.p.saveFile(req);
+    return p.saveFile(req);
 }
 
-void savePicture(App &a, Platform::PictureFormat format)
+void LifeCurveHandlers::savePicture(Platform::PictureFormat format)
 {
     const bool svg = format == Platform::PictureFormat::Svg;
     const std::optional<QString> path =
-        askExportPath(a, svg ? SvgTitle : PngTitle, svg ? SvgFilter : PngFilter,
+        askExportPath(svg ? SvgTitle : PngTitle, svg ? SvgFilter : PngFilter,
                       svg ? QStringLiteral("svg") : QStringLiteral("png"));
     if (!path)
         return;
-    if (const auto failure = a.p.saveLifeChart(a.lifeCurveWindow.chart(), *path, format))
-        reportFailure(a, QStringLiteral("chart"), *path, *failure);
+    if (const auto failure = p.saveLifeChart(window.chart(), *path, format))
+        reportFailure(QStringLiteral("chart"), *path, *failure);
 }
 
-} // namespace
-
-void App::MenuLifeCurveClick()
+void LifeCurveHandlers::MenuLifeCurveClick()
 {
-    lifeCurveWindow.show();
+    window.show();
     RefreshLifeCurve(true);
 }
 
-void App::RefreshLifeCurve(bool force)
+void LifeCurveHandlers::RefreshLifeCurve(bool force)
 {
-    if (!lifeCurveWindow.shown())
+    if (!window.shown())
         return;
-    const LifeCurveInput in = lifeCurveInput(*this);
+    const LifeCurveInput in = lifeCurveInput(f, s, p, catalogue_);
     const bool metric = in.metric;
     const QChar decimal = p.decimalSeparator();
     if (!force && lifeCurveInput_ && *lifeCurveInput_ == in && lifeCurveDecimal_ == decimal)
@@ -132,17 +139,17 @@ void App::RefreshLifeCurve(bool force)
     PILECORR_TRACED_HANDLER(trace);
     lifeCurveInput_ = in;
     lifeCurveDecimal_ = decimal;
-    lifeCurve_ = pc::computeLifeCurve(cat(), in);
+    lifeCurve_ = computeLifeCurve(catalogue_, in);
 
-    fillTable(p, lifeCurveWindow.SG_LifeTable, lifeCurve_, metric, decimal);
-    lifeCurveWindow.Lbl_LifeSummary.setCaption(lifeCurveSummaryText(lifeCurve_, decimal));
-    lifeCurveWindow.Lbl_LifeReadout.setCaption(QString());
-    lifeCurveWindow.setChart(lifeChartOf(*this, lifeCurve_));
+    fillTable(p, window.SG_LifeTable, lifeCurve_, metric, decimal);
+    window.Lbl_LifeSummary.setCaption(lifeCurveSummaryText(lifeCurve_, decimal));
+    window.Lbl_LifeReadout.setCaption(QString());
+    window.setChart(lifeChartOf(p, s, lifeCurve_));
 }
 
-void App::LifeChartMouseMove(int year)
+void LifeCurveHandlers::LifeChartMouseMove(int year)
 {
-    form::Control &label = lifeCurveWindow.Lbl_LifeReadout;
+    form::Control &label = window.Lbl_LifeReadout;
     if (year < 0 || year >= static_cast<int>(lifeCurve_.rows.size())) {
         label.setCaption(QString());
         return;
@@ -155,40 +162,38 @@ void App::LifeChartMouseMove(int year)
                             {year, cells[3], unitLabels(metric).loss, cells[8]}));
 }
 
-void App::B_LifeCsvClick()
+void LifeCurveHandlers::B_LifeCsvClick()
 {
-    const std::optional<QString> path =
-        askExportPath(*this, CsvTitle, CsvFilter, QStringLiteral("csv"));
+    const std::optional<QString> path = askExportPath(CsvTitle, CsvFilter, QStringLiteral("csv"));
     if (!path)
         return;
     const QByteArray bytes = lifeCurveCsv(lifeCurve_, lifeCurveMetric()).toUtf8();
     if (const auto failure = writeWholeFile(*path, bytes))
-        reportFailure(*this, QStringLiteral("series"), *path, *failure);
+        reportFailure(QStringLiteral("series"), *path, *failure);
 }
 
-void App::B_LifeSvgClick()
+void LifeCurveHandlers::B_LifeSvgClick()
 {
-    savePicture(*this, Platform::PictureFormat::Svg);
+    savePicture(Platform::PictureFormat::Svg);
 }
 
-void App::B_LifePngClick()
+void LifeCurveHandlers::B_LifePngClick()
 {
-    savePicture(*this, Platform::PictureFormat::Png);
+    savePicture(Platform::PictureFormat::Png);
 }
 
-void App::B_LifeCopyClick()
+void LifeCurveHandlers::B_LifeCopyClick()
 {
-    p.copyLifeCurve(lifeCurveWindow.chart(), lifeCurveCsv(lifeCurve_, lifeCurveMetric()));
+    p.copyLifeCurve(window.chart(), lifeCurveCsv(lifeCurve_, lifeCurveMetric()));
 }
 
-void wireLifeCurve(App &a)
+void wireLifeCurve(form::MainForm &f, form::LifeCurveForm &window, LifeCurveHandlers &curve)
 {
-    a.f.MenuLifeCurve.onClick = [&a] { a.MenuLifeCurveClick(); };
-    form::LifeCurveForm &w = a.lifeCurveWindow;
-    w.B_LifeCsv.onClick = [&a] { a.B_LifeCsvClick(); };
-    w.B_LifeSvg.onClick = [&a] { a.B_LifeSvgClick(); };
-    w.B_LifePng.onClick = [&a] { a.B_LifePngClick(); };
-    w.B_LifeCopy.onClick = [&a] { a.B_LifeCopyClick(); };
+    f.MenuLifeCurve.onClick = [&curve] { curve.MenuLifeCurveClick(); };
+    window.B_LifeCsv.onClick = [&curve] { curve.B_LifeCsvClick(); };
+    window.B_LifeSvg.onClick = [&curve] { curve.B_LifeSvgClick(); };
+    window.B_LifePng.onClick = [&curve] { curve.B_LifePngClick(); };
+    window.B_LifeCopy.onClick = [&curve] { curve.B_LifeCopyClick(); };
 }
 
 } // namespace pc

@@ -13,6 +13,8 @@ namespace pc {
 // exposures, details, project values, the selected protection items, the
 // reduction factor in force, the selected section with its grade strength,
 // the actions and the required factor (Sfmin).
+LifeCurveInput lifeCurveInput(const form::MainForm &f, const RunState &s, Platform &p,
+                              const Catalogue &cat);
 LifeCurveInput lifeCurveInput(const App &a);
 
 // The series of that design, from year 0 to the last year of the loss rules.

@@ -63,25 +63,25 @@ bool App::LoadCatalogue()
     // point finds no grade data and leaves the section and grade lists empty.
     gradeDataLoaded = false;
     s.startCatalogue(0);
-    catalogue = takeFamiliesAndSections(rest);
+    catalogue_ = takeFamiliesAndSections(rest);
     f.RG_SSP.clearItems();
     f.RG_SSP.addItem(AllFamiliesItem);
-    for (const QString &name : catalogue->FamilyName)
+    for (const QString &name : catalogue_.FamilyName)
         f.RG_SSP.addItem(name);
     f.RG_SSP.setItemIndex(0);
     if (ended())
         return false;
 
-    putBackFamiliesAndSections(*catalogue, rest);
-    catalogue = std::move(rest);
-    catalogue->deriveLoadedValues();
-    s.startCatalogue(catalogue->GradeCount());
+    putBackFamiliesAndSections(catalogue_, rest);
+    catalogue_ = std::move(rest);
+    catalogue_.deriveLoadedValues();
+    s.startCatalogue(catalogue_.GradeCount());
     gradeDataLoaded = true;
 
     f.CB_EC3NAD.clearItems();
-    for (const Annex &a : catalogue->Annexes)
+    for (const Annex &a : catalogue_.Annexes)
         f.CB_EC3NAD.addItem(a.AnnexName);
-    f.CB_EC3NAD.setItemIndex(catalogue->AnnexCount() > 0 ? 0 : -1); // runs nothing
+    f.CB_EC3NAD.setItemIndex(catalogue_.AnnexCount() > 0 ? 0 : -1); // runs nothing
     f.Lbl_NAD.setCaption(QString());
     return true;
 }

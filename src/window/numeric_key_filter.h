@@ -5,14 +5,15 @@
 
 namespace pc {
 
-class App;
+class Platform;
 namespace form {
 class Control;
-}
+class MainForm;
+} // namespace form
 
 // Lets backspace, digits and one decimal separator through; drops any other
 // key with " Enter only values > 0. Wrong input:  " + the key in panel 1 of
 // SB1 and the exclamation beep.
-void FilterNumericKey(App &a, form::Control &field, QChar &key);
+void FilterNumericKey(Platform &p, form::MainForm &f, form::Control &field, QChar &key);
 
 } // namespace pc

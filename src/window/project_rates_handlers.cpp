@@ -146,7 +146,7 @@ void App::Edit_FrontExit()
 
 void App::Edit_FrontKeyPress(QChar &key)
 {
-    FilterNumericKey(*this, f.Edit_Front, key);
+    FilterNumericKey(p, f, f.Edit_Front, key);
 }
 
 void App::Edit_BackChange()
@@ -166,7 +166,7 @@ void App::Edit_BackExit()
 
 void App::Edit_BackKeyPress(QChar &key)
 {
-    FilterNumericKey(*this, f.Edit_Back, key);
+    FilterNumericKey(p, f, f.Edit_Back, key);
 }
 
 void App::Edit_Front_DescrChange()

@@ -1,13 +1,12 @@
-// The section property grid on the input page: its set-up at start-up and
-// the explanations of its rows in the status bar.
+#include "window/property_grid_handlers.h"
 
 #include "window/property_grid.h"
 
 #include "corrosion/corrosion_table.h"
 #include "engine/reduced_properties.h"
+#include "form/main_form.h"
 #include "units/unit_captions.h"
-#include "window/app.h"
-#include "window/wiring.h"
+#include "window/run_state.h"
 
 namespace pc {
 
@@ -17,7 +16,7 @@ QString hintLongPart(const QString &hint)
     return bar < 0 ? QString() : hint.mid(bar + 1);
 }
 
-void App::SetUpPropertyGrid()
+void PropertyGridHandlers::SetUpPropertyGrid()
 {
     form::Control &grid = f.StGr_RedProp;
     // The cell sizes follow from the size the window gave the grid, so that
@@ -43,7 +42,7 @@ void App::SetUpPropertyGrid()
         grid.setCell(last, row, units[static_cast<size_t>(row - 1)]);
 }
 
-void App::StGr_RedPropMouseMove(int x, int y)
+void PropertyGridHandlers::StGr_RedPropMouseMove(int x, int y)
 {
     form::Control &grid = f.StGr_RedProp;
     const int col = gridCellAt(grid.colWidths(), PropertyGridLineWidth, x);
@@ -53,15 +52,17 @@ void App::StGr_RedPropMouseMove(int x, int y)
     f.setMessageStatus(hintLongPart(grid.hint()));
 }
 
-void App::GB_Red_PropertiesMouseMove(int, int)
+void PropertyGridHandlers::GB_Red_PropertiesMouseMove(int, int)
 {
     f.setMessageStatus(QString());
 }
 
-void wirePropertyGrid(App &a)
+void wirePropertyGrid(form::MainForm &f, PropertyGridHandlers &grid)
 {
-    a.f.StGr_RedProp.onMouseMove = [&a](int x, int y) { a.StGr_RedPropMouseMove(x, y); };
-    a.f.GB_Red_Properties.onMouseMove = [&a](int x, int y) { a.GB_Red_PropertiesMouseMove(x, y); };
+    f.StGr_RedProp.onMouseMove = [&grid](int x, int y) { grid.StGr_RedPropMouseMove(x, y); };
+    f.GB_Red_Properties.onMouseMove = [&grid](int x, int y) {
+        grid.GB_Red_PropertiesMouseMove(x, y);
+    };
 }
 
 } // namespace pc

@@ -1,10 +1,11 @@
-// The report: the table of the current design written to a text file or
-// printed on one page. It only reads the state.
+#include "window/report_handlers.h"
 
-#include "output/report.h"
+#include "form/about_form.h"
+#include "form/main_form.h"
 #include "output/whole_file.h"
-#include "window/app.h"
-#include "window/wiring.h"
+#include "platform/platform.h"
+#include "window/app_texts.h"
+#include "window/run_state.h"
 
 #include <QFileInfo>
 
@@ -27,7 +28,7 @@ FontSpec fontSpec(const ReportFont &f)
 
 } // namespace
 
-ReportInput App::reportInput() const
+ReportInput ReportHandlers::reportInput() const
 {
     ReportInput in;
     in.metric = s.UnitsMetric;
@@ -73,12 +74,12 @@ ReportInput App::reportInput() const
     return in;
 }
 
-QByteArray App::reportFileOf(const ReportTable &table) const
+QByteArray ReportHandlers::reportFileOf(const ReportTable &table) const
 {
     return reportFileBytes(table, about.Version.caption(), p.shortDateText(p.now().date()));
 }
 
-std::optional<QByteArray> App::reportFile(QString &error) const
+std::optional<QByteArray> ReportHandlers::reportFile(QString &error) const
 {
     const ReportBuild build = buildReportTable(reportInput());
     if (!build.table) {
@@ -88,7 +89,7 @@ std::optional<QByteArray> App::reportFile(QString &error) const
     return reportFileOf(*build.table);
 }
 
-void App::WriteReport(const QString &target)
+void ReportHandlers::WriteReport(const QString &target)
 {
     const ReportBuild build = buildReportTable(reportInput());
     if (!build.table) {
@@ -148,21 +149,21 @@ void App::WriteReport(const QString &target)
                   QStringLiteral("The report could not be written to %1: %2").arg(*path, *reason));
 }
 
-void App::MenuPrintClick()
+void ReportHandlers::MenuPrintClick()
 {
     if (p.choosePrinter())
         WriteReport(QStringLiteral("Printer"));
 }
 
-void App::MenuPrintToFileClick()
+void ReportHandlers::MenuPrintToFileClick()
 {
     WriteReport(QStringLiteral("File"));
 }
 
-void wireReport(App &a)
+void wireReport(form::MainForm &f, ReportHandlers &report)
 {
-    a.f.MenuPrint.onClick = [&a] { a.MenuPrintClick(); };
-    a.f.MenuPrintToFile.onClick = [&a] { a.MenuPrintToFileClick(); };
+    f.MenuPrint.onClick = [&report] { report.MenuPrintClick(); };
+    f.MenuPrintToFile.onClick = [&report] { report.MenuPrintToFileClick(); };
 }
 
 } // namespace pc

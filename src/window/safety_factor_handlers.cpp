@@ -31,7 +31,7 @@ void App::ComputeSafetyFactors()
         f.TabSheetSFTable.setTabVisible(true);
 
     // The curve window follows the design: every chain of the window ends here.
-    RefreshLifeCurve();
+    curve.RefreshLifeCurve();
 }
 
 void App::ShowBendingMomentCapacity()

@@ -230,7 +230,7 @@ void App::FillSectionList(int first, int last)
             f.TabSheetChart.setTabVisible(false);
     }
 
-    UpdateSteelQuantities();
+    steelQuantities.UpdateSteelQuantities();
     ShowBendingMomentCapacity();
 
     if (f.LB_SSP.enabled()) {
@@ -396,7 +396,7 @@ void App::LB_SSPClick()
     RefreshGradeList(false);
     ApplyReductionFactor();
     ComputeSafetyFactors();
-    UpdateSteelQuantities();
+    steelQuantities.UpdateSteelQuantities();
     ShowBendingMomentCapacity();
 
     if (s.initial.wel > 0) {
@@ -421,6 +421,11 @@ void wireSectionList(App &a)
 
 // While the list shows the no-match lines it is disabled and has no selection.
 int App::selectedSection() const
+{
+    return pc::selectedSection(f, s);
+}
+
+int selectedSection(const form::MainForm &f, const RunState &s)
 {
     const int item = f.LB_SSP.itemIndex();
     const auto &map = s.SectionListMap;

@@ -9,6 +9,15 @@
 
 namespace pc {
 
+namespace form {
+class MainForm;
+}
+struct RunState;
+
 void setSearchWritesEveryCandidate(bool on);
+
+// The section shown by the selected row of LB_SSP, or -1: what the outputs
+// read the selection through.
+int selectedSection(const form::MainForm &f, const RunState &s);
 
 } // namespace pc

@@ -3,9 +3,13 @@
 // serve input give way to a sketch of the section while the picture is taken,
 // and everything is put back afterwards, also when the sketch cannot be read.
 
+#include "window/snapshot_handlers.h"
+
+#include "form/main_form.h"
 #include "output/page_snapshot.h"
-#include "window/app.h"
-#include "window/wiring.h"
+#include "platform/platform.h"
+#include "window/app_texts.h"
+#include "window/run_state.h"
 
 #include <QDir>
 
@@ -66,11 +70,9 @@ private:
 
 // Turns the input page into the summary the picture shows; false (with the
 // message shown) when the sketch of the section cannot be read.
-bool prepareInputPage(App &a, InputPageRestore &restore)
+bool prepareInputPage(Platform &p, form::MainForm &f, RunState &s, const QString &catalogueFolder,
+                      InputPageRestore &restore)
 {
-    form::MainForm &f = a.f;
-    RunState &s = a.s;
-
     // A value being typed is taken as when the user leaves the field.
     if (form::Control *focus = f.focused(); focus && focus->kind() == form::Kind::Edit) {
         if (focus->onExit)
@@ -110,16 +112,16 @@ bool prepareInputPage(App &a, InputPageRestore &restore)
     s.CurrentSectionLabel = prep.sectionLabel;
     // The sketches lie in the working folder's data/ folder; an installed
     // program keeps them beside its catalogue instead.
-    QString sketchPath = QDir(a.p.currentDirectory()).filePath(prep.sketchFile);
-    if (!a.p.fileExists(sketchPath) && !a.catalogueFolder.isEmpty()) {
-        const QString besideCatalogue = QDir(a.catalogueFolder).filePath(prep.sketchFile);
-        if (a.p.fileExists(besideCatalogue))
+    QString sketchPath = QDir(p.currentDirectory()).filePath(prep.sketchFile);
+    if (!p.fileExists(sketchPath) && !catalogueFolder.isEmpty()) {
+        const QString besideCatalogue = QDir(catalogueFolder).filePath(prep.sketchFile);
+        if (p.fileExists(besideCatalogue))
             sketchPath = besideCatalogue;
     }
     const SketchRead sketch = readSketchFile(sketchPath);
     if (!sketch.failure.isEmpty()) {
-        a.p.message(MessageKind::Plain, ApplicationTitle,
-                    SketchUnreadable + prep.sketchFile + QStringLiteral("\r\n") + sketch.failure);
+        p.message(MessageKind::Plain, ApplicationTitle,
+                  SketchUnreadable + prep.sketchFile + QStringLiteral("\r\n") + sketch.failure);
         return false;
     }
     f.TI_SketchSsp.setPicture(sketch.svg);
@@ -151,11 +153,11 @@ bool prepareInputPage(App &a, InputPageRestore &restore)
 
 } // namespace
 
-void App::MenuCopyClick()
+void SnapshotHandlers::MenuCopyClick()
 {
     const int page = f.PageControl1.activePageIndex();
     InputPageRestore restore(f);
-    if (page == form::MainForm::PageInput && !prepareInputPage(*this, restore))
+    if (page == form::MainForm::PageInput && !prepareInputPage(p, f, s, catalogueFolder, restore))
         return;
     const std::optional<WindowPicture> picture =
         p.pictureOfPage(page, f.TForm1.width(), f.TForm1.height());
@@ -166,9 +168,9 @@ void App::MenuCopyClick()
     p.setClipboardImage(*picture);
 }
 
-void wireSnapshot(App &a)
+void wireSnapshot(form::MainForm &f, SnapshotHandlers &snapshot)
 {
-    a.f.MenuCopy.onClick = [&a] { a.MenuCopyClick(); };
+    f.MenuCopy.onClick = [&snapshot] { snapshot.MenuCopyClick(); };
 }
 
 } // namespace pc

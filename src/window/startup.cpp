@@ -52,12 +52,12 @@ void App::start()
     // The corrosion table window is created with the table of annex 0 and
     // shown; it loses activation at once, when the splash takes the focus,
     // and closes.
-    BuildCorrosionTable();
+    corrosionTable.BuildCorrosionTable();
     tableWindow.hide();
 
     // The splash takes the focus and starts fading.
     splash.Timer1.setEnabled(true);
-    hintHidePause = HintHidePauseMs;
+    hints.hidePause = HintHidePauseMs;
 
     // The event loop starts: the main window comes on screen (its active
     // page's show handler runs) and becomes active, so the splash loses
@@ -89,7 +89,7 @@ void App::FormCreate()
     FillExposureDetails(Face::Front);
     FillExposureDetails(Face::Back);
     SetUpSummaryGrid();
-    SetUpPropertyGrid();
+    propertyGrid.SetUpPropertyGrid();
     MenuEC3RatesClick();
 
     const long double scale = screenScale(p);

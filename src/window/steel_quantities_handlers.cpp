@@ -1,17 +1,18 @@
-// The steel quantities of the wall and the two length fields.
+#include "window/steel_quantities_handlers.h"
 
+#include "catalogue/catalogue.h"
 #include "engine/steel_quantities.h"
+#include "form/main_form.h"
+#include "platform/platform.h"
 #include "units/format.h"
 #include "units/unit_factors.h"
-#include "window/app.h"
+#include "window/handler_trace.h"
 #include "window/numeric_key_filter.h"
-#include "window/wiring.h"
+#include "window/run_state.h"
 
 namespace pc {
 
-namespace {
-
-struct LengthFieldRefs
+struct SteelQuantitiesHandlers::LengthFieldRefs
 {
     LengthField field;
     form::Control &edit;
@@ -19,59 +20,56 @@ struct LengthFieldRefs
     LengthLimits limits;
 };
 
-LengthFieldRefs wallField(App &a)
+SteelQuantitiesHandlers::LengthFieldRefs SteelQuantitiesHandlers::wallField()
 {
     return {LengthField::Wall,
-            a.f.Edit_WallLength,
-            a.s.lengths.wall,
-            {a.cat().MaxWallLength, a.cat().MaxWallLengthFt}};
+            f.Edit_WallLength,
+            s.lengths.wall,
+            {cat().MaxWallLength, cat().MaxWallLengthFt}};
 }
 
-LengthFieldRefs pileField(App &a)
+SteelQuantitiesHandlers::LengthFieldRefs SteelQuantitiesHandlers::pileField()
 {
-    return {LengthField::Pile,
-            a.f.Edit_SSPLength,
-            a.s.lengths.pile,
-            {a.s.MaxSSPLength, a.s.MaxSSPLengthImp}};
+    return {
+        LengthField::Pile, f.Edit_SSPLength, s.lengths.pile, {s.MaxSSPLength, s.MaxSSPLengthImp}};
 }
 
-void lengthChange(App &a, const LengthFieldRefs &r)
+void SteelQuantitiesHandlers::lengthChange(const LengthFieldRefs &r)
 {
     const QString text = r.edit.text();
-    const InputChange c =
-        evaluateLengthChange(text, a.p.decimalSeparator(), a.s.UnitsMetric, r.limits);
+    const InputChange c = evaluateLengthChange(text, p.decimalSeparator(), s.UnitsMetric, r.limits);
     switch (c.outcome) {
     case InputOutcome::NotANumber:
-        a.f.setMessageStatus(wrongInputText(text));
+        f.setMessageStatus(wrongInputText(text));
         return;
     case InputOutcome::Zero:
         r.value = 0;
         break;
     case InputOutcome::Value:
-        a.f.setMessageStatus(QString());
+        f.setMessageStatus(QString());
         r.value = c.value;
         break;
     case InputOutcome::TooLarge:
-        a.f.setMessageStatus(QString());
+        f.setMessageStatus(QString());
         r.edit.setText(QString()); // stores 0 through this handler
-        a.f.setMessageStatus(lengthErrorText(r.field));
-        a.p.beep();
+        f.setMessageStatus(lengthErrorText(r.field));
+        p.beep();
         break;
     }
     if (r.field == LengthField::Pile)
         r.edit.setShowHint(false);
-    a.UpdateSteelQuantities();
+    UpdateSteelQuantities();
 }
 
-void lengthEnter(App &a, const LengthFieldRefs &r)
+void SteelQuantitiesHandlers::lengthEnter(const LengthFieldRefs &r)
 {
-    a.f.setRangeStatus(lengthRangeText(r.field, a.p.decimalSeparator(), a.s.UnitsMetric, r.limits));
+    f.setRangeStatus(lengthRangeText(r.field, p.decimalSeparator(), s.UnitsMetric, r.limits));
 }
 
-void lengthExit(App &a, const LengthFieldRefs &r)
+void SteelQuantitiesHandlers::lengthExit(const LengthFieldRefs &r)
 {
-    const QChar decimal = a.p.decimalSeparator();
-    const bool metric = a.s.UnitsMetric;
+    const QChar decimal = p.decimalSeparator();
+    const bool metric = s.UnitsMetric;
     if (const auto t = lengthExitText(r.field, r.edit.text(), decimal, metric)) {
         r.edit.setText(*t);
     } else {
@@ -80,12 +78,10 @@ void lengthExit(App &a, const LengthFieldRefs &r)
         const int decimals = r.field == LengthField::Pile && metric ? 2 : 1;
         r.edit.setText(formatFixed(decimal, shown, 8, decimals));
     }
-    a.f.setMessageStatus(QString());
+    f.setMessageStatus(QString());
 }
 
-} // namespace
-
-void App::UpdateSteelQuantities()
+void SteelQuantitiesHandlers::UpdateSteelQuantities()
 {
     PILECORR_TRACED_HANDLER(trace);
     SteelQuantityTexts texts;
@@ -103,50 +99,53 @@ void App::UpdateSteelQuantities()
     f.Lbl_Weight_Result.setCaption(texts.weight);
 }
 
-void App::Edit_WallLengthChange()
+void SteelQuantitiesHandlers::Edit_WallLengthChange()
 {
-    lengthChange(*this, wallField(*this));
+    lengthChange(wallField());
 }
-void App::Edit_WallLengthEnter()
+void SteelQuantitiesHandlers::Edit_WallLengthEnter()
 {
-    lengthEnter(*this, wallField(*this));
+    lengthEnter(wallField());
 }
-void App::Edit_WallLengthExit()
+void SteelQuantitiesHandlers::Edit_WallLengthExit()
 {
-    lengthExit(*this, wallField(*this));
+    lengthExit(wallField());
 }
-void App::Edit_WallLengthKeyPress(QChar &key)
+void SteelQuantitiesHandlers::Edit_WallLengthKeyPress(QChar &key)
 {
-    FilterNumericKey(*this, f.Edit_WallLength, key);
+    FilterNumericKey(p, f, f.Edit_WallLength, key);
 }
-void App::Edit_SSPLengthChange()
+void SteelQuantitiesHandlers::Edit_SSPLengthChange()
 {
-    lengthChange(*this, pileField(*this));
+    lengthChange(pileField());
 }
-void App::Edit_SSPLengthEnter()
+void SteelQuantitiesHandlers::Edit_SSPLengthEnter()
 {
-    lengthEnter(*this, pileField(*this));
+    lengthEnter(pileField());
 }
-void App::Edit_SSPLengthExit()
+void SteelQuantitiesHandlers::Edit_SSPLengthExit()
 {
-    lengthExit(*this, pileField(*this));
+    lengthExit(pileField());
 }
-void App::Edit_SSPLengthKeyPress(QChar &key)
+void SteelQuantitiesHandlers::Edit_SSPLengthKeyPress(QChar &key)
 {
-    FilterNumericKey(*this, f.Edit_SSPLength, key);
+    FilterNumericKey(p, f, f.Edit_SSPLength, key);
 }
 
-void wireSteelQuantities(App &a)
+void wireSteelQuantities(form::MainForm &f, SteelQuantitiesHandlers &quantities)
 {
-    auto &f = a.f;
-    f.Edit_WallLength.onChange = [&a] { a.Edit_WallLengthChange(); };
-    f.Edit_WallLength.onEnter = [&a] { a.Edit_WallLengthEnter(); };
-    f.Edit_WallLength.onExit = [&a] { a.Edit_WallLengthExit(); };
-    f.Edit_WallLength.onKeyPress = [&a](QChar &key) { a.Edit_WallLengthKeyPress(key); };
-    f.Edit_SSPLength.onChange = [&a] { a.Edit_SSPLengthChange(); };
-    f.Edit_SSPLength.onEnter = [&a] { a.Edit_SSPLengthEnter(); };
-    f.Edit_SSPLength.onExit = [&a] { a.Edit_SSPLengthExit(); };
-    f.Edit_SSPLength.onKeyPress = [&a](QChar &key) { a.Edit_SSPLengthKeyPress(key); };
+    f.Edit_WallLength.onChange = [&quantities] { quantities.Edit_WallLengthChange(); };
+    f.Edit_WallLength.onEnter = [&quantities] { quantities.Edit_WallLengthEnter(); };
+    f.Edit_WallLength.onExit = [&quantities] { quantities.Edit_WallLengthExit(); };
+    f.Edit_WallLength.onKeyPress = [&quantities](QChar &key) {
+        quantities.Edit_WallLengthKeyPress(key);
+    };
+    f.Edit_SSPLength.onChange = [&quantities] { quantities.Edit_SSPLengthChange(); };
+    f.Edit_SSPLength.onEnter = [&quantities] { quantities.Edit_SSPLengthEnter(); };
+    f.Edit_SSPLength.onExit = [&quantities] { quantities.Edit_SSPLengthExit(); };
+    f.Edit_SSPLength.onKeyPress = [&quantities](QChar &key) {
+        quantities.Edit_SSPLengthKeyPress(key);
+    };
 }
 
 } // namespace pc

@@ -173,7 +173,7 @@ void recomputeInNewUnits(App &a, int rememberedItem)
     f.TeeCh_Wx.setPicture(chart);
     if (f.PageControl1.activePageIndex() == form::MainForm::PageChart) {
         f.TeeCh_Wx.undoZoom();
-        a.TC_ChartChange();
+        a.chart.TC_ChartChange();
     }
 }
 

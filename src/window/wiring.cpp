@@ -55,17 +55,19 @@ void App::wireEvents()
     wireShell(*this);
     wireSectionList(*this);
     wireDesignInput(*this);
-    wireSteelQuantities(*this);
+    wireSteelQuantities(f, steelQuantities);
     wireCorrosion(*this);
     wireSummary(*this);
     wireUnits(*this);
-    wirePropertyGrid(*this);
-    wireSplashAndAbout(*this);
-    wireSnapshot(*this);
-    wireReport(*this);
-    wireChart(*this);
+    wirePropertyGrid(f, propertyGrid);
+    wireSplash(*this);
+    wireAboutBox(f, about, aboutBox);
+    wireSnapshot(f, snapshot);
+    wireReport(f, report);
+    wireChart(f, chart);
     wireDesignFiles(*this);
-    wireLifeCurve(*this);
+    wireLifeCurve(f, lifeCurveWindow, curve);
+    wireCorrosionTable(f, tableWindow, corrosionTable);
     // Subsystems add their wire functions here, one line each (declared in
     // window/wiring.h), e.g. wireSectionList(*this).
 

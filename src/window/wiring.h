@@ -2,6 +2,8 @@
 // The event wiring of the windows, one function per subsystem. Each binds the
 // events of its controls to the App methods it defines, for example
 //     a.f.RG_SSP.onClick = [&a] { a.RG_SSPClick(); };
+// The subsystems that see only what they use declare their wire function
+// beside their class (wireReport in window/report_handlers.h, ...).
 // App::wireEvents() (window/wiring.cpp) calls them all. A subsystem that adds
 // its handlers adds its function here and one call there.
 
@@ -9,19 +11,13 @@ namespace pc {
 
 class App;
 
-void wireShell(App &a);           // start-up, close, help and font quality (window/wiring.cpp)
-void wireSectionList(App &a);     // window/section_list_handlers.cpp
-void wireDesignInput(App &a);     // window/design_input_handlers.cpp
-void wireSteelQuantities(App &a); // window/steel_quantities_handlers.cpp
-void wireCorrosion(App &a);       // window/corrosion_handlers.cpp
-void wireSummary(App &a);         // window/summary_handlers.cpp
-void wireUnits(App &a);           // window/units_handlers.cpp
-void wirePropertyGrid(App &a);    // window/property_grid_handlers.cpp
-void wireSplashAndAbout(App &a);  // window/about_handlers.cpp
-void wireSnapshot(App &a);        // window/snapshot_handlers.cpp
-void wireReport(App &a);          // window/report_handlers.cpp
-void wireChart(App &a);           // window/chart_handlers.cpp
-void wireDesignFiles(App &a);     // window/design_handlers.cpp
-void wireLifeCurve(App &a);       // window/life_curve_handlers.cpp
+void wireShell(App &a);       // start-up, close, help and font quality (window/wiring.cpp)
+void wireSectionList(App &a); // window/section_list_handlers.cpp
+void wireDesignInput(App &a); // window/design_input_handlers.cpp
+void wireCorrosion(App &a);   // window/corrosion_handlers.cpp
+void wireSummary(App &a);     // window/summary_handlers.cpp
+void wireUnits(App &a);       // window/units_handlers.cpp
+void wireSplash(App &a);      // window/about_handlers.cpp
+void wireDesignFiles(App &a); // window/design_handlers.cpp
 
 } // namespace pc

@@ -70,7 +70,7 @@ struct CurveRun : GuiRun
 // The table and the chart show what the model holds.
 void expectShowsTheModel(const CurveRun &r)
 {
-    const LifeCurve &c = r.a.lifeCurve();
+    const LifeCurve &c = r.a.curve.lifeCurve();
     ASSERT_EQ(r.table()->rowCount(), static_cast<int>(c.rows.size()) + 1);
     ASSERT_EQ(r.table()->columnCount(), LifeCurveColumnCount);
     for (int row : {1, 26, static_cast<int>(c.rows.size())})
@@ -97,10 +97,10 @@ TEST(LifeCurveGui, OpensFromTheOptionsMenuWithChartAndTable)
     EXPECT_TRUE(r.curve->isVisible());
     EXPECT_EQ(r.curve->windowTitle(), QStringLiteral(" Service life curve "));
     expectShowsTheModel(r);
-    const int crossing = r.a.lifeCurve().firstFailingYear;
+    const int crossing = r.a.curve.lifeCurve().firstFailingYear;
     ASSERT_GT(crossing, 0);
     EXPECT_EQ(r.curve->ui.Lbl_LifeSummary->text(),
-              lifeCurveSummaryText(r.a.lifeCurve(), QLatin1Char('.')));
+              lifeCurveSummaryText(r.a.curve.lifeCurve(), QLatin1Char('.')));
 }
 
 TEST(LifeCurveGui, RedrawsWhenAnInputOfTheMainWindowChanges)
@@ -196,7 +196,7 @@ TEST(LifeCurveGui, CopyPutsThePictureAndTheSeriesOnTheClipboard)
 {
     CurveRun r;
     QtPlatform platform;
-    const QString csv = lifeCurveCsv(r.a.lifeCurve(), true);
+    const QString csv = lifeCurveCsv(r.a.curve.lifeCurve(), true);
     platform.copyLifeCurve(r.a.lifeCurveWindow.chart(), csv);
     const QMimeData *data = QGuiApplication::clipboard()->mimeData();
     ASSERT_NE(data, nullptr);

@@ -288,22 +288,24 @@ TEST(CorrosionHandlers, TableWindowPaintsAndHidesOnDeactivation)
     r.f.userPage(pc::form::MainForm::PageRates);
     r.f.userClick(r.f.B_EC3Tables);
     EXPECT_TRUE(t.shown());
-    const auto header = r.a.SG_EC3TableDrawCell(3, 5);
+    const auto header = r.a.corrosionTable.SG_EC3TableDrawCell(3, 5);
     ASSERT_TRUE(header);
     EXPECT_TRUE(header->header);
-    EXPECT_EQ(r.a.SG_EC3TableDrawCell(0, 13)->text, QStringLiteral("  ****  Water  ****"));
-    const auto value = r.a.SG_EC3TableDrawCell(3, 2);
+    EXPECT_EQ(r.a.corrosionTable.SG_EC3TableDrawCell(0, 13)->text,
+              QStringLiteral("  ****  Water  ****"));
+    const auto value = r.a.corrosionTable.SG_EC3TableDrawCell(3, 2);
     ASSERT_TRUE(value);
     EXPECT_TRUE(value->rightAligned);
     EXPECT_FALSE(value->header);
     EXPECT_EQ(value->text, QStringLiteral("  0.25"));
-    EXPECT_FALSE(r.a.SG_EC3TableDrawCell(0, 2)); // detail texts: the grid's own drawing
-    EXPECT_FALSE(r.a.SG_EC3TableDrawCell(2, 0)); // the years too
+    EXPECT_FALSE(
+        r.a.corrosionTable.SG_EC3TableDrawCell(0, 2)); // detail texts: the grid's own drawing
+    EXPECT_FALSE(r.a.corrosionTable.SG_EC3TableDrawCell(2, 0)); // the years too
     // The Qt window reaches the owner drawing through the grid.
     ASSERT_TRUE(t.SG_EC3Table.onDrawCell);
     EXPECT_TRUE(t.SG_EC3Table.onDrawCell(1, 1)->header);
 
-    r.a.TableWindowDeactivate();
+    r.a.corrosionTable.TableWindowDeactivate();
     EXPECT_FALSE(t.shown());
 
     // Imperial units: a fresh table in mils.

@@ -96,7 +96,7 @@ TEST(LifeCurveWindow, OpensFromTheOptionsMenuWithTheSeriesOfTheDesign)
         ASSERT_TRUE(r.a.lifeCurveWindow.shown());
         expectWindowShowsTheDesign(r);
         // The design fails within the tables, and the chart says when.
-        const pc::LifeCurve &c = r.a.lifeCurve();
+        const pc::LifeCurve &c = r.a.curve.lifeCurve();
         ASSERT_GT(c.firstFailingYear, 0);
         EXPECT_EQ(r.a.lifeCurveWindow.chart().crossingLabel,
                   pc::format(decimal, " Sf,red < %1.2f from year %d ",
@@ -143,11 +143,11 @@ TEST(LifeCurveWindow, FollowsEveryChangeOfTheDesignWhileOpen)
         enterDesign(r);
         c.prepare(r);
         openCurve(r);
-        const QString before = pc::lifeCurveCsv(r.a.lifeCurve(), r.a.s.UnitsMetric);
+        const QString before = pc::lifeCurveCsv(r.a.curve.lifeCurve(), r.a.s.UnitsMetric);
         const int revision = r.a.lifeCurveWindow.chartRevision();
         c.change(r);
         EXPECT_GT(r.a.lifeCurveWindow.chartRevision(), revision);
-        EXPECT_NE(pc::lifeCurveCsv(r.a.lifeCurve(), r.a.s.UnitsMetric), before)
+        EXPECT_NE(pc::lifeCurveCsv(r.a.curve.lifeCurve(), r.a.s.UnitsMetric), before)
             << "the change did not change the series";
         expectWindowShowsTheDesign(r);
     }
@@ -175,18 +175,18 @@ TEST(LifeCurveWindow, ReadOutOfTheYearUnderTheMouse)
     RunningApp r(pc::test::builtSample());
     enterDesign(r);
     openCurve(r);
-    const pc::LifeCurve &c = r.a.lifeCurve();
+    const pc::LifeCurve &c = r.a.curve.lifeCurve();
     const pc::form::Control &label = r.a.lifeCurveWindow.Lbl_LifeReadout;
     const int year = c.firstFailingYear;
     ASSERT_GT(year, 0);
-    r.a.LifeChartMouseMove(year);
+    r.a.curve.LifeChartMouseMove(year);
     const auto cells = pc::lifeCurveCells(c.rows[static_cast<size_t>(year)], true, '.');
     EXPECT_EQ(
         label.caption(),
         QStringLiteral(" Year %1: loss %2 mm, Sf,red = %3 ").arg(year).arg(cells[3], cells[8]));
     for (int outside : {-1, static_cast<int>(c.rows.size())}) {
-        r.a.LifeChartMouseMove(year);
-        r.a.LifeChartMouseMove(outside);
+        r.a.curve.LifeChartMouseMove(year);
+        r.a.curve.LifeChartMouseMove(outside);
         EXPECT_EQ(label.caption(), QString()) << outside;
     }
 }
@@ -239,7 +239,7 @@ TEST(LifeCurveWindow, ExportsWriteWholeFilesOrSaySoWithTheName)
             ASSERT_TRUE(file.open(QIODevice::ReadOnly));
             const QByteArray bytes = file.readAll();
             if (QString::fromLatin1(c.name) == QLatin1String("csv")) {
-                EXPECT_EQ(bytes, pc::lifeCurveCsv(r.a.lifeCurve(), true).toUtf8());
+                EXPECT_EQ(bytes, pc::lifeCurveCsv(r.a.curve.lifeCurve(), true).toUtf8());
                 EXPECT_TRUE(bytes.contains("\n35,")) << "years are lines";
             } else {
                 EXPECT_TRUE(bytes.startsWith("<?xml")) << bytes.left(40).toStdString();

@@ -49,7 +49,7 @@ TEST(PropertyGrid, SetUpWritesTheImperialUnitsInTheLastColumn)
 {
     RunningApp r;
     r.a.s.UnitsMetric = false;
-    r.a.SetUpPropertyGrid();
+    r.a.propertyGrid.SetUpPropertyGrid();
     const form::Control &g = r.f.StGr_RedProp;
     const int last = g.colCount() - 1;
     EXPECT_EQ(g.cell(last, 1), QString::fromUtf8(" in³/ft"));
@@ -65,7 +65,7 @@ TEST(PropertyGrid, CellSizesFollowWhateverSizeTheWindowGaveTheGrid)
     form::Control &g = r.f.StGr_RedProp;
     g.setWidth(301);
     g.setHeight(160);
-    r.a.SetUpPropertyGrid();
+    r.a.propertyGrid.SetUpPropertyGrid();
     // round((301 - 6 - 1) / 3) = 98; trunc(160 / 6) - 2 = 24; (24 + 1) x 6 + 3.
     EXPECT_EQ(g.defaultColWidth(), 98);
     EXPECT_EQ(g.rowHeights(), (std::vector<int>(6, 24)));

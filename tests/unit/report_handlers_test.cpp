@@ -60,7 +60,7 @@ TEST(ReportHandlers, PrintToFileAsksForATextFileAndWritesTheReport)
     EXPECT_TRUE(r.p.messages().empty());
 
     const QByteArray bytes = readBytes(path);
-    const pc::ReportBuild build = pc::buildReportTable(r.a.reportInput());
+    const pc::ReportBuild build = pc::buildReportTable(r.a.report.reportInput());
     ASSERT_TRUE(build.table.has_value());
     EXPECT_EQ(bytes, pc::reportFileBytes(*build.table, r.a.about.Version.caption(),
                                          QStringLiteral("2013-09-30")));
@@ -242,7 +242,7 @@ TEST(ReportHandlers, AnEmptySectionListPrintsAnEmptyPageButTheFileIsWritten)
     // whenever the list shows no section; the command itself still copes).
     r.f.LB_SSP.clearItems();
     r.p.queueButton(pc::MessageButton::Ok);
-    r.a.MenuPrintClick();
+    r.a.report.MenuPrintClick();
     ASSERT_FALSE(r.p.printedDescription().isEmpty());
     const nlohmann::json page = printed(r);
     EXPECT_TRUE(page["texts"].empty());
@@ -252,7 +252,7 @@ TEST(ReportHandlers, AnEmptySectionListPrintsAnEmptyPageButTheFileIsWritten)
     ASSERT_TRUE(dir.isValid());
     const QString path = dir.filePath(QStringLiteral("empty.txt"));
     r.p.queuePath(path);
-    r.a.MenuPrintToFileClick();
+    r.a.report.MenuPrintToFileClick();
     EXPECT_TRUE(readBytes(path).startsWith(" Pilecorr."));
 }
 

@@ -143,14 +143,14 @@ TEST(AboutBox, TheAuthorshipSpotSlowsHintsWhileOverItAndItsHintShowsOnce)
 {
     Started r;
     r.a.start();
-    EXPECT_EQ(r.a.hintHidePause, 2500);
+    EXPECT_EQ(r.a.hints.hidePause, 2500);
     r.a.f.userClick(r.a.f.MenuAbout);
     r.a.about.userMouse(r.a.about.Lbl_Author, 3, 3);
-    EXPECT_EQ(r.a.hintPause, 4000);
-    EXPECT_EQ(r.a.hintHidePause, 2000);
+    EXPECT_EQ(r.a.hints.pause, 4000);
+    EXPECT_EQ(r.a.hints.hidePause, 2000);
     EXPECT_TRUE(r.a.about.Lbl_Author.showHint());
     r.a.about.userMouseOut();
-    EXPECT_EQ(r.a.hintPause, 1000);
-    EXPECT_EQ(r.a.hintHidePause, 1500);
+    EXPECT_EQ(r.a.hints.pause, 1000);
+    EXPECT_EQ(r.a.hints.hidePause, 1500);
     EXPECT_FALSE(r.a.about.Lbl_Author.showHint());
 }
