@@ -47,7 +47,7 @@ struct Setup
         f.userReplace(f.Edit_Load, QStringLiteral("35"));
         f.userLeave();
         f.userSelect(f.CB_ServiceLife, 8);
-        if (auto e = app->saveDesign(first))
+        if (auto e = app->designFiles.saveDesign(first))
             error = *e;
 
         f.userClick(f.MenuImperial);
@@ -60,7 +60,7 @@ struct Setup
         f.userClick(f.MenuSelectSfmin);
         f.userReplace(f.Edit_Moment, QStringLiteral("40"));
         f.userLeave();
-        if (auto e = app->saveDesign(second))
+        if (auto e = app->designFiles.saveDesign(second))
             error = *e;
     }
 };
@@ -75,7 +75,7 @@ void BM_OpenDesign(benchmark::State &state)
     bool which = false;
     for (auto _ : state) {
         which = !which;
-        const auto refusal = s.app->openDesign(which ? s.first : s.second);
+        const auto refusal = s.app->designFiles.openDesign(which ? s.first : s.second);
         if (refusal) {
             state.SkipWithError(qPrintable(*refusal));
             return;
@@ -93,7 +93,7 @@ void BM_SaveDesign(benchmark::State &state)
     }
     const QString path = s.dir.filePath(QStringLiteral("saved.json"));
     for (auto _ : state)
-        if (auto e = s.app->saveDesign(path)) {
+        if (auto e = s.app->designFiles.saveDesign(path)) {
             state.SkipWithError(qPrintable(*e));
             return;
         }

@@ -49,8 +49,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     try {
         DesignSession session(sample);
         session.apply({{QStringLiteral("design"), input}}, DesignMode::Check);
-        opened = session.app().currentDesign();
-        if (session.app().saveDesign(saved))
+        opened = session.app().designFiles.currentDesign();
+        if (session.app().designFiles.saveDesign(saved))
             std::abort(); // a scratch file in memory is always writable
     } catch (const DesignFault &) {
         return 0; // a refused design is an answer, not a finding
@@ -58,7 +58,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     try {
         DesignSession again(sample);
         again.apply({{QStringLiteral("design"), saved}}, DesignMode::Check);
-        if (again.app().currentDesign() != opened)
+        if (again.app().designFiles.currentDesign() != opened)
             std::abort();
     } catch (const DesignFault &) {
         std::abort(); // the program refuses what it saved itself

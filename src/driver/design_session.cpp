@@ -344,7 +344,7 @@ void DesignSession::apply(const DesignOptions &options, DesignMode mode)
     // A design file first, replayed as the window's Open design does; the
     // options given beside it are then played over it as changes.
     if (has("design")) {
-        if (const std::optional<QString> why = a.openDesign(value("design")))
+        if (const std::optional<QString> why = a.designFiles.openDesign(value("design")))
             fault(QStringLiteral("--design \"%1\" is refused: %2").arg(value("design"), *why),
                   DesignFileError);
         noteStatus();

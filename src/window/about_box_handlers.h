@@ -24,8 +24,7 @@ class AboutBoxHandlers
 public:
     AboutBoxHandlers(Platform &p, form::AboutForm &about, HintTiming &hints)
         : p(p), about(about), hints(hints)
-    {
-    }
+    {}
 
     void MenuAboutClick();
     void AboutFormShow();

@@ -16,12 +16,12 @@
 #include "form/main_form.h"
 #include "form/splash_form.h"
 #include "form/table_window_form.h"
-#include "output/design_file.h"
 #include "platform/platform.h"
 #include "window/about_box_handlers.h"
 #include "window/app_texts.h"
 #include "window/chart_handlers.h"
 #include "window/corrosion_table_handlers.h"
+#include "window/design_handlers.h"
 #include "window/handler_trace.h"
 #include "window/life_curve_handlers.h"
 #include "window/property_grid_handlers.h"
@@ -125,6 +125,7 @@ public:
     CorrosionTableHandlers corrosionTable{p, f, tableWindow, s, catalogue_, trace};
     LifeCurveHandlers curve{p, f, lifeCurveWindow, s, catalogue_, trace};
     AboutBoxHandlers aboutBox{p, about, hints};
+    DesignFileHandlers designFiles{p, f, s, catalogue_};
 
     // ---- Lifecycle (window/startup.cpp) -------------------------------------
     // Program start: runs FormCreate and everything up to the event loop.
@@ -221,7 +222,7 @@ public:
     // ---- Corrosion (window/corrosion_handlers.cpp: tables, exposures and details;
     // service_life_handlers.cpp; project_rates_handlers.cpp; loss_finishing.cpp:
     // reduction factors; corrosion_table_handlers.cpp: the table window) ------
-    enum class Face { Front, Back };
+    using Face = pc::Face;
     void FillExposureDetails(Face face);
     void FitDropDownWidth(form::Control &combo);
     void ComputeTableLoss();
@@ -262,19 +263,6 @@ public:
     void ShowImperialUnitLabels();
     void MenuMetricClick();
     void MenuImperialClick();
-
-    // ---- Design files (window/design_handlers.cpp) ----------------------------
-    void MenuOpenDesignClick();
-    void MenuSaveDesignClick();
-    // Every input of the window as a design file keeps it.
-    Design currentDesign() const;
-    // Opens the design file at `path` onto the window as a user would enter
-    // it: nothing when it was opened; otherwise the refusal ("key: reason")
-    // and the window is as it was. The command line calls this too.
-    std::optional<QString> openDesign(const QString &path);
-    // Writes the window's design to `path`, whole or not at all: nothing when
-    // it was written, otherwise the reason.
-    std::optional<QString> saveDesign(const QString &path);
 
     // ---- Settings file (window/settings.cpp) --------------------------------
     void ReadSettings();

@@ -20,8 +20,7 @@ public:
     ChartHandlers(Platform &p, form::MainForm &f, const RunState &s, const Catalogue &catalogue,
                   HandlerTrace &trace)
         : p(p), f(f), s(s), catalogue_(catalogue), trace(trace)
-    {
-    }
+    {}
 
     void TabSheetChartShow();
     // Rebuilds the chart of the selected tab (also when the units change

@@ -25,7 +25,8 @@ struct FaceControls
     int16_t &protectionYears;    // ProtectionFront / ProtectionBack
 };
 
-FaceControls faceControls(App &a, App::Face face);
+FaceControls faceControls(form::MainForm &f, RunState &s, Face face);
+FaceControls faceControls(App &a, Face face);
 
 // Table rates ("&EuroCode 3 rates" checked) or project-specific rates.
 inline bool tableRatesSelected(const form::MainForm &f)

@@ -61,16 +61,20 @@ FontSpec mainWindowFont(const Platform &p)
     return font;
 }
 
-FaceControls faceControls(App &a, App::Face face)
+FaceControls faceControls(form::MainForm &f, RunState &s, Face face)
 {
-    form::MainForm &f = a.f;
-    if (face == App::Face::Back)
-        return {f.RG_Back,           f.CB_Back_Detail,     f.GB_Back_Detail,     f.Lbl_EC3Back,
-                f.Lbl_Summary_Back4, f.Lbl_Summary_Back2,  f.CB_Protection_Back, f.Edit_Back,
-                f.Edit_Back_Descr,   a.s.LastBackExposure, a.s.ProtectionBack};
-    return {f.RG_Front,           f.CB_Front_Detail,     f.GB_Front_Detail,     f.Lbl_EC3Front,
-            f.Lbl_Summary_Front4, f.Lbl_Summary_Front2,  f.CB_Protection_Front, f.Edit_Front,
-            f.Edit_Front_Descr,   a.s.LastFrontExposure, a.s.ProtectionFront};
+    if (face == Face::Back)
+        return {f.RG_Back,           f.CB_Back_Detail,    f.GB_Back_Detail,     f.Lbl_EC3Back,
+                f.Lbl_Summary_Back4, f.Lbl_Summary_Back2, f.CB_Protection_Back, f.Edit_Back,
+                f.Edit_Back_Descr,   s.LastBackExposure,  s.ProtectionBack};
+    return {f.RG_Front,           f.CB_Front_Detail,    f.GB_Front_Detail,     f.Lbl_EC3Front,
+            f.Lbl_Summary_Front4, f.Lbl_Summary_Front2, f.CB_Protection_Front, f.Edit_Front,
+            f.Edit_Front_Descr,   s.LastFrontExposure,  s.ProtectionFront};
+}
+
+FaceControls faceControls(App &a, Face face)
+{
+    return faceControls(a.f, a.s, face);
 }
 
 std::array<form::Control *, 9> tableRateControls(App &a)

@@ -24,8 +24,7 @@ public:
     CorrosionTableHandlers(Platform &p, const form::MainForm &f, form::TableWindowForm &tableWindow,
                            const RunState &s, const Catalogue &catalogue, HandlerTrace &trace)
         : p(p), f(f), tableWindow(tableWindow), s(s), catalogue_(catalogue), trace(trace)
-    {
-    }
+    {}
 
     // Fills the window from the selected annex and the unit system and
     // shows it.

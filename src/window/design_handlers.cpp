@@ -10,6 +10,7 @@
 // grade the section does not offer, a factor the zone does not list) is
 // undone by replaying the design the window held before.
 
+#include "window/design_handlers.h"
 #include "catalogue/section_list.h"
 #include "corrosion/annex_tables.h"
 #include "corrosion/project_rates.h"
@@ -19,9 +20,9 @@
 #include "engine/steel_quantities.h"
 #include "output/whole_file.h"
 #include "units/format.h"
-#include "window/app.h"
+#include "window/app_texts.h"
 #include "window/corrosion_faces.h"
-#include "window/wiring.h"
+#include "window/section_list_handlers.h"
 
 #include <QLocale>
 
@@ -121,16 +122,16 @@ QString actionName(ActionField f)
     return QStringLiteral("actions.moment");
 }
 
-QString faceKey(App::Face face, const char *key)
+QString faceKey(Face face, const char *key)
 {
-    return (face == App::Face::Front ? QStringLiteral("corrosion.front.")
-                                     : QStringLiteral("corrosion.back.")) +
+    return (face == Face::Front ? QStringLiteral("corrosion.front.")
+                                : QStringLiteral("corrosion.back.")) +
            QLatin1String(key);
 }
 
-const DesignFace &faceOf(const Design &d, App::Face face)
+const DesignFace &faceOf(const Design &d, Face face)
 {
-    return face == App::Face::Front ? d.front : d.back;
+    return face == Face::Front ? d.front : d.back;
 }
 
 // ---- The checks before anything is replayed ---------------------------------
@@ -138,9 +139,11 @@ const DesignFace &faceOf(const Design &d, App::Face face)
 class DesignCheck
 {
 public:
-    DesignCheck(const App &a, const Design &d) : a_(a), c_(a.cat()), d_(d)
+    DesignCheck(const Platform &p, const MainForm &f, const RunState &s, const Catalogue &c,
+                const Design &d)
+        : f_(f), s_(s), c_(c), d_(d)
     {
-        decimal_ = a.p.decimalSeparator();
+        decimal_ = p.decimalSeparator();
     }
 
     std::optional<DesignFileFault> run()
@@ -222,7 +225,7 @@ private:
         }
 
         // The service lives the list offers once the annex is chosen.
-        const Control &lives = a_.f.CB_ServiceLife;
+        const Control &lives = f_.CB_ServiceLife;
         QStringList offered = lives.items();
         if (const Annex *chosen = annexAt(c_, annex))
             offered = serviceLifeListForAnnex(offered, lives.itemIndex(), chosen->AnnexYear).items;
@@ -232,7 +235,7 @@ private:
                               .arg(d_.serviceLife));
 
         const QStringList protections = protectionItems(c_.ProtectionYears, d_.serviceLife);
-        for (App::Face face : {App::Face::Front, App::Face::Back}) {
+        for (Face face : {Face::Front, Face::Back}) {
             const DesignFace &f = faceOf(d_, face);
             const QStringList details =
                 annex >= 0 ? detailNames(c_, annex, static_cast<int>(f.exposure)) : QStringList();
@@ -248,8 +251,7 @@ private:
                                              "service life of %2 years")
                                   .arg(f.protectionYears)
                                   .arg(d_.serviceLife));
-            const Control &descr =
-                face == App::Face::Front ? a_.f.Edit_Front_Descr : a_.f.Edit_Back_Descr;
+            const Control &descr = face == Face::Front ? f_.Edit_Front_Descr : f_.Edit_Back_Descr;
             if (descr.maxLength() > 0 && f.projectDescription.size() > descr.maxLength())
                 return refuse(faceKey(face, "project_description"),
                               QStringLiteral("is longer than the %1 characters the field holds")
@@ -260,7 +262,7 @@ private:
     void checkNumbers()
     {
         const bool metric = d_.metric;
-        const MainForm &f = a_.f;
+        const MainForm &f = f_;
         const struct
         {
             ActionField field;
@@ -283,7 +285,7 @@ private:
         }
 
         // The pile length is limited by the section it is of.
-        LengthLimits pile{a_.s.MaxSSPLength, a_.s.MaxSSPLengthImp};
+        LengthLimits pile{s_.MaxSSPLength, s_.MaxSSPLengthImp};
         if (section_ >= 0 && section_ < static_cast<int>(c_.SectionMaxLength.size()))
             pile = {c_.SectionMaxLength[section_], maxSspLengthImp(c_.SectionMaxLength[section_])};
         const struct
@@ -327,9 +329,9 @@ private:
         const ProjectMode mode = d_.projectMode == DesignProjectMode::TotalLoss
                                      ? ProjectMode::TotalLoss
                                      : ProjectMode::Rates;
-        for (App::Face face : {App::Face::Front, App::Face::Back}) {
+        for (Face face : {Face::Front, Face::Back}) {
             const QString key = faceKey(face, "project_value");
-            const Control &edit = face == App::Face::Front ? f.Edit_Front : f.Edit_Back;
+            const Control &edit = face == Face::Front ? f.Edit_Front : f.Edit_Back;
             const auto t = fieldText(key, faceOf(d_, face).projectValue, edit);
             if (!t)
                 return;
@@ -340,7 +342,8 @@ private:
         }
     }
 
-    const App &a_;
+    const MainForm &f_;
+    const RunState &s_;
     const Catalogue &c_;
     const Design &d_;
     QChar decimal_;
@@ -354,9 +357,11 @@ private:
 class Replay
 {
 public:
-    Replay(App &a, const Design &d) : a_(a), f_(a.f), c_(a.cat()), d_(d)
+    Replay(const DesignFileHandlers &files, const Platform &p, MainForm &f, RunState &s,
+           const Catalogue &c, const Design &d)
+        : files_(files), f_(f), s_(s), c_(c), d_(d)
     {
-        decimal_ = a.p.decimalSeparator();
+        decimal_ = p.decimalSeparator();
     }
 
     // Nothing when the window took every input; else the first key it did
@@ -365,7 +370,7 @@ public:
     {
         const int page = f_.PageControl1.activePageIndex();
         toPage(MainForm::PageInput);
-        if (d_.metric != a_.s.UnitsMetric)
+        if (d_.metric != s_.UnitsMetric)
             click(d_.metric ? f_.MenuMetric : f_.MenuImperial, "units");
         // Section mode until the band: in Sfmin mode a search between two
         // inputs may find no section and disable the list and the pile length.
@@ -460,8 +465,8 @@ private:
         if (!d_.grade)
             return std::nullopt;
         const auto g = indexOf(c_.GradeName, *d_.grade);
-        for (int j = 0; g && j < a_.s.GradeListCount && j < f_.CB_SteelGrades.itemCount(); ++j)
-            if (a_.s.GradeListMap[j] == *g)
+        for (int j = 0; g && j < s_.GradeListCount && j < f_.CB_SteelGrades.itemCount(); ++j)
+            if (s_.GradeListMap[j] == *g)
                 return j;
         return std::nullopt;
     }
@@ -471,7 +476,7 @@ private:
         if (!d_.section)
             return std::nullopt;
         const int s = sectionOfName(c_, familyItemOf(c_, d_.family), *d_.section);
-        const auto &map = a_.s.SectionListMap;
+        const auto &map = s_.SectionListMap;
         for (int j = 0; j < f_.LB_SSP.itemCount() && j < static_cast<int>(map.size()); ++j)
             if (map[j] == s)
                 return j;
@@ -512,8 +517,8 @@ private:
                     annex = i;
             select(f_.CB_EC3NAD, annex, QStringLiteral("corrosion.annex"));
         }
-        for (App::Face face : {App::Face::Front, App::Face::Back}) {
-            const FaceControls fc = faceControls(a_, face);
+        for (Face face : {Face::Front, Face::Back}) {
+            const FaceControls fc = faceControls(f_, s_, face);
             const DesignFace &df = faceOf(d_, face);
             select(fc.exposure, static_cast<int>(df.exposure), faceKey(face, "exposure"));
             if (df.detail)
@@ -524,8 +529,8 @@ private:
         toPage(MainForm::PageInput);
         select(f_.CB_ServiceLife, indexOf(f_.CB_ServiceLife.items(), yearsItem(d_.serviceLife)),
                QStringLiteral("corrosion.service_life"));
-        for (App::Face face : {App::Face::Front, App::Face::Back}) {
-            const FaceControls fc = faceControls(a_, face);
+        for (Face face : {Face::Front, Face::Back}) {
+            const FaceControls fc = faceControls(f_, s_, face);
             select(fc.protection,
                    indexOf(fc.protection.items(), yearsItem(faceOf(d_, face).protectionYears)),
                    faceKey(face, "protection_years"));
@@ -546,8 +551,8 @@ private:
             if (!f_.MenuProjectRates.checked())
                 click(f_.MenuProjectRates, "corrosion.rates");
             select(f_.RG_Project_Rates, mode, QStringLiteral("corrosion.project_mode"));
-            for (App::Face face : {App::Face::Front, App::Face::Back}) {
-                const FaceControls fc = faceControls(a_, face);
+            for (Face face : {Face::Front, Face::Back}) {
+                const FaceControls fc = faceControls(f_, s_, face);
                 const DesignFace &df = faceOf(d_, face);
                 replaceNumber(fc.projectValue, df.projectValue, faceKey(face, "project_value"));
                 replace(fc.projectDescr, df.projectDescription,
@@ -594,7 +599,7 @@ private:
     // as its field shows it once left.
     std::optional<DesignFileFault> verify() const
     {
-        const Design now = a_.currentDesign();
+        const Design now = files_.currentDesign();
         const auto differs = [](const QString &key) {
             return DesignFileFault{key,
                                    QStringLiteral("the window cannot take it together with the "
@@ -682,8 +687,9 @@ private:
         return std::nullopt;
     }
 
-    App &a_;
+    const DesignFileHandlers &files_;
     MainForm &f_;
+    RunState &s_;
     const Catalogue &c_;
     const Design &d_;
     QChar decimal_;
@@ -692,7 +698,7 @@ private:
 
 } // namespace
 
-Design App::currentDesign() const
+Design DesignFileHandlers::currentDesign() const
 {
     const Catalogue &c = cat();
     const QChar decimal = p.decimalSeparator();
@@ -701,7 +707,7 @@ Design App::currentDesign() const
     const int family = f.RG_SSP.itemIndex();
     if (family > 0 && family <= c.FamilyCount())
         d.family = c.FamilyName[family - 1];
-    const int section = selectedSection();
+    const int section = selectedSection(f, s);
     if (section >= 0 && section < c.SectionCount())
         d.section = c.SectionName[section];
     const int item = f.CB_SteelGrades.itemIndex();
@@ -747,7 +753,7 @@ Design App::currentDesign() const
     d.projectMode = f.RG_Project_Rates.itemIndex() == 1 ? DesignProjectMode::TotalLoss
                                                         : DesignProjectMode::Rates;
     for (Face face : {Face::Front, Face::Back}) {
-        const FaceControls fc = faceControls(const_cast<App &>(*this), face);
+        const FaceControls fc = faceControls(f, s, face);
         DesignFace &df = face == Face::Front ? d.front : d.back;
         const int exposure = fc.exposure.itemIndex();
         df.exposure = exposure == 1   ? DesignExposure::Soil
@@ -762,21 +768,21 @@ Design App::currentDesign() const
     return d;
 }
 
-std::optional<QString> App::openDesign(const QString &path)
+std::optional<QString> DesignFileHandlers::openDesign(const QString &path)
 {
     const auto read = readDesignFile(path);
     if (const auto *fault = std::get_if<DesignFileFault>(&read))
         return fault->text();
     const Design &design = std::get<Design>(read);
-    if (const auto fault = DesignCheck(*this, design).run())
+    if (const auto fault = DesignCheck(p, f, s, cat(), design).run())
         return fault->text();
 
     const Design before = currentDesign();
-    const auto fault = Replay(*this, design).run();
+    const auto fault = Replay(*this, p, f, s, cat(), design).run();
     if (!fault)
         return std::nullopt;
     // Nothing half-opened: the design the window held comes back the same way.
-    const auto undone = Replay(*this, before).run();
+    const auto undone = Replay(*this, p, f, s, cat(), before).run();
     QString text = fault->text();
     if (undone)
         text +=
@@ -784,12 +790,12 @@ std::optional<QString> App::openDesign(const QString &path)
     return text;
 }
 
-std::optional<QString> App::saveDesign(const QString &path)
+std::optional<QString> DesignFileHandlers::saveDesign(const QString &path)
 {
     return writeWholeFile(path, designToJson(currentDesign()));
 }
 
-void App::MenuOpenDesignClick()
+void DesignFileHandlers::MenuOpenDesignClick()
 {
     OpenFileRequest req;
     req.title = OpenDesignTitle;
@@ -804,7 +810,7 @@ void App::MenuOpenDesignClick()
             QStringLiteral("The design was not opened from\r\n%1\r\n%2").arg(*path, *refusal));
 }
 
-void App::MenuSaveDesignClick()
+void DesignFileHandlers::MenuSaveDesignClick()
 {
     SaveFileRequest req;
     req.title = SaveDesignTitle;
@@ -819,10 +825,10 @@ void App::MenuSaveDesignClick()
             QStringLiteral("The design could not be saved in\r\n%1\r\n%2").arg(*path, *reason));
 }
 
-void wireDesignFiles(App &a)
+void wireDesignFiles(form::MainForm &f, DesignFileHandlers &files)
 {
-    a.f.MenuOpenDesign.onClick = [&a] { a.MenuOpenDesignClick(); };
-    a.f.MenuSaveDesign.onClick = [&a] { a.MenuSaveDesignClick(); };
+    f.MenuOpenDesign.onClick = [&files] { files.MenuOpenDesignClick(); };
+    f.MenuSaveDesign.onClick = [&files] { files.MenuSaveDesignClick(); };
 }
 
 } // namespace pc

@@ -27,8 +27,7 @@ public:
     LifeCurveHandlers(Platform &p, const form::MainForm &f, form::LifeCurveForm &window,
                       const RunState &s, const Catalogue &catalogue, HandlerTrace &trace)
         : p(p), f(f), window(window), s(s), catalogue_(catalogue), trace(trace)
-    {
-    }
+    {}
 
     // Opens the curve window with the series of the design in the window.
     void MenuLifeCurveClick();

@@ -25,8 +25,7 @@ public:
     ReportHandlers(Platform &p, const form::MainForm &f, const form::AboutForm &about,
                    const RunState &s)
         : p(p), f(f), about(about), s(s)
-    {
-    }
+    {}
 
     void MenuPrintClick();
     void MenuPrintToFileClick();

@@ -16,6 +16,9 @@
 
 namespace pc {
 
+// A face of the wall: each corrodes at its own rate.
+enum class Face { Front, Back };
+
 struct RunState
 {
     // Design input.

@@ -19,8 +19,7 @@ public:
     // `catalogueFolder`: where the sketches of an installed program lie.
     SnapshotHandlers(Platform &p, form::MainForm &f, RunState &s, const QString &catalogueFolder)
         : p(p), f(f), s(s), catalogueFolder(catalogueFolder)
-    {
-    }
+    {}
 
     void MenuCopyClick();
 

@@ -17,11 +17,10 @@ class MainForm;
 class SteelQuantitiesHandlers
 {
 public:
-    SteelQuantitiesHandlers(Platform &p, form::MainForm &f, RunState &s,
-                            const Catalogue &catalogue, HandlerTrace &trace)
+    SteelQuantitiesHandlers(Platform &p, form::MainForm &f, RunState &s, const Catalogue &catalogue,
+                            HandlerTrace &trace)
         : p(p), f(f), s(s), catalogue_(catalogue), trace(trace)
-    {
-    }
+    {}
 
     void UpdateSteelQuantities();
     void Edit_WallLengthChange();

@@ -65,7 +65,7 @@ void App::wireEvents()
     wireSnapshot(f, snapshot);
     wireReport(f, report);
     wireChart(f, chart);
-    wireDesignFiles(*this);
+    wireDesignFiles(f, designFiles);
     wireLifeCurve(f, lifeCurveWindow, curve);
     wireCorrosionTable(f, tableWindow, corrosionTable);
     // Subsystems add their wire functions here, one line each (declared in

@@ -18,6 +18,5 @@ void wireCorrosion(App &a);   // window/corrosion_handlers.cpp
 void wireSummary(App &a);     // window/summary_handlers.cpp
 void wireUnits(App &a);       // window/units_handlers.cpp
 void wireSplash(App &a);      // window/about_handlers.cpp
-void wireDesignFiles(App &a); // window/design_handlers.cpp
 
 } // namespace pc

@@ -232,20 +232,21 @@ TEST_P(DesignRoundTrip, OpeningASavedDesignAfterChangesGivesTheWindowBack)
     c.design(r);
     showEveryPage(r, c.finalPage);
     const QString saved = designState(r);
-    const pc::Design savedDesign = r.a.currentDesign();
+    const pc::Design savedDesign = r.a.designFiles.currentDesign();
 
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("design.json"));
-    ASSERT_EQ(r.a.saveDesign(path), std::nullopt);
+    ASSERT_EQ(r.a.designFiles.saveDesign(path), std::nullopt);
 
     changeEverything(r);
     ASSERT_NE(designState(r), saved) << "the changes must show in the state compared";
-    ASSERT_NE(r.a.currentDesign(), savedDesign);
+    ASSERT_NE(r.a.designFiles.currentDesign(), savedDesign);
 
-    EXPECT_EQ(r.a.openDesign(path).value_or(QStringLiteral("opened")).toStdString(), "opened");
+    EXPECT_EQ(r.a.designFiles.openDesign(path).value_or(QStringLiteral("opened")).toStdString(),
+              "opened");
     showEveryPage(r, c.finalPage);
     EXPECT_EQ(differences(saved, designState(r)), "");
-    EXPECT_TRUE(r.a.currentDesign() == savedDesign);
+    EXPECT_TRUE(r.a.designFiles.currentDesign() == savedDesign);
     EXPECT_TRUE(r.p.messages().empty());
 }
 
@@ -358,7 +359,7 @@ TEST_P(DesignRefused, OneMessageNamesTheKeyAndTheWindowStaysAsItWas)
     sectionModeMetric(r);
     QTemporaryDir dir;
     const QString goodPath = dir.filePath(QStringLiteral("good.json"));
-    ASSERT_EQ(r.a.saveDesign(goodPath), std::nullopt);
+    ASSERT_EQ(r.a.designFiles.saveDesign(goodPath), std::nullopt);
     QFile good(goodPath);
     ASSERT_TRUE(good.open(QIODevice::ReadOnly));
     const QByteArray file = c.file(good.readAll());
@@ -409,7 +410,8 @@ TEST(DesignRefusedPaths, AFolderAFifoAndAMissingFileChangeNothing)
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
         const QString before = pc::test::observableState(r);
-        EXPECT_EQ(r.a.openDesign(c.path), QStringLiteral("file: ") + QString::fromLatin1(c.reason));
+        EXPECT_EQ(r.a.designFiles.openDesign(c.path),
+                  QStringLiteral("file: ") + QString::fromLatin1(c.reason));
         EXPECT_EQ(differences(before, pc::test::observableState(r)), "");
     }
 }
@@ -422,7 +424,7 @@ TEST(DesignRefusedReplay, AFactorTheZoneDoesNotOfferIsUndone)
     sectionModeMetric(r);
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("d.json"));
-    ASSERT_EQ(r.a.saveDesign(path), std::nullopt);
+    ASSERT_EQ(r.a.designFiles.saveDesign(path), std::nullopt);
     QFile f(path);
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     // A factor name that some zone lists, on a grade no zone applies to.
@@ -442,7 +444,7 @@ TEST(DesignRefusedReplay, AFactorTheZoneDoesNotOfferIsUndone)
     changeEverything(r);
     showEveryPage(r, MF::PageInput);
     const QString before = designState(r);
-    const auto refusal = r.a.openDesign(path);
+    const auto refusal = r.a.designFiles.openDesign(path);
     ASSERT_TRUE(refusal);
     EXPECT_TRUE(refusal->startsWith(QStringLiteral("reduction: "))) << refusal->toStdString();
     showEveryPage(r, MF::PageInput);
@@ -466,7 +468,7 @@ TEST(DesignSave, AFolderThatCannotTakeTheFileIsReportedAndNothingIsWritten)
     EXPECT_FALSE(QFileInfo::exists(missing));
 
     // A folder at the path itself.
-    const auto intoFolder = r.a.saveDesign(dir.path());
+    const auto intoFolder = r.a.designFiles.saveDesign(dir.path());
     ASSERT_TRUE(intoFolder);
     EXPECT_EQ(*intoFolder, QStringLiteral("it is a folder"));
 }
@@ -478,7 +480,7 @@ TEST(DesignSave, AReadOnlyDiskKeepsTheOldFileWhole)
         GTEST_SKIP() << qPrintable(disk.reason());
     RunningApp r(pc::test::builtSample());
     const QString path = disk.filePath(QStringLiteral("d.json"));
-    const auto reason = r.a.saveDesign(path);
+    const auto reason = r.a.designFiles.saveDesign(path);
     ASSERT_TRUE(reason);
     EXPECT_FALSE(reason->isEmpty());
     EXPECT_TRUE(QDir(disk.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).isEmpty());
@@ -491,14 +493,14 @@ TEST(DesignSave, AFullDiskKeepsTheOldFileWhole)
         GTEST_SKIP() << qPrintable(disk.reason());
     RunningApp r(pc::test::builtSample());
     const QString path = disk.filePath(QStringLiteral("d.json"));
-    ASSERT_EQ(r.a.saveDesign(path), std::nullopt);
+    ASSERT_EQ(r.a.designFiles.saveDesign(path), std::nullopt);
     QFile f(path);
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     const QByteArray old = f.readAll();
     f.close();
     ASSERT_TRUE(disk.fill(QStringLiteral("filler")));
     sectionModeMetric(r);
-    ASSERT_TRUE(r.a.saveDesign(path));
+    ASSERT_TRUE(r.a.designFiles.saveDesign(path));
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     EXPECT_EQ(f.readAll(), old);
 }
@@ -546,7 +548,7 @@ TEST(DesignOpen, ANumberWithMoreDigitsThanTheFieldShowsIsTakenAsTheFieldTidiesIt
     RunningApp r(pc::test::builtSample());
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("d.json"));
-    ASSERT_EQ(r.a.saveDesign(path), std::nullopt);
+    ASSERT_EQ(r.a.designFiles.saveDesign(path), std::nullopt);
     QFile f(path);
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     const QByteArray file = edited(f.readAll(), [](Json &j) {
@@ -558,7 +560,8 @@ TEST(DesignOpen, ANumberWithMoreDigitsThanTheFieldShowsIsTakenAsTheFieldTidiesIt
     f.write(file);
     f.close();
 
-    EXPECT_EQ(r.a.openDesign(path).value_or(QStringLiteral("opened")).toStdString(), "opened");
+    EXPECT_EQ(r.a.designFiles.openDesign(path).value_or(QStringLiteral("opened")).toStdString(),
+              "opened");
     EXPECT_EQ(r.f.Edit_Moment.text(), QStringLiteral("120"));
     EXPECT_EQ(r.a.s.actions.moment, 120.0);
     EXPECT_EQ(r.f.Edit_WallLength.text(), QStringLiteral("12.3"));
@@ -594,7 +597,7 @@ TEST(DesignSave, NumbersAreWrittenInTheUnitsOfTheFile)
         type(r, MF::PageInput, r.f.Edit_WallLength, c.wall);
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("d.json"));
-        ASSERT_EQ(r.a.saveDesign(path), std::nullopt);
+        ASSERT_EQ(r.a.designFiles.saveDesign(path), std::nullopt);
         QFile f(path);
         ASSERT_TRUE(f.open(QIODevice::ReadOnly));
         const Json j = Json::parse(f.readAll().toStdString());
