@@ -189,7 +189,7 @@ void BM_SummaryFill(benchmark::State &state)
     for (auto _ : state) {
         a.s.actions.moment = other ? MomentOther : Moment;
         other = !other;
-        a.FillSummaryGrid();
+        a.summary.FillSummaryGrid();
     }
     state.counters["cells"] = (f.SFList.rowCount() - 1) * (f.SFList.colCount() - 1);
     state.counters["sfRedChecked"] = f.RB_SummarySfRed.checked();

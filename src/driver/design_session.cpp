@@ -241,7 +241,7 @@ void DesignSession::noteStatus()
     const QString t = app_->f.SB1.panel(1).simplified();
     // The rates page's running summary of the losses is no warning: the
     // losses are among the values.
-    if (t.isEmpty() || t == lossStatus(*app_).simplified())
+    if (t.isEmpty() || t == lossStatus(app_->f).simplified())
         return;
     const QString kind = t.section(QLatin1Char(':'), 0, 0);
     status_.removeIf(
@@ -698,7 +698,8 @@ QByteArray DesignSession::summaryCsv() const
         QStringList fields;
         for (int col = 0; col < grid.colCount(); ++col) {
             QString text = grid.cell(col, row);
-            if (const auto drawn = app_->SFListDrawCell(col, row); drawn && !drawn->text.isEmpty())
+            if (const auto drawn = app_->summary.SFListDrawCell(col, row);
+                drawn && !drawn->text.isEmpty())
                 text = drawn->text;
             fields << csvField(text.trimmed());
         }
@@ -715,7 +716,8 @@ Json DesignSession::summaryJson() const
         Json cells = Json::array();
         for (int col = 0; col < grid.colCount(); ++col) {
             QString text = grid.cell(col, row);
-            if (const auto drawn = app_->SFListDrawCell(col, row); drawn && !drawn->text.isEmpty())
+            if (const auto drawn = app_->summary.SFListDrawCell(col, row);
+                drawn && !drawn->text.isEmpty())
                 text = drawn->text;
             cells.push_back(str(text.trimmed()));
         }

@@ -29,6 +29,7 @@
 #include "window/run_state.h"
 #include "window/snapshot_handlers.h"
 #include "window/steel_quantities_handlers.h"
+#include "window/summary_handlers.h"
 #include "window/window_metrics.h"
 
 #include <QChar>
@@ -70,7 +71,7 @@ struct NumberFormat
 // program applies; the model only keeps and toggles it).
 enum class FontQuality { Default, ClearTypeNatural };
 
-class App
+class App : private SummaryChain
 {
 public:
     explicit App(Platform &platform, AppOptions options = {});
@@ -126,6 +127,7 @@ public:
     LifeCurveHandlers curve{p, f, lifeCurveWindow, s, catalogue_, trace};
     AboutBoxHandlers aboutBox{p, about, hints};
     DesignFileHandlers designFiles{p, f, s, catalogue_};
+    SummaryHandlers summary{p, f, s, catalogue_, trace, *this};
 
     // ---- Lifecycle (window/startup.cpp) -------------------------------------
     // Program start: runs FormCreate and everything up to the event loop.
@@ -170,7 +172,7 @@ public:
     void ChB_SteelGradesAllClick();
 
     // ---- Engine: reduced properties and safety factors (window/*_handlers.cpp)
-    void ComputeReducedProperties(int section);
+    void ComputeReducedProperties(int section) override;
     void ComputeSafetyFactors();
     void ShowBendingMomentCapacity();
     void RecomputeAfterInput();
@@ -200,24 +202,10 @@ public:
     void MenuSelectSfminClick();
     void TabSheetInputShow();
 
-    // ---- Engine: safety factor summary (window/summary_handlers.cpp) ----------
-    void SetUpSummaryGrid();
-    void FillSummaryGrid();
-    void FillSummaryRow(int row);
-    void ShowSummaryCaption();
+    // The page change of the notebook: the menu entries of each page, the
+    // loss summary's layout on the input page, the summary grid's fill
+    // (window/startup.cpp).
     void PageControl1Change();
-    void TabSheetSFTableShow();
-    void TabSheetSFTableExit();
-    void RB_SummarySfIniClick();
-    void RB_SummarySfRedClick();
-    // How SFList paints cell (col, row): the marks of grades that are not
-    // plainly available; nothing for the grid's own drawing.
-    std::optional<form::CellDrawing> SFListDrawCell(int col, int row) const;
-    // The grade of each grade column of SFList as its headers were set up
-    // (column c + 1 shows grade summaryColumnGrades[c]): the values, marks
-    // and legend of a fill follow it, so a column is of one grade even when
-    // the grade list changes while the grid is filled.
-    std::vector<int> summaryColumnGrades;
 
     // ---- Corrosion (window/corrosion_handlers.cpp: tables, exposures and details;
     // service_life_handlers.cpp; project_rates_handlers.cpp; loss_finishing.cpp:
@@ -230,7 +218,7 @@ public:
     void CheckProjectValue(form::Control &edit);
     void TidyProjectValue(form::Control &edit);
     // Finishing step of every loss computation (window/loss_finishing.cpp).
-    void ApplyReductionFactor();
+    void ApplyReductionFactor() override;
     void CB_EC3NADChange();
     void CB_EC3NADDropDown();
     void RG_FrontClick();

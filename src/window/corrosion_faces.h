@@ -48,7 +48,7 @@ std::array<form::Control *, 9> projectRateControls(App &a);
 void enableServiceLifeLists(App &a, bool on);
 
 // " Loss: front = ..., back = ..." from the loss summary labels.
-QString lossStatus(const App &a);
+QString lossStatus(const form::MainForm &f);
 
 // The loss status text into panel 1 while the corrosion rates page is shown.
 void showLossStatusOnRatesPage(App &a);

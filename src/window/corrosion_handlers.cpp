@@ -99,16 +99,16 @@ void enableServiceLifeLists(App &a, bool on)
         c->setEnabled(on);
 }
 
-QString lossStatus(const App &a)
+QString lossStatus(const form::MainForm &f)
 {
-    return lossStatusText(a.f.Lbl_Summary_Front2.caption(), a.f.Lbl_Summary_Front3.caption(),
-                          a.f.Lbl_Summary_Back2.caption(), a.f.Lbl_Summary_Back3.caption());
+    return lossStatusText(f.Lbl_Summary_Front2.caption(), f.Lbl_Summary_Front3.caption(),
+                          f.Lbl_Summary_Back2.caption(), f.Lbl_Summary_Back3.caption());
 }
 
 void showLossStatusOnRatesPage(App &a)
 {
     if (a.f.PageControl1.activePageIndex() == form::MainForm::PageRates)
-        a.f.setMessageStatus(lossStatus(a));
+        a.f.setMessageStatus(lossStatus(a.f));
 }
 
 void App::FillExposureDetails(Face face)

@@ -24,8 +24,7 @@ class DesignFileHandlers
 public:
     DesignFileHandlers(Platform &p, form::MainForm &f, RunState &s, const Catalogue &catalogue)
         : p(p), f(f), s(s), catalogue_(catalogue)
-    {
-    }
+    {}
 
     void MenuOpenDesignClick();
     void MenuSaveDesignClick();

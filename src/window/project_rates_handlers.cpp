@@ -92,7 +92,7 @@ void App::CheckProjectValue(form::Control &edit)
         return;
     case ProjectCheck::NotANumber:
         faceControls(*this, faceOfEdit(*this, edit)).summaryValue.setCaption(ProjectNotANumberText);
-        f.setMessageStatus(lossStatus(*this));
+        f.setMessageStatus(lossStatus(f));
         return;
     }
 }
@@ -182,7 +182,7 @@ void App::Edit_Back_DescrChange()
 void App::TabSheetRatesShow()
 {
     f.setRangeStatus(QString());
-    f.setMessageStatus(lossStatus(*this));
+    f.setMessageStatus(lossStatus(f));
 }
 
 } // namespace pc

@@ -4,6 +4,7 @@
 #include "window/app.h"
 #include "window/catalogue_locator.h"
 
+#include "engine/summary_grid.h"
 #include "units/rounding.h"
 #include "window/wiring.h"
 
@@ -25,6 +26,47 @@ App::App(Platform &platform, AppOptions opts)
       })
 {
     wireEvents();
+}
+
+void App::PageControl1Change()
+{
+    const int page = f.PageControl1.activePageIndex();
+    const bool input = page == form::MainForm::PageInput;
+    f.MenuPrint.setEnabled(input);
+    f.MenuPrintToFile.setEnabled(input);
+    if (input) {
+        // The environment descriptions sit in the middle of the space below
+        // their captions.
+        const long double scale = screenScale(p);
+        const FontSpec font;
+        const auto width = [this, &font](const QString &text) { return p.textWidth(text, font); };
+        const int lineHeight = p.textHeight(QStringLiteral("Mg"), font);
+        const std::pair<form::Control *, form::Control *> pairs[] = {
+            {&f.Lbl_Summary_Front1, &f.Lbl_Summary_Front4},
+            {&f.Lbl_Summary_Back1, &f.Lbl_Summary_Back4}};
+        for (const auto &[caption, description] : pairs) {
+            description->setHeight(wrappedTextHeight(description->caption(),
+                                                     description->maxWidth(), lineHeight,
+                                                     description->maxHeight(), width));
+            description->setTop(centredDescriptionTop(caption->top(), caption->height(),
+                                                      f.GB_Loss_Summary.height(),
+                                                      description->height(), scale));
+        }
+    }
+    f.MenuSelectSection.setEnabled(input);
+    f.MenuSelectSfmin.setEnabled(input);
+
+    const bool rates = page == form::MainForm::PageRates;
+    f.MenuEC3Rates.setEnabled(rates);
+    f.MenuProjectRates.setEnabled(rates);
+
+    const bool summaryPage = page == form::MainForm::PageSFTable;
+    f.MenuMetric.setEnabled(!summaryPage);
+    f.MenuImperial.setEnabled(!summaryPage);
+    if (summaryPage) {
+        summary.SetUpSummaryGrid();
+        summary.FillSummaryGrid();
+    }
 }
 
 void App::endProgram(int code)
@@ -88,7 +130,7 @@ void App::FormCreate()
 
     FillExposureDetails(Face::Front);
     FillExposureDetails(Face::Back);
-    SetUpSummaryGrid();
+    summary.SetUpSummaryGrid();
     propertyGrid.SetUpPropertyGrid();
     MenuEC3RatesClick();
 

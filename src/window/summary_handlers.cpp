@@ -9,11 +9,16 @@
 // section on the controls in turn, which a test checks side by side.
 
 #include "window/summary_handlers.h"
+
+#include "catalogue/catalogue.h"
 #include "catalogue/section_list.h"
 #include "engine/summary_grid.h"
-#include "window/app.h"
+#include "form/main_form.h"
+#include "platform/platform.h"
 #include "window/corrosion_faces.h"
-#include "window/wiring.h"
+#include "window/handler_trace.h"
+#include "window/run_state.h"
+#include "window/window_metrics.h"
 
 #include <algorithm>
 
@@ -33,19 +38,19 @@ struct FamilyRows
     int last = -1;
 };
 
-FamilyRows currentFamily(const App &a)
+FamilyRows currentFamily(const form::MainForm &f, const Catalogue &cat)
 {
-    const int item = a.f.RG_SSP.itemIndex();
-    const auto &ranges = a.cat().FamilyRange;
+    const int item = f.RG_SSP.itemIndex();
+    const auto &ranges = cat.FamilyRange;
     if (item < 0 || item >= static_cast<int>(ranges.size()))
         return {};
-    const int last = std::min<int>(ranges[item][1], a.cat().SectionCount() - 1);
+    const int last = std::min<int>(ranges[item][1], cat.SectionCount() - 1);
     return {item, std::max<int>(ranges[item][0], 0), last};
 }
 
-std::vector<int> currentGradeColumns(const App &a, int family)
+std::vector<int> currentGradeColumns(const Catalogue &cat, const RunState &s, int family)
 {
-    return summaryGradeColumns(a.cat(), family, a.s.GradeListMap, a.s.GradeListCount);
+    return summaryGradeColumns(cat, family, s.GradeListMap, s.GradeListCount);
 }
 
 // What the rows of one fill share: the grade strengths of the columns, the
@@ -53,14 +58,15 @@ std::vector<int> currentGradeColumns(const App &a, int family)
 class RowWriter
 {
 public:
-    explicit RowWriter(App &a)
-        : a_(a), texts_(a.p.decimalSeparator(), a.f.MenuSelectSfmin.checked(), a.s.band.sfMin,
-                        a.s.band.sfMax)
+    RowWriter(const Platform &p, form::MainForm &f, const RunState &s, const Catalogue &cat,
+              const std::vector<int> &columnGrades)
+        : f_(f),
+          texts_(p.decimalSeparator(), f.MenuSelectSfmin.checked(), s.band.sfMin, s.band.sfMax)
     {
-        for (int g : a.summaryColumnGrades)
-            fy_.push_back(workingFy(a.cat(), g, a.s.UnitsMetric));
-        design_.actions = a.s.actions;
-        design_.reduced = !a.f.RB_SummarySfIni.checked();
+        for (int g : columnGrades)
+            fy_.push_back(workingFy(cat, g, s.UnitsMetric));
+        design_.actions = s.actions;
+        design_.reduced = !f.RB_SummarySfIni.checked();
     }
 
     // Writes the grade cells of `row` for a section with these properties;
@@ -71,7 +77,7 @@ public:
     // always dropped them, but whether a row has factors still counts.
     bool write(int row, const ReducedModulusArea &section)
     {
-        form::Control &grid = a_.f.SFList;
+        form::Control &grid = f_.SFList;
         const bool inGrid = row < grid.rowCount();
         const int columns = std::min(static_cast<int>(fy_.size()), grid.colCount() - 1);
         if (!summaryRowHasFactors(design_, section.welIni)) {
@@ -86,50 +92,50 @@ public:
     }
 
 private:
-    App &a_;
+    form::MainForm &f_;
     SummaryCellTexts texts_;
     std::vector<double> fy_;
     SummaryDesign design_;
 };
 
 // The properties of the section computed last, as the run state holds them.
-ReducedModulusArea loadedSection(const App &a)
+ReducedModulusArea loadedSection(const RunState &s)
 {
     ReducedModulusArea m;
-    m.welIni = a.s.initial.wel;
-    m.aIni = a.s.initial.a;
-    m.welRed = a.s.reduced.wel;
-    m.aRed = a.s.reduced.a;
+    m.welIni = s.initial.wel;
+    m.aIni = s.initial.a;
+    m.welRed = s.reduced.wel;
+    m.aRed = s.reduced.a;
     return m;
 }
 
+} // namespace
+
 // One radio button chosen: it is checked and bold, the other neither, and
 // the grid is filled with the chosen factor.
-void chooseSummaryFactor(App &a, form::Control &chosen, form::Control &other)
+void SummaryHandlers::chooseSummaryFactor(form::Control &chosen, form::Control &other)
 {
     other.setChecked(false);
     other.setFontBold(false);
     chosen.setChecked(true);
     chosen.setFontBold(true);
-    a.FillSummaryGrid();
-    a.ShowSummaryCaption();
+    FillSummaryGrid();
+    ShowSummaryCaption();
 }
-
-} // namespace
 
 void setSummaryWritesEveryRow(bool on)
 {
     summaryWritesEveryRow = on;
 }
 
-void App::SetUpSummaryGrid()
+void SummaryHandlers::SetUpSummaryGrid()
 {
     PILECORR_TRACED_HANDLER(trace);
-    const FamilyRows range = currentFamily(*this);
+    const FamilyRows range = currentFamily(f, cat());
     if (range.family < 0)
         return;
     form::Control &grid = f.SFList;
-    const std::vector<int> grades = currentGradeColumns(*this, range.family);
+    const std::vector<int> grades = currentGradeColumns(cat(), s, range.family);
 
     std::vector<QString> names;
     for (int j = range.first; j <= range.last; ++j)
@@ -161,10 +167,10 @@ void App::SetUpSummaryGrid()
     grid.setHeight(std::min(layout.height, grid.maxHeight()));
 }
 
-void App::FillSummaryGrid()
+void SummaryHandlers::FillSummaryGrid()
 {
     PILECORR_TRACED_HANDLER(trace);
-    const FamilyRows range = currentFamily(*this);
+    const FamilyRows range = currentFamily(f, cat());
     if (range.family < 0)
         return;
 
@@ -173,20 +179,20 @@ void App::FillSummaryGrid()
     const int chosenFactor = f.RG_A690.itemIndex();
     if (reductionGroup)
         f.RG_A690.setItemIndex(0);
-    ApplyReductionFactor();
+    chain.ApplyReductionFactor();
 
     // The factor just chosen re-runs the search in Sfmin mode, which may
     // select another section and so, with "Show all" unchecked, rebuild the
     // grade list: the grid is then set up again for the list as it is now,
     // and the whole fill (values, legend, marks) keeps to that one list
     // whatever restoring the factor does to it afterwards.
-    if (currentGradeColumns(*this, range.family) != summaryColumnGrades)
+    if (currentGradeColumns(cat(), s, range.family) != summaryColumnGrades)
         SetUpSummaryGrid();
 
-    RowWriter rows(*this);
+    RowWriter rows(p, f, s, cat(), summaryColumnGrades);
     if (summaryWritesEveryRow) {
         for (int j = range.first, r = 1; j <= range.last; ++j, ++r) {
-            ComputeReducedProperties(j);
+            chain.ComputeReducedProperties(j);
             FillSummaryRow(r);
         }
     } else if (range.first <= range.last) {
@@ -209,8 +215,8 @@ void App::FillSummaryGrid()
             scan.modulusArea(range.last).status == ReducedStatus::NoReducedSection;
         if (earlierLackedReduced && !lastLacksReduced)
             f.setRangeStatus(NoReducedSectionText);
-        ComputeReducedProperties(range.last);
-        if (!rows.write(range.last - range.first + 1, loadedSection(*this)))
+        chain.ComputeReducedProperties(range.last);
+        if (!rows.write(range.last - range.first + 1, loadedSection(s)))
             s.factors.sfIni = s.factors.sfRed = 0;
     }
 
@@ -224,21 +230,21 @@ void App::FillSummaryGrid()
 
     if (reductionGroup)
         f.RG_A690.setItemIndex(chosenFactor);
-    ApplyReductionFactor();
+    chain.ApplyReductionFactor();
 }
 
-void App::FillSummaryRow(int row)
+void SummaryHandlers::FillSummaryRow(int row)
 {
-    RowWriter rows(*this);
-    if (!rows.write(row, loadedSection(*this)))
+    RowWriter rows(p, f, s, cat(), summaryColumnGrades);
+    if (!rows.write(row, loadedSection(s)))
         s.factors.sfIni = s.factors.sfRed = 0;
 }
 
-std::optional<form::CellDrawing> App::SFListDrawCell(int col, int row) const
+std::optional<form::CellDrawing> SummaryHandlers::SFListDrawCell(int col, int row) const
 {
     if (col <= 0 || row <= 0)
         return std::nullopt;
-    const FamilyRows range = currentFamily(*this);
+    const FamilyRows range = currentFamily(f, cat());
     const std::vector<int> &grades = summaryColumnGrades;
     const int section = range.first + row - 1;
     if (range.family < 0 || section > range.last || col > static_cast<int>(grades.size()))
@@ -253,14 +259,14 @@ std::optional<form::CellDrawing> App::SFListDrawCell(int col, int row) const
     return d;
 }
 
-void App::ShowSummaryCaption()
+void SummaryHandlers::ShowSummaryCaption()
 {
     f.Lbl_SfSummary.setCaption(summaryCaption(f.MenuSelectSfmin.checked(),
                                               f.RB_SummarySfIni.checked(), f.Edit_Sfmin.text(),
                                               f.Edit_SfMax.text()));
 }
 
-void App::TabSheetSFTableShow()
+void SummaryHandlers::TabSheetSFTableShow()
 {
     const int lossMax = cat().LossStep.empty() ? 0 : cat().LossStep.back();
     const bool sfRed = summarySfRedAvailable(s.initial.wel, s.reduced.wel, s.losses.total, lossMax);
@@ -271,72 +277,29 @@ void App::TabSheetSFTableShow()
     }
     f.setFocus(&f.SFList);
     f.setMessageStatus(QString());
-    f.setRangeStatus(lossStatus(*this));
+    f.setRangeStatus(lossStatus(f));
     ShowSummaryCaption();
 }
 
-void App::TabSheetSFTableExit() {}
+void SummaryHandlers::TabSheetSFTableExit() {}
 
-void App::RB_SummarySfIniClick()
+void SummaryHandlers::RB_SummarySfIniClick()
 {
-    chooseSummaryFactor(*this, f.RB_SummarySfIni, f.RB_SummarySfRed);
+    chooseSummaryFactor(f.RB_SummarySfIni, f.RB_SummarySfRed);
 }
 
-void App::RB_SummarySfRedClick()
+void SummaryHandlers::RB_SummarySfRedClick()
 {
-    chooseSummaryFactor(*this, f.RB_SummarySfRed, f.RB_SummarySfIni);
+    chooseSummaryFactor(f.RB_SummarySfRed, f.RB_SummarySfIni);
 }
 
-void App::PageControl1Change()
+void wireSummary(form::MainForm &f, SummaryHandlers &summary)
 {
-    const int page = f.PageControl1.activePageIndex();
-    const bool input = page == form::MainForm::PageInput;
-    f.MenuPrint.setEnabled(input);
-    f.MenuPrintToFile.setEnabled(input);
-    if (input) {
-        // The environment descriptions sit in the middle of the space below
-        // their captions.
-        const long double scale = screenScale(p);
-        const FontSpec font;
-        const auto width = [this, &font](const QString &text) { return p.textWidth(text, font); };
-        const int lineHeight = p.textHeight(QStringLiteral("Mg"), font);
-        const std::pair<form::Control *, form::Control *> pairs[] = {
-            {&f.Lbl_Summary_Front1, &f.Lbl_Summary_Front4},
-            {&f.Lbl_Summary_Back1, &f.Lbl_Summary_Back4}};
-        for (const auto &[caption, description] : pairs) {
-            description->setHeight(wrappedTextHeight(description->caption(),
-                                                     description->maxWidth(), lineHeight,
-                                                     description->maxHeight(), width));
-            description->setTop(centredDescriptionTop(caption->top(), caption->height(),
-                                                      f.GB_Loss_Summary.height(),
-                                                      description->height(), scale));
-        }
-    }
-    f.MenuSelectSection.setEnabled(input);
-    f.MenuSelectSfmin.setEnabled(input);
-
-    const bool rates = page == form::MainForm::PageRates;
-    f.MenuEC3Rates.setEnabled(rates);
-    f.MenuProjectRates.setEnabled(rates);
-
-    const bool summary = page == form::MainForm::PageSFTable;
-    f.MenuMetric.setEnabled(!summary);
-    f.MenuImperial.setEnabled(!summary);
-    if (summary) {
-        SetUpSummaryGrid();
-        FillSummaryGrid();
-    }
-}
-
-void wireSummary(App &a)
-{
-    auto &f = a.f;
-    f.PageControl1.onChange = [&a] { a.PageControl1Change(); };
-    f.TabSheetSFTable.onShow = [&a] { a.TabSheetSFTableShow(); };
-    f.TabSheetSFTable.onExit = [&a] { a.TabSheetSFTableExit(); };
-    f.RB_SummarySfIni.onClick = [&a] { a.RB_SummarySfIniClick(); };
-    f.RB_SummarySfRed.onClick = [&a] { a.RB_SummarySfRedClick(); };
-    f.SFList.onDrawCell = [&a](int col, int row) { return a.SFListDrawCell(col, row); };
+    f.TabSheetSFTable.onShow = [&summary] { summary.TabSheetSFTableShow(); };
+    f.TabSheetSFTable.onExit = [&summary] { summary.TabSheetSFTableExit(); };
+    f.RB_SummarySfIni.onClick = [&summary] { summary.RB_SummarySfIniClick(); };
+    f.RB_SummarySfRed.onClick = [&summary] { summary.RB_SummarySfRedClick(); };
+    f.SFList.onDrawCell = [&summary](int col, int row) { return summary.SFListDrawCell(col, row); };
 }
 
 } // namespace pc

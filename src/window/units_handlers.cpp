@@ -191,7 +191,7 @@ void switchUnits(App &a, bool metric)
         a.ShowImperialUnitLabels();
         a.s.lengths.pile = snapToHundredthFoot(a.s.lengths.pile);
     }
-    a.SetUpSummaryGrid();
+    a.summary.SetUpSummaryGrid();
     const QChar decimal = a.p.decimalSeparator();
     rewriteInputs(a, metric ? metricInputTexts(decimal, storedInputs(a), inputLimits(a))
                             : imperialInputTexts(decimal, storedInputs(a), inputLimits(a)));

@@ -48,6 +48,7 @@ void wireShell(App &a)
     a.f.MenuClose.onClick = [&a] { a.MenuCloseClick(); };
     a.f.MenuHelp.onClick = [&a] { a.MenuHelpClick(); };
     a.f.MenuToggleFontQuality.onClick = [&a] { a.MenuToggleFontQualityClick(); };
+    a.f.PageControl1.onChange = [&a] { a.PageControl1Change(); };
 }
 
 void App::wireEvents()
@@ -57,7 +58,7 @@ void App::wireEvents()
     wireDesignInput(*this);
     wireSteelQuantities(f, steelQuantities);
     wireCorrosion(*this);
-    wireSummary(*this);
+    wireSummary(f, summary);
     wireUnits(*this);
     wirePropertyGrid(f, propertyGrid);
     wireSplash(*this);

@@ -15,7 +15,6 @@ void wireShell(App &a);       // start-up, close, help and font quality (window/
 void wireSectionList(App &a); // window/section_list_handlers.cpp
 void wireDesignInput(App &a); // window/design_input_handlers.cpp
 void wireCorrosion(App &a);   // window/corrosion_handlers.cpp
-void wireSummary(App &a);     // window/summary_handlers.cpp
 void wireUnits(App &a);       // window/units_handlers.cpp
 void wireSplash(App &a);      // window/about_handlers.cpp
 

@@ -88,7 +88,7 @@ TEST(SummaryEquivalence, OneWriteLeavesTheStateOfComputingEveryRow)
         // Without a load the summary tab is hidden; a fill from the input
         // page (the reduced section's controls then recompute the factors
         // for each row) gives rows without factors.
-        [](RunningApp &r) { r.a.FillSummaryGrid(); },
+        [](RunningApp &r) { r.a.summary.FillSummaryGrid(); },
     };
 
     RunningApp once(c);

@@ -150,7 +150,7 @@ TEST(SummaryHandlers, RowsWithoutALoadReadNotAvailable)
     SummaryApp r("0");
     r.a.s.factors.sfIni = 3; // what the fill must clear
     r.a.s.factors.sfRed = 3;
-    r.a.FillSummaryGrid();
+    r.a.summary.FillSummaryGrid();
     for (int row = 1; row < r.f.SFList.rowCount(); ++row)
         for (int col = 1; col < r.f.SFList.colCount(); ++col)
             EXPECT_EQ(r.f.SFList.cell(col, row), QStringLiteral("  N/A")) << col << "," << row;
