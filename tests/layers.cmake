@@ -38,3 +38,17 @@ foreach(probe IN LISTS PILECORR_LAYER_PROBES)
   # The probes build in the one build tree: one at a time.
   set_tests_properties(layers.${name} PROPERTIES RESOURCE_LOCK build_tree LABELS layers)
 endforeach()
+
+# The window's subsystems that are given only the forms, the state, the
+# catalogue and the services they use: none of them reaches the whole App.
+set(PILECORR_NARROW_SUBSYSTEMS
+  about_box_handlers chart_handlers corrosion_table_handlers design_handlers
+  life_curve_handlers property_grid_handlers report_handlers snapshot_handlers
+  steel_quantities_handlers summary_handlers)
+foreach(subsystem IN LISTS PILECORR_NARROW_SUBSYSTEMS)
+  add_test(NAME layers.narrow_${subsystem}
+           COMMAND ${CMAKE_COMMAND} -DSOURCE_DIR=${PROJECT_SOURCE_DIR}/src
+                   -DSUBSYSTEM=window/${subsystem}
+                   -P ${CMAKE_CURRENT_SOURCE_DIR}/layers/narrow_subsystem.cmake)
+  set_tests_properties(layers.narrow_${subsystem} PROPERTIES LABELS layers)
+endforeach()

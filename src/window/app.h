@@ -1,13 +1,22 @@
 #pragma once
-// The logic of the main window TForm1: it owns the catalogue, the named
-// controls of every window, the run state and the platform, and holds every
-// event handler and operation of the window as a method named as the window
-// names it (Edit_MomentChange, RG_SSPClick, ...).
+// The main window TForm1 as a program: it owns the catalogue, the named
+// controls of every window, the run state and the platform; it runs the
+// program's lifecycle and the window's calculation chain (section list and
+// grades, design input, corrosion losses, reduced properties and safety
+// factors, the unit switch), whose handlers call each other in the order the
+// window runs them and are methods named as the window names them
+// (Edit_MomentChange, RG_SSPClick, ...).
 //
-// Each subsystem defines its methods in its own files and binds its events in
-// its own wire function (see window/wiring.h); an event whose handler is not
-// bound does nothing. Methods declared here but not yet defined must not be
-// called or bound until their subsystem adds them.
+// The outputs and side windows are subsystems of their own (report, chart,
+// snapshot, property grid, steel quantities, corrosion table window, service
+// life curve, about box, design files, summary page): each is given only the
+// forms, the state, the catalogue and the services it uses, read-only where it
+// only reads, and App holds them as members. A test checks that none of them
+// includes this header.
+//
+// Each part binds its events in its own wire function (window/wiring.h, or
+// beside a subsystem's class); an event whose handler is not bound does
+// nothing.
 
 #include "catalogue/catalogue.h"
 #include "catalogue/section_list.h"

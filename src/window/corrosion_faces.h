@@ -2,12 +2,15 @@
 // What the corrosion handlers share: the controls of a face, written once
 // for both faces, the rate mode and the loss status text.
 
-#include "window/app.h"
+#include "form/main_form.h"
+#include "window/run_state.h"
 
 #include <array>
 #include <cstdint>
 
 namespace pc {
+
+class App;
 
 // The controls of one face of the wall.
 struct FaceControls
@@ -33,10 +36,7 @@ inline bool tableRatesSelected(const form::MainForm &f)
 {
     return f.MenuEC3Rates.checked();
 }
-inline bool tableRatesSelected(const App &a)
-{
-    return tableRatesSelected(a.f);
-}
+bool tableRatesSelected(const App &a);
 
 // The controls of table rates and of project rates: each rate mode enables
 // its own and disables the other's.

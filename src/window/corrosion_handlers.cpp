@@ -7,6 +7,7 @@
 #include "corrosion/project_rates.h"
 #include "corrosion/service_life.h"
 #include "units/rounding.h"
+#include "window/app.h"
 #include "window/corrosion_faces.h"
 #include "window/wiring.h"
 
@@ -70,6 +71,11 @@ FaceControls faceControls(form::MainForm &f, RunState &s, Face face)
     return {f.RG_Front,           f.CB_Front_Detail,    f.GB_Front_Detail,     f.Lbl_EC3Front,
             f.Lbl_Summary_Front4, f.Lbl_Summary_Front2, f.CB_Protection_Front, f.Edit_Front,
             f.Edit_Front_Descr,   s.LastFrontExposure,  s.ProtectionFront};
+}
+
+bool tableRatesSelected(const App &a)
+{
+    return tableRatesSelected(a.f);
 }
 
 FaceControls faceControls(App &a, Face face)

@@ -19,6 +19,7 @@
 #include "engine/design_input.h"
 #include "engine/steel_quantities.h"
 #include "output/whole_file.h"
+#include "platform/platform.h"
 #include "units/format.h"
 #include "window/app_texts.h"
 #include "window/corrosion_faces.h"

@@ -2,6 +2,7 @@
 
 #include "corrosion/project_rates.h"
 #include "corrosion/reduction_factor.h"
+#include "window/app.h"
 #include "window/corrosion_faces.h"
 #include "window/section_list_handlers.h"
 

@@ -5,6 +5,7 @@
 
 #include "corrosion/loss_finishing.h"
 #include "corrosion/reduction_factor.h"
+#include "window/app.h"
 #include "window/corrosion_faces.h"
 
 namespace pc {

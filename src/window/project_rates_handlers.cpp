@@ -9,6 +9,7 @@
 
 #include "corrosion/loss_finishing.h"
 #include "corrosion/project_rates.h"
+#include "window/app.h"
 #include "window/corrosion_faces.h"
 #include "window/numeric_key_filter.h"
 

@@ -4,6 +4,7 @@
 #include "corrosion/annex_tables.h"
 #include "corrosion/loss_finishing.h"
 #include "corrosion/service_life.h"
+#include "window/app.h"
 #include "window/corrosion_faces.h"
 
 namespace pc {
