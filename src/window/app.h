@@ -155,9 +155,6 @@ public:
     // ---- Shell: main window lifecycle (window/startup.cpp) -------------------
     void FormCreate();
     void FormClose();
-    void MenuCloseClick();
-    void MenuHelpClick();
-    void MenuToggleFontQualityClick();
     // Asks the liability question of the splash; false when declined.
     bool askDisclaimer();
     // Called when the font quality changes, so that the Qt program can apply it.
@@ -168,17 +165,18 @@ public:
     // program (false) when the file is missing or damaged.
     bool LoadCatalogue();
 
+    // The steps of the calculation chain follow: the event handlers below
+    // and the unit switch run them, and a test or benchmark may run one on
+    // its own. Each subsystem's file defines them.
+
     // ---- Section list and steel grades (window/section_list_handlers.cpp)
-    void RG_SSPClick();
+    // The section list's selection changed (also run by the unit switch).
     void LB_SSPClick();
     void FillSectionList(int first, int last);
     void RefreshGradeList(bool force);
     void LoadSectionMaxLength(int section);
     // The section shown by the selected row of LB_SSP, or -1.
     int selectedSection() const;
-    void CB_SteelGradesChange();
-    void CB_SteelGradesEnter();
-    void ChB_SteelGradesAllClick();
 
     // ---- Engine: reduced properties and safety factors (window/*_handlers.cpp)
     void ComputeReducedProperties(int section) override;
@@ -186,7 +184,50 @@ public:
     void ShowBendingMomentCapacity();
     void RecomputeAfterInput();
 
-    // ---- Engine: design input checks (window/*_handlers.cpp) ----------------
+    // ---- Corrosion (window/corrosion_handlers.cpp: tables, exposures and details;
+    // service_life_handlers.cpp; project_rates_handlers.cpp; loss_finishing.cpp:
+    // reduction factors; corrosion_table_handlers.cpp: the table window) ------
+    using Face = pc::Face;
+    void FillExposureDetails(Face face);
+    void FitDropDownWidth(form::Control &combo);
+    void ComputeTableLoss();
+    void ComputeProjectLoss();
+    void CheckProjectValue(form::Control &edit);
+    void TidyProjectValue(form::Control &edit);
+    // Finishing step of every loss computation (window/loss_finishing.cpp).
+    void ApplyReductionFactor() override;
+
+    // ---- Units (window/units_handlers.cpp) -----------------------------------
+    void ShowMetricUnitLabels();
+    void ShowImperialUnitLabels();
+
+    // ---- Settings file (window/settings.cpp) --------------------------------
+    void ReadSettings();
+    void WriteSettings();
+
+    // ---- Splash (window/about_handlers.cpp) -------------------------------------
+    // Closes and releases the splash (its timer stops).
+    void closeSplash();
+
+private:
+    // ---- Event handlers -------------------------------------------------------
+    // Bound to the controls' events by the wire functions and run only
+    // through them (a script's or a user's action, or a control that a
+    // handler changes); the chain's steps above are what other code calls.
+    friend void wireShell(App &a);
+    friend void wireSectionList(App &a);
+    friend void wireDesignInput(App &a);
+    friend void wireCorrosion(App &a);
+    friend void wireUnits(App &a);
+    friend void wireSplash(App &a);
+
+    void MenuCloseClick();
+    void MenuHelpClick();
+    void MenuToggleFontQualityClick();
+    void RG_SSPClick();
+    void CB_SteelGradesChange();
+    void CB_SteelGradesEnter();
+    void ChB_SteelGradesAllClick();
     void Edit_MomentChange();
     void Edit_MomentEnter();
     void Edit_MomentExit();
@@ -210,24 +251,10 @@ public:
     void MenuSelectSectionClick();
     void MenuSelectSfminClick();
     void TabSheetInputShow();
-
     // The page change of the notebook: the menu entries of each page, the
     // loss summary's layout on the input page, the summary grid's fill
     // (window/startup.cpp).
     void PageControl1Change();
-
-    // ---- Corrosion (window/corrosion_handlers.cpp: tables, exposures and details;
-    // service_life_handlers.cpp; project_rates_handlers.cpp; loss_finishing.cpp:
-    // reduction factors; corrosion_table_handlers.cpp: the table window) ------
-    using Face = pc::Face;
-    void FillExposureDetails(Face face);
-    void FitDropDownWidth(form::Control &combo);
-    void ComputeTableLoss();
-    void ComputeProjectLoss();
-    void CheckProjectValue(form::Control &edit);
-    void TidyProjectValue(form::Control &edit);
-    // Finishing step of every loss computation (window/loss_finishing.cpp).
-    void ApplyReductionFactor() override;
     void CB_EC3NADChange();
     void CB_EC3NADDropDown();
     void RG_FrontClick();
@@ -254,26 +281,13 @@ public:
     void Edit_BackKeyPress(QChar &key);
     void Edit_Front_DescrChange();
     void Edit_Back_DescrChange();
-
-    // ---- Units (window/units_handlers.cpp) -----------------------------------
-    void ShowMetricUnitLabels();
-    void ShowImperialUnitLabels();
     void MenuMetricClick();
     void MenuImperialClick();
-
-    // ---- Settings file (window/settings.cpp) --------------------------------
-    void ReadSettings();
-    void WriteSettings();
-
-    // ---- Splash and about box (window/about_handlers.cpp) ---------------------
     void Timer1Timer();
     void SplashFormClick();
     // The splash loses activation: the liability question, once.
     void SplashFormDeactivate();
-    // Closes and releases the splash (its timer stops).
-    void closeSplash();
 
-private:
     // Binds every event to its handler (window/wiring.cpp).
     void wireEvents();
 

@@ -109,9 +109,9 @@ TEST(DamagedNumbers, AnEndlessChainOfListRefreshesIsStopped)
             return;
         }
         ++familyClicks;
-        r.a.RG_SSPClick();
+        r.a.f.RG_SSP.onClick();
     };
-    r.a.RG_SSPClick();
+    r.a.f.RG_SSP.onClick();
     // The chain went deeper than any normal run and was cut off there; on
     // the way out each level clicks at most a few more times.
     EXPECT_GT(familyClicks, 4);

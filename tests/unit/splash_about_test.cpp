@@ -66,7 +66,7 @@ TEST(Splash, FadesByTwentyAtEachTickAndClosesAtTheSeventh)
     EXPECT_FALSE(r.a.splash.shown());
     EXPECT_FALSE(r.a.splash.Timer1.enabled());
     // A tick that arrives after the seventh changes nothing.
-    r.a.Timer1Timer();
+    r.a.splash.Timer1.onTimer();
     EXPECT_EQ(box.alphaBlend(), 115);
     EXPECT_EQ(r.a.splash.tickCount, 7);
 }
