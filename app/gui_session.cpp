@@ -7,7 +7,10 @@
 #include "windows.h"
 
 #include <QApplication>
+#include <QGroupBox>
 #include <QHelpEvent>
+#include <QPainter>
+#include <QPixmapCache>
 #include <QPointer>
 #include <QProxyStyle>
 #include <QStatusBar>
@@ -15,11 +18,14 @@
 #include <QTabWidget>
 #include <QToolTip>
 
+#include <cmath>
+
 namespace pc::gui {
 
 namespace {
 
-// The pause before a hint shows is the program's (the about box changes it).
+// The pause before a hint shows is the program's (the about box changes it),
+// and the frames of the group boxes are kept once drawn.
 class HintTimingStyle : public QProxyStyle
 {
 public:
@@ -31,6 +37,59 @@ public:
         if (hint == SH_ToolTip_WakeUpDelay && session_)
             return session_->app().hints.pause;
         return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+
+    // The frame of a group box is drawn once per size and palette and kept:
+    // the base style stretches an image over the whole frame, with worker
+    // threads, every time any label inside the box repaints, and that was a
+    // quarter of a keystroke's painting. PILECORR_PLAIN_GROUPBOX_FRAMES draws
+    // every frame in place, for comparing the two.
+    void drawPrimitive(PrimitiveElement element, const QStyleOption *option, QPainter *painter,
+                       const QWidget *widget) const override
+    {
+        const qreal ratio =
+            painter && painter->device() ? painter->device()->devicePixelRatioF() : 1.0;
+        // At a fractional scale, or through a painter that scales, the frame's
+        // edges fall on other device pixels when drawn elsewhere than in
+        // place: drawn as the base style draws it.
+        if (element != PE_FrameGroupBox || !option || !painter || option->rect.isEmpty() ||
+            ratio != std::floor(ratio) ||
+            painter->worldTransform().type() > QTransform::TxTranslate ||
+            qEnvironmentVariableIsSet("PILECORR_PLAIN_GROUPBOX_FRAMES")) {
+            QProxyStyle::drawPrimitive(element, option, painter, widget);
+            return;
+        }
+        // The style leaves less room above the frame of a box without a title
+        // or check box, and sizes the room by the font otherwise.
+        const auto *box = qobject_cast<const QGroupBox *>(widget);
+        const bool titled = !box || box->isCheckable() || !box->title().isEmpty();
+        const QString key =
+            QStringLiteral("pilecorr-groupbox-%1x%2@%3-%4-%5-%6-%7-%8")
+                .arg(option->rect.width())
+                .arg(option->rect.height())
+                .arg(ratio)
+                .arg(option->palette.cacheKey())
+                .arg(static_cast<int>(option->state))
+                .arg(static_cast<int>(painter->renderHints()))
+                .arg(titled ? option->fontMetrics.height() : -1)
+                .arg(QLatin1String(widget ? widget->metaObject()->className() : ""));
+        // The base style draws a pixel outside the rectangle too.
+        constexpr int Margin = 2;
+        const QSize size = option->rect.size() + QSize(2 * Margin, 2 * Margin);
+        QPixmap frame;
+        if (!QPixmapCache::find(key, &frame)) {
+            frame = QPixmap((QSizeF(size) * ratio).toSize());
+            frame.setDevicePixelRatio(ratio);
+            frame.fill(Qt::transparent);
+            QPainter p(&frame);
+            p.setRenderHints(painter->renderHints());
+            QStyleOption local(*option);
+            local.rect = QRect(QPoint(Margin, Margin), option->rect.size());
+            QProxyStyle::drawPrimitive(element, &local, &p, widget);
+            p.end();
+            QPixmapCache::insert(key, frame);
+        }
+        painter->drawPixmap(option->rect.topLeft() - QPoint(Margin, Margin), frame);
     }
 
 private:

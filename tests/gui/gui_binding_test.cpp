@@ -11,6 +11,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -318,4 +319,25 @@ TEST(GuiBinding, ArrowKeysInTheSectionListPickTheNextSection)
     QTRY_COMPARE(r.f.LB_SSP.itemIndex(), 1);
     EXPECT_EQ(r.a.s.CurrentSectionName, QStringLiteral("AA 18*"));
     EXPECT_EQ(list->currentIndex().row(), 1);
+}
+
+// The group boxes draw their frames from a kept picture: each page looks the
+// same, pixel for pixel, as when the style draws every frame in place.
+TEST(GuiStyle, KeptGroupBoxFramesLookAsTheStyleDrawsThem)
+{
+    pc::test::GuiRun r;
+    for (int page : {pc::form::MainForm::PageInput, pc::form::MainForm::PageRates,
+                     pc::form::MainForm::PageSFTable}) {
+        r.f.userPage(page);
+        r.session->afterUserAction();
+        r.session->flush();
+        const QImage kept = r.window().grab().toImage();
+        qputenv("PILECORR_PLAIN_GROUPBOX_FRAMES", "1");
+        const QImage plain = r.window().grab().toImage();
+        qunsetenv("PILECORR_PLAIN_GROUPBOX_FRAMES");
+        ASSERT_EQ(kept.size(), plain.size()) << "page " << page;
+        EXPECT_TRUE(kept == plain) << "page " << page << " differs where a frame is drawn";
+        // The page has frames to compare.
+        EXPECT_FALSE(r.window().findChildren<QGroupBox *>().isEmpty());
+    }
 }
