@@ -2,13 +2,9 @@
 // The about box: its notice, its centred mail row and the hint timing of the
 // authorship spot. It writes only its own window and the hint timing.
 
-namespace pc {
+#include "window/window_parts.h"
 
-class Platform;
-namespace form {
-class AboutForm;
-class MainForm;
-} // namespace form
+namespace pc {
 
 // Hints of the whole application: the pause before a hint shows and how long
 // it stays, in ms (the toolkit's defaults until start-up and the about box

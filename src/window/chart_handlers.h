@@ -4,15 +4,9 @@
 // hints of its tabs and the outputs of its pop-up menu. It reads the state
 // and the catalogue and writes only the chart page's controls.
 
-namespace pc {
+#include "window/window_parts.h"
 
-class Platform;
-class HandlerTrace;
-struct Catalogue;
-struct RunState;
-namespace form {
-class MainForm;
-}
+namespace pc {
 
 class ChartHandlers
 {

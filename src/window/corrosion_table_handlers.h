@@ -4,19 +4,11 @@
 // reads the annex from the state and writes only its own window.
 
 #include "form/control.h"
+#include "window/window_parts.h"
 
 #include <optional>
 
 namespace pc {
-
-class Platform;
-class HandlerTrace;
-struct Catalogue;
-struct RunState;
-namespace form {
-class MainForm;
-class TableWindowForm;
-} // namespace form
 
 class CorrosionTableHandlers
 {

@@ -5,19 +5,13 @@
 // but none of the window's handlers.
 
 #include "output/design_file.h"
+#include "window/window_parts.h"
 
 #include <QString>
 
 #include <optional>
 
 namespace pc {
-
-class Platform;
-struct Catalogue;
-struct RunState;
-namespace form {
-class MainForm;
-}
 
 class DesignFileHandlers
 {

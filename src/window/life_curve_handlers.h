@@ -6,20 +6,13 @@
 
 #include "engine/life_curve.h"
 #include "platform/platform.h"
+#include "window/window_parts.h"
 
 #include <QChar>
 
 #include <optional>
 
 namespace pc {
-
-class HandlerTrace;
-struct Catalogue;
-struct RunState;
-namespace form {
-class LifeCurveForm;
-class MainForm;
-} // namespace form
 
 class LifeCurveHandlers
 {

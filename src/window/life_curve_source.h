@@ -5,16 +5,11 @@
 // with the rules the window applies.
 
 #include "engine/life_curve.h"
+#include "window/window_parts.h"
 
 namespace pc {
 
 class App;
-class Platform;
-struct Catalogue;
-struct RunState;
-namespace form {
-class MainForm;
-}
 
 // The design in the window as the series takes it: the rate mode, annex,
 // exposures, details, project values, the selected protection items, the

@@ -1,15 +1,11 @@
 #pragma once
 // The key filter shared by every numeric field of the main window.
 
+#include "window/window_parts.h"
+
 #include <QChar>
 
 namespace pc {
-
-class Platform;
-namespace form {
-class Control;
-class MainForm;
-} // namespace form
 
 // Lets backspace, digits and one decimal separator through; drops any other
 // key with " Enter only values > 0. Wrong input:  " + the key in panel 1 of

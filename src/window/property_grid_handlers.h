@@ -2,12 +2,9 @@
 // The section property grid on the input page: its set-up at start-up and
 // the explanations of its rows in the status bar.
 
-namespace pc {
+#include "window/window_parts.h"
 
-struct RunState;
-namespace form {
-class MainForm;
-}
+namespace pc {
 
 class PropertyGridHandlers
 {

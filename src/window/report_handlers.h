@@ -4,6 +4,7 @@
 // given them read-only; the menu entries are bound by wireReport.
 
 #include "output/report.h"
+#include "window/window_parts.h"
 
 #include <QByteArray>
 #include <QString>
@@ -11,13 +12,6 @@
 #include <optional>
 
 namespace pc {
-
-class Platform;
-struct RunState;
-namespace form {
-class AboutForm;
-class MainForm;
-} // namespace form
 
 class ReportHandlers
 {

@@ -7,12 +7,9 @@
 // candidate in turn, as the search is stated, must leave the same state; the
 // tests switch to that plain way to compare both.
 
-namespace pc {
+#include "window/window_parts.h"
 
-namespace form {
-class MainForm;
-}
-struct RunState;
+namespace pc {
 
 void setSearchWritesEveryCandidate(bool on);
 

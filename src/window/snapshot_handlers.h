@@ -5,13 +5,9 @@
 
 class QString;
 
-namespace pc {
+#include "window/window_parts.h"
 
-class Platform;
-struct RunState;
-namespace form {
-class MainForm;
-}
+namespace pc {
 
 class SnapshotHandlers
 {

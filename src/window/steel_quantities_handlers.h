@@ -2,17 +2,11 @@
 // The steel quantities of the wall and the two length fields: they keep the
 // lengths and the quantities of the state and write their own labels.
 
+#include "window/window_parts.h"
+
 #include <QChar>
 
 namespace pc {
-
-class Platform;
-class HandlerTrace;
-struct Catalogue;
-struct RunState;
-namespace form {
-class MainForm;
-}
 
 class SteelQuantitiesHandlers
 {

@@ -4,19 +4,12 @@
 // plainly available and their legend.
 
 #include "form/control.h"
+#include "window/window_parts.h"
 
 #include <optional>
 #include <vector>
 
 namespace pc {
-
-class Platform;
-class HandlerTrace;
-struct Catalogue;
-struct RunState;
-namespace form {
-class MainForm;
-}
 
 // On: the summary fill computes the reduced section of every row on the
 // controls in turn, as written, instead of on values with one write at the
