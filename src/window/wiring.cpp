@@ -70,7 +70,8 @@ void App::wireEvents()
     wireLifeCurve(f, lifeCurveWindow, curve);
     wireCorrosionTable(f, tableWindow, corrosionTable);
     // Subsystems add their wire functions here, one line each (declared in
-    // window/wiring.h), e.g. wireSectionList(*this).
+    // window/wiring.h, or beside a subsystem's class), e.g.
+    // wireReport(f, report).
 
     for (form::Form *form : {static_cast<form::Form *>(&f), static_cast<form::Form *>(&tableWindow),
                              static_cast<form::Form *>(&lifeCurveWindow),

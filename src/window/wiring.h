@@ -11,7 +11,7 @@ namespace pc {
 
 class App;
 
-void wireShell(App &a);       // start-up, close, help and font quality (window/wiring.cpp)
+void wireShell(App &a);       // close, help, font quality, page change (window/wiring.cpp)
 void wireSectionList(App &a); // window/section_list_handlers.cpp
 void wireDesignInput(App &a); // window/design_input_handlers.cpp
 void wireCorrosion(App &a);   // window/corrosion_handlers.cpp
