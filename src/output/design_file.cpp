@@ -1,5 +1,7 @@
 #include "output/design_file.h"
 
+#include "output/whole_file.h"
+
 #include <QFile>
 #include <QFileInfo>
 
@@ -312,7 +314,7 @@ std::variant<Design, DesignFileFault> readDesignFile(const QString &path)
 #endif
     if (file.size() > MaxDesignFileBytes)
         return DesignFileFault{fileKey, QStringLiteral("it is far larger than a design file")};
-    const QByteArray bytes = file.read(MaxDesignFileBytes + 1);
+    const QByteArray bytes = readAtMost(file, MaxDesignFileBytes);
     if (file.error() != QFileDevice::NoError)
         return DesignFileFault{fileKey, file.errorString()};
     if (bytes.size() > MaxDesignFileBytes)

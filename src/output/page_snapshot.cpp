@@ -1,6 +1,7 @@
 #include "output/page_snapshot.h"
 
 #include "output/section_sketch.h"
+#include "output/whole_file.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -104,7 +105,7 @@ SketchRead readSketchFile(const QString &path)
 #endif
     if (file.size() > MaxSketchBytes)
         return {{}, TooLarge};
-    QByteArray bytes = file.read(MaxSketchBytes + 1);
+    QByteArray bytes = readAtMost(file, MaxSketchBytes);
     if (file.error() != QFileDevice::NoError)
         return {{}, CannotRead};
     if (bytes.size() > MaxSketchBytes)

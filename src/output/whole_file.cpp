@@ -3,6 +3,8 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <algorithm>
+
 namespace pc {
 
 namespace {
@@ -20,6 +22,27 @@ bool writeAllBytes(QFileDevice &file, const QByteArray &bytes)
 }
 
 } // namespace
+
+QByteArray readAtMost(QIODevice &device, qint64 limit)
+{
+    constexpr qint64 Chunk = 64 * 1024;
+    QByteArray bytes;
+    const qint64 wanted = std::max<qint64>(limit, 0) + 1;
+    while (bytes.size() < wanted) {
+        // What the device says it holds, and one more to see its end; then
+        // whatever it grew by, a chunk at a time.
+        const qint64 room = wanted - bytes.size();
+        const qint64 step =
+            std::clamp<qint64>(device.bytesAvailable() + 1, 1, std::min(room, Chunk));
+        const qsizetype at = bytes.size();
+        bytes.resize(at + static_cast<qsizetype>(step));
+        const qint64 got = device.read(bytes.data() + at, step);
+        bytes.resize(at + static_cast<qsizetype>(std::max<qint64>(got, 0)));
+        if (got <= 0)
+            break;
+    }
+    return bytes;
+}
 
 std::optional<QString> writeWholeFile(const QString &path, const QByteArray &bytes,
                                       const WholeFileWriter &writer)

@@ -1,10 +1,12 @@
 #pragma once
 // Writes a file the user asked for (a report, a picture, the settings): whole
 // or not at all, and only to a regular file or a new path (never into a
-// folder, a FIFO or a device).
+// folder, a FIFO or a device). Reads a file the program takes in (a design,
+// the settings, a sketch) up to a limit without paying for the limit.
 
 #include <QByteArray>
 #include <QFileDevice>
+#include <QIODevice>
 #include <QString>
 
 #include <functional>
@@ -22,5 +24,12 @@ using WholeFileWriter = std::function<bool(QFileDevice &file, const QByteArray &
 // when every write, the flush and the sync of the commit succeeded.
 std::optional<QString> writeWholeFile(const QString &path, const QByteArray &bytes,
                                       const WholeFileWriter &writer = {});
+
+// The device's bytes from where it stands, at most `limit` + 1 of them, so
+// that a caller sees "more than the limit" without reading the rest. The
+// buffer grows with what comes: a 2 KB file costs 2 KB, not the limit, even
+// when the file grows while it is read. A read error stops the read; the
+// device's error() says so.
+QByteArray readAtMost(QIODevice &device, qint64 limit);
 
 } // namespace pc

@@ -81,7 +81,7 @@ std::optional<QByteArray> readRegularFile(const QString &path)
 #endif
     if (file.size() > MaxSettingsFileBytes)
         return std::nullopt;
-    QByteArray bytes = file.read(MaxSettingsFileBytes + 1);
+    QByteArray bytes = readAtMost(file, MaxSettingsFileBytes);
     if (file.error() != QFileDevice::NoError || bytes.size() > MaxSettingsFileBytes)
         return std::nullopt;
     return bytes;
