@@ -10,7 +10,11 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
 #include <random>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -452,6 +456,54 @@ TEST(CatalogueReader, PlausibleBoundsOfTheNumbers)
          "SectionMaxLength[0]"},
     };
     expectDamageCases(cases);
+}
+
+// A real catalogue's tables are long and their numbers are checked many at
+// a time: damage at either edge of such a stretch, inside it or in the last
+// cell is found and named by its own cell, the first of two is the one
+// named, and the smallest yield strength above 0 still passes.
+TEST(CatalogueReader, DamageInLongTablesIsNamedByItsCell)
+{
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const double inf = std::numeric_limits<double>::infinity();
+    constexpr size_t Rows = 3, Columns = 100;
+    Catalogue longTables = smallFixture();
+    longTables.RedA.assign(Rows, std::vector<double>(Columns, 12.5));
+    longTables.GradeFy.assign(130, 355);
+    longTables.GradeFy[100] = std::nextafter(0.0, 1.0);
+    ASSERT_FALSE(pc::findCatalogueDamage(longTables));
+
+    const struct
+    {
+        std::vector<std::pair<size_t, double>> cells;
+        size_t named;
+    } redA[] = {
+        {{{0, nan}}, 0},     {{{63, -1}}, 63},     {{{64, inf}}, 64},           {{{127, 2e8}}, 127},
+        {{{150, nan}}, 150}, {{{299, -0.5}}, 299}, {{{10, -1}, {200, nan}}, 10}};
+    for (const auto &c : redA) {
+        SCOPED_TRACE(pc::test::caseRow(redA, c));
+        Catalogue damaged = longTables;
+        for (const auto &[cell, value] : c.cells)
+            damaged.RedA.data()[cell] = value;
+        const auto d = pc::findCatalogueDamage(damaged);
+        ASSERT_TRUE(d);
+        EXPECT_EQ(d->field,
+                  QStringLiteral("RedA[%1][%2]").arg(c.named / Columns).arg(c.named % Columns));
+    }
+
+    const struct
+    {
+        size_t grade;
+        double value;
+    } yield[] = {{0, 0.0}, {64, 0.0}, {70, nan}, {129, -1}, {99, 10000.5}};
+    for (const auto &c : yield) {
+        SCOPED_TRACE(pc::test::caseRow(yield, c));
+        Catalogue damaged = longTables;
+        damaged.GradeFy[c.grade] = c.value;
+        const auto d = pc::findCatalogueDamage(damaged);
+        ASSERT_TRUE(d);
+        EXPECT_EQ(d->field, QStringLiteral("GradeFy[%1]").arg(c.grade));
+    }
 }
 
 TEST(CatalogueReader, FileReadFailsForMissingFileAndDirectory)
