@@ -9,14 +9,15 @@
 #include "catalogue/catalogue_reader.h"
 #include "catalogue/catalogue_source_geometry.h"
 #include "catalogue/catalogue_writer.h"
+#include "output/whole_file.h"
 #include "sketch_command.h"
 #include "window/catalogue_locator.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 #include <cstdio>
 #include <iostream>
+#include <optional>
 
 namespace {
 
@@ -66,10 +67,9 @@ int build(const QString &sourcePath, const QString &outPath)
                     why.toStdString());
 
     // Written beside the target and renamed into place, so that a failure
-    // leaves no partial file.
-    QSaveFile out(outPath);
-    if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit())
-        return fail(outPath.toStdString() + ": " + out.errorString().toStdString());
+    // leaves no partial file; a FIFO, a device or a folder is never replaced.
+    if (const std::optional<QString> why = pc::writeWholeFile(outPath, bytes))
+        return fail(outPath.toStdString() + ": " + why->toStdString());
     return 0;
 }
 

@@ -1,6 +1,7 @@
 #include "sketch_command.h"
 
 #include "output/section_sketch.h"
+#include "output/whole_file.h"
 
 #include <QDir>
 #include <QFile>
@@ -8,6 +9,7 @@
 
 #include <cstdio>
 #include <exception>
+#include <optional>
 
 namespace {
 
@@ -48,16 +50,8 @@ int runSketchCommand(const QStringList &args)
             complain(QStringLiteral("cannot create the folder of ") + path);
             return 1;
         }
-        QFile file(path);
-        const QByteArray bytes = f.svg.toUtf8();
-        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
-            file.write(bytes) != bytes.size() || !file.flush()) {
-            complain(path + QStringLiteral(": ") + file.errorString());
-            return 1;
-        }
-        file.close();
-        if (file.error() != QFileDevice::NoError) {
-            complain(path + QStringLiteral(": ") + file.errorString());
+        if (const std::optional<QString> why = pc::writeWholeFile(path, f.svg.toUtf8())) {
+            complain(path + QStringLiteral(": ") + *why);
             return 1;
         }
     }

@@ -5,13 +5,17 @@
 #include "catalogue_test_support.h"
 #include "cli_run.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 #include <limits>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -95,6 +99,52 @@ TEST(CatalogueCli, FailuresWriteNothingAndSayWhy)
             << c.name << ": " << r.err.toStdString();
         EXPECT_FALSE(QFile::exists(out)) << c.name;
     }
+}
+
+// The built catalogue goes to a regular file or a new path only: a FIFO or a
+// device named as the target was once replaced by the file, and the command
+// said it succeeded.
+TEST(CatalogueCli, BuildNeverReplacesWhatIsNotARegularFile)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString fixture = QStringLiteral(PILECORR_BINARY_DIR "/fixtures/small/SSP Pilecorr.pkd");
+    const CliRun dumped = cli({QStringLiteral("catalogue"), QStringLiteral("dump"), fixture});
+    ASSERT_EQ(dumped.exitCode, 0);
+    const QString source = dir.filePath(QStringLiteral("small.json"));
+    {
+        QFile f(source);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(dumped.out);
+    }
+    const QString fifo = dir.filePath(QStringLiteral("fifo"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    const QString folder = dir.filePath(QStringLiteral("folder"));
+    ASSERT_TRUE(QDir().mkdir(folder));
+
+    const struct
+    {
+        QString target;
+        QString says;
+    } cases[] = {
+        {fifo, QStringLiteral("it is not a regular file")},
+        {folder, QStringLiteral("it is a folder")},
+        {dir.filePath(QStringLiteral("no/such/folder/out.pkd")), QString()},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.target.toStdString());
+        const CliRun r =
+            cli({QStringLiteral("catalogue"), QStringLiteral("build"), source, c.target});
+        EXPECT_EQ(r.exitCode, 1);
+        const QString err = QString::fromUtf8(r.err);
+        EXPECT_TRUE(err.contains(c.target + QStringLiteral(": ") + c.says)) << err.toStdString();
+    }
+    struct stat st
+    {
+    };
+    ASSERT_EQ(::stat(QFile::encodeName(fifo).constData(), &st), 0);
+    EXPECT_TRUE(S_ISFIFO(st.st_mode));
+    EXPECT_TRUE(QFileInfo(folder).isDir());
 }
 
 TEST(CatalogueCli, DumpOfARefusedFileSaysWhereTheReaderStopped)
