@@ -1,5 +1,6 @@
 #include "driver/design_session.h"
 
+#include "catalogue/section_list.h"
 #include "engine/design_input.h"
 #include "engine/life_curve_text.h"
 #include "platform/scripted_platform.h"
@@ -647,6 +648,10 @@ std::vector<DesignSession::SearchHit> DesignSession::searchHits()
 {
     App &a = *app_;
     std::vector<SearchHit> hits;
+    // A search that found nothing leaves the window's no-match lines in a
+    // list the user cannot pick from: they are no sections.
+    if (!a.f.LB_SSP.enabled())
+        return hits;
     const int rows = a.f.LB_SSP.itemCount();
     for (int row = 0; row < rows; ++row) {
         // The values of a listed section are those the window shows when
@@ -672,6 +677,13 @@ QByteArray DesignSession::searchText()
                   {QString(), QLatin1Char('[') + unit + QLatin1Char(']'), QString(), QString()});
     for (const SearchHit &h : hits)
         out += format(Point, "%-14s %12s %8s %8s\n", {h.section, h.welIni, h.sfIni, h.sfRed});
+    if (hits.empty()) {
+        // What the window lists instead, on one line.
+        QStringList lines;
+        for (const QString &line : NoMatchLines)
+            lines << line.trimmed();
+        out += lines.join(QLatin1Char(' ')) + QLatin1Char('\n');
+    }
     return out.toUtf8();
 }
 

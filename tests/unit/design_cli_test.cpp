@@ -218,6 +218,32 @@ TEST_P(StoredOutput, EqualsTheCheckedFile)
 INSTANTIATE_TEST_SUITE_P(Outputs, StoredOutput, ::testing::ValuesIn(StoredCases),
                          [](const auto &info) { return std::string(info.param.name); });
 
+// A band or a moment that no section of the family meets is an answer, not
+// a failure: no sections, and the text says what the window lists instead.
+// The no-match lines in the window's list were once read as sections.
+TEST(SearchCli, NoSectionInTheBandIsAnEmptyAnswer)
+{
+    const QStringList queries[] = {
+        {"search", "--family", "Zeta", "--moment", "280", "--sfmin", "4.9", "--sfmax", "5.4"},
+        {"search", "--family", "Ucon", "--moment", "469"},
+        {"search", "--moment", "764"},
+    };
+    for (const QStringList &q : queries) {
+        SCOPED_TRACE(q.join(QLatin1Char(' ')).toStdString());
+        const CliRun text = cli(q);
+        EXPECT_EQ(text.exitCode, 0) << text.err.toStdString();
+        EXPECT_TRUE(text.err.isEmpty()) << text.err.toStdString();
+        const QList<QByteArray> lines = text.out.trimmed().split('\n');
+        ASSERT_EQ(lines.size(), 3) << text.out.toStdString();
+        EXPECT_EQ(lines[2], "No match found. Check bending moment, compression load, "
+                            "deflection, available steel grades, Sfmin/Sfmax required.");
+        const CliRun json = cli(q + QStringList{"--format", "json"});
+        EXPECT_EQ(json.exitCode, 0) << json.err.toStdString();
+        const auto j = nlohmann::json::parse(json.out.toStdString());
+        EXPECT_TRUE(j.at("sections").empty());
+    }
+}
+
 // The JSON of check holds the report's numbers: each value row of the text
 // report is found, with its unit, among the JSON values.
 TEST(CheckJson, HoldsEveryValueOfTheReportWithItsUnit)
