@@ -257,6 +257,16 @@ private:
                 return refuse(faceKey(face, "project_description"),
                               QStringLiteral("is longer than the %1 characters the field holds")
                                   .arg(descr.maxLength()));
+            // The description is one line of the report: a line break or a
+            // NUL from a file would break the report's rows.
+            for (const QChar ch : f.projectDescription)
+                if (ch.category() == QChar::Other_Control)
+                    return refuse(faceKey(face, "project_description"),
+                                  QStringLiteral("holds the control character U+%1, which a "
+                                                 "one-line field does not take")
+                                      .arg(QString::number(ch.unicode(), 16)
+                                               .toUpper()
+                                               .rightJustified(4, QLatin1Char('0'))));
         }
     }
 

@@ -343,6 +343,11 @@ const Refused refusedFiles[] = {
      "corrosion.back.project_value"},
     {"DescriptionTooLong", set("/corrosion/front/project_description", std::string(71, 'x')),
      "corrosion.front.project_description"},
+    // One line of the report: a line break or a NUL would break its rows.
+    {"DescriptionWithLineBreak", set("/corrosion/back/project_description", "quay\r\nwall"),
+     "corrosion.back.project_description"},
+    {"DescriptionWithNul", set("/corrosion/front/project_description", std::string("a\0b", 3)),
+     "corrosion.front.project_description"},
     {"ShowAllAsNumber", set("/show_all_grades", 1), "show_all_grades"},
     {"SectionAsNumber", set("/section", 3), "section"},
     {"FaceNotAnObject", set("/corrosion/front", "water"), "corrosion.front"},
