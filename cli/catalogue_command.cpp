@@ -15,7 +15,9 @@
 
 #include <QFile>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <iostream>
 #include <optional>
 
@@ -36,9 +38,13 @@ int dump(const QString &path)
     if (!catalogue)
         return fail(pc::CatalogueCorruptedText.toStdString() + '\n' + path.toStdString() + ": " +
                     why.toStdString());
+    errno = 0;
     std::cout << pc::catalogueToJson(*catalogue).dump(2) << '\n';
     std::cout.flush();
-    return std::cout ? 0 : 1;
+    if (!std::cout)
+        return fail(std::string("the catalogue cannot be written to standard output: ") +
+                    std::strerror(errno));
+    return 0;
 }
 
 int build(const QString &sourcePath, const QString &outPath)

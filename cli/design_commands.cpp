@@ -16,9 +16,11 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <cerrno>
 #include <chrono>
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 #include <thread>
 
 #include <unistd.h>
@@ -193,8 +195,17 @@ private:
 int writeResult(const Command &c, const QByteArray &bytes)
 {
     if (!c.isSet(QStringLiteral("output"))) {
+        errno = 0;
         writeOut(bytes, stdout);
-        return std::ferror(stdout) ? DesignFileError : DesignOk;
+        if (std::ferror(stdout)) {
+            // A full disk or a closed descriptor behind a redirection: the
+            // status alone would leave the engineer guessing.
+            printError(c.name(),
+                       QStringLiteral("the result cannot be written to standard output: %1")
+                           .arg(QString::fromLocal8Bit(std::strerror(errno))));
+            return DesignFileError;
+        }
+        return DesignOk;
     }
     const QString path = c.value(QStringLiteral("output"));
     if (const std::optional<QString> why = pc::writeWholeFile(path, bytes)) {

@@ -5,11 +5,16 @@
 
 #include "driver/script_runner.h"
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <exception>
 #include <iostream>
 
 namespace {
+
+// Beside the driver's own statuses (0 ran to its end, 2 a script error).
+constexpr int ScriptOutputLost = 1;
 
 int usageError(const QString &message)
 {
@@ -38,8 +43,15 @@ int runScriptCommand(const QStringList &args)
     if (!pc::driver::readScriptFile(scriptPath, script))
         return usageError(QStringLiteral("cannot read %1").arg(scriptPath));
     try {
+        errno = 0;
         const int status = pc::driver::runScript(script, options, std::cout, std::cerr);
         std::cout.flush();
+        // The answers of a run are its output: lost, the run did not succeed.
+        if (!std::cout) {
+            std::fprintf(stderr, "pilecorr-cli script: the output cannot be written: %s\n",
+                         std::strerror(errno));
+            return ScriptOutputLost;
+        }
         return status;
     } catch (const std::exception &e) {
         std::cout.flush();

@@ -20,11 +20,15 @@ struct CliRun
 
 // pilecorr-cli with `args`, in `workingDirectory` (the test's own when
 // empty), under `locale` (LANG and LC_ALL; the test's own when empty), with
-// `input` on its standard input.
+// `input` on its standard input, and its standard output into `outputFile`
+// when one is named (then `out` stays empty).
 inline CliRun runCli(const QStringList &args, const QString &workingDirectory = {},
-                     const QString &locale = {}, const QByteArray &input = {})
+                     const QString &locale = {}, const QByteArray &input = {},
+                     const QString &outputFile = {})
 {
     QProcess p;
+    if (!outputFile.isEmpty())
+        p.setStandardOutputFile(outputFile);
     if (!locale.isEmpty()) {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("LANG"), locale);

@@ -15,6 +15,9 @@
 
 #include <nlohmann/json.hpp>
 
+#include <cerrno>
+#include <cstring>
+
 namespace {
 
 const QString Sample = QStringLiteral(PILECORR_BINARY_DIR "/sample");
@@ -241,6 +244,34 @@ TEST(SearchCli, NoSectionInTheBandIsAnEmptyAnswer)
         EXPECT_EQ(json.exitCode, 0) << json.err.toStdString();
         const auto j = nlohmann::json::parse(json.out.toStdString());
         EXPECT_TRUE(j.at("sections").empty());
+    }
+}
+
+// Standard output on a full disk: every command says that its answer was
+// lost and ends with status 1. A script run once ended with 0 and said
+// nothing.
+TEST(CliOutput, AnAnswerThatCannotBeWrittenIsAFailureThatSaysSo)
+{
+    if (!QFile::exists(QStringLiteral("/dev/full")))
+        GTEST_SKIP() << "no /dev/full on this system";
+    const struct
+    {
+        QStringList args;
+        QByteArray input;
+    } cases[] = {
+        {{"check", "--moment", "100"}, {}},
+        {{"search", "--family", "Zeta", "--moment", "280"}, {}},
+        {{"life", "--front", "water:3", "--moment", "100"}, {}},
+        {{"catalogue", "dump", "SSP Pilecorr.pkd"}, {}},
+        {{"script", "-"}, "get $UnitsMetric\n"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.args.join(QLatin1Char(' ')).toStdString());
+        const CliRun r = pc::test::runCli(c.args, Sample, QStringLiteral("C"), c.input,
+                                          QStringLiteral("/dev/full"));
+        EXPECT_EQ(r.exitCode, 1);
+        EXPECT_TRUE(r.err.contains("cannot be written")) << r.err.toStdString();
+        EXPECT_TRUE(r.err.contains(std::strerror(ENOSPC))) << r.err.toStdString();
     }
 }
 
