@@ -295,10 +295,17 @@ void DesignSession::apply(const DesignOptions &options, DesignMode mode)
         }
         if (text.isEmpty() || !parseNumber(text, Point))
             fault(QStringLiteral("%1 \"%2\" is not a number").arg(option(opt), text));
+        // A paste longer than the field is cut; the value would not be the
+        // one given.
+        if (edit.maxLength() > 0 && text.size() > edit.maxLength())
+            fault(QStringLiteral("%1 \"%2\" is longer than the %3 characters the field holds")
+                      .arg(option(opt), text)
+                      .arg(edit.maxLength()));
         // Into the field afresh, so that its hint shows the range.
         f.userLeave();
         ActionResult r = f.userEnter(edit);
         const QString range = f.SB1.panel(0).simplified();
+        const QString messageBefore = f.SB1.panel(1).simplified();
         if (r == ActionResult::Done)
             r = f.userReplace(edit, text);
         if (r != ActionResult::Done)
@@ -309,10 +316,23 @@ void DesignSession::apply(const DesignOptions &options, DesignMode mode)
             edit.text() != text || (&edit == &f.Edit_SfMax && edit.fontColor() == form::clRed);
         if (refused) {
             // The field's own report: a rejection rewrites the hint panel
-            // or writes the error panel.
+            // or writes the error panel. What the chain the value ran
+            // writes there on its own (the loss summary, the selected
+            // section's lengths) is no reason.
+            const MaxLengthTexts lengths = maxLengthTexts(
+                a.SystemFormat.decimalSeparator, a.s.UnitsMetric, a.s.MaxSSPLength,
+                a.s.MaxSSPLengthImp, a.s.UnitsMetric ? QStringLiteral("m") : QStringLiteral("ft"));
+            const auto running = [&](const QString &t) {
+                return t == lossStatus(f).simplified() || t == lengths.panel0.simplified() ||
+                       t == lengths.panel1.simplified();
+            };
             QString reason = f.SB1.panel(0).simplified();
-            if (reason.isEmpty() || reason == range)
+            if (reason.isEmpty() || reason == range || running(reason)) {
+                // The message panel, unless it still shows what it showed.
                 reason = f.SB1.panel(1).simplified();
+                if (reason == messageBefore || running(reason))
+                    reason.clear();
+            }
             QString message = QStringLiteral("%1 %2 is out of range").arg(option(opt), text);
             if (!reason.isEmpty() && reason != range)
                 message += QStringLiteral(": ") + reason;

@@ -341,6 +341,17 @@ const RefusedCase RefusedCases[] = {
     {"rate_above_the_catalogue",
      {"check", "--rates", "0.1,0.9"},
      {"--rates 0.9 is out of range", "0.50 mm / year"}},
+    // The running loss summary and the section's length that the chain
+    // writes into the status bar are no reasons for a refusal.
+    {"rate_refused_without_the_loss_summary",
+     {"check", "--life", "50", "--rates", "0.6,0"},
+     {"--rates 0.6 is out of range (admissible: Max. corrosion rate"}},
+    {"band_refused_without_the_section_length",
+     {"search", "--moment", "100", "--sfmax", "1.64"},
+     {"--sfmax 1.64 is out of range: Please complete: SfMax >= 1.1*SfMin (admissible:"}},
+    {"value_longer_than_the_field",
+     {"check", "--life", "50", "--rates", "0.00000000000001,0"},
+     {"--rates \"0.00000000000001\" is longer than the 15 characters the field holds"}},
     {"life_not_in_the_list", {"check", "--life", "7"}, {"--life \"7\" is not offered", "25, 30"}},
     {"detail_out_of_range", {"check", "--front", "soil:9"}, {"--front soil:9", "from 0 to"}},
     {"factor_without_its_grade", {"check", "--cip", "3"}, {"--cip does not apply"}},
