@@ -410,12 +410,17 @@ int runBatchCommand(const QStringList &args)
     }
     const QString path = c.positionals().first();
     QFile file;
+    const QFileInfo info(path);
     const bool opened =
         path == QLatin1String("-")
             ? file.open(stdin, QIODevice::ReadOnly)
-            : (file.setFileName(path), QFileInfo(path).isFile() && file.open(QIODevice::ReadOnly));
+            : (file.setFileName(path), info.isFile() && file.open(QIODevice::ReadOnly));
     if (!opened) {
-        printError(c.name(), QStringLiteral("%1 cannot be read").arg(path));
+        const QString why = !info.exists()   ? QStringLiteral("there is no such file")
+                            : info.isDir()   ? QStringLiteral("it is a folder")
+                            : !info.isFile() ? QStringLiteral("it is not a regular file")
+                                             : file.errorString();
+        printError(c.name(), QStringLiteral("%1 cannot be read: %2").arg(path, why));
         return DesignFileError;
     }
     const QByteArray bytes = file.readAll();

@@ -1,5 +1,6 @@
 #include "driver/design_session.h"
 
+#include "catalogue/catalogue_reader.h"
 #include "catalogue/section_list.h"
 #include "engine/design_input.h"
 #include "engine/life_curve_text.h"
@@ -11,6 +12,7 @@
 #include "window/life_curve_source.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 namespace pc::driver {
 
@@ -198,11 +200,26 @@ Catalogue loadDesignCatalogue(const QString &path, const QStringList &folders)
     platform.setCurrentDirectory(QDir::currentPath());
     std::optional<Catalogue> c = loadCatalogue(platform, path, folders);
     if (!c) {
-        QStringList texts = platform.messageTexts();
-        for (QString &t : texts)
-            t = t.simplified();
+        // The window's messages ask to browse for the file; a command says
+        // which file it tried and what is wrong with it.
+        QString file = path;
+        if (path.isEmpty()) {
+            QStringList looked{QDir::currentPath()};
+            for (const QString &folder : folders)
+                looked << folder;
+            fault(QStringLiteral("the catalogue cannot be read: no \"%1\" in %2")
+                      .arg(CatalogueFileName, looked.join(QStringLiteral(" or "))),
+                  DesignFileError);
+        }
+        if (QFileInfo(path).isDir())
+            file = QDir(path).filePath(CatalogueFileName);
+        QString why;
+        if (!QFileInfo::exists(file))
+            why = QStringLiteral("there is no such file");
+        else if (!readCatalogueFile(file, &why) && why.isEmpty())
+            why = QStringLiteral("it is not a catalogue file");
         fault(QStringLiteral("the catalogue cannot be read: %1")
-                  .arg(texts.isEmpty() ? QStringLiteral("no file") : texts.join(QLatin1Char(' '))),
+                  .arg(why.startsWith(file) ? why : file + QStringLiteral(": ") + why),
               DesignFileError);
     }
     return std::move(*c);

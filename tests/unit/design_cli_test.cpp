@@ -18,6 +18,8 @@
 #include <cerrno>
 #include <cstring>
 
+#include <sys/stat.h>
+
 namespace {
 
 const QString Sample = QStringLiteral(PILECORR_BINARY_DIR "/sample");
@@ -618,6 +620,31 @@ TEST(Batch, TakesTheByteOrderMarkOfASpreadsheetAndQuotedCells)
     EXPECT_TRUE(r.out.contains("\n2,ok,metric,UC 13/700,")) << r.out.toStdString();
 }
 
+// A batch file that cannot be read says why, and the run does not start.
+TEST(Batch, AFileThatCannotBeReadSaysWhy)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString fifo = dir.filePath(QStringLiteral("cases.csv"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    const struct
+    {
+        QString path;
+        const char *why;
+    } cases[] = {{dir.filePath(QStringLiteral("none.csv")), "there is no such file"},
+                 {dir.path(), "it is a folder"},
+                 {fifo, "it is not a regular file"}};
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.path.toStdString());
+        const CliRun r = cli({"batch", c.path});
+        EXPECT_EQ(r.exitCode, 1);
+        EXPECT_TRUE(r.out.isEmpty());
+        EXPECT_TRUE(QString::fromUtf8(r.err).contains(c.path + QStringLiteral(" cannot be read: ") +
+                                                      QLatin1String(c.why)))
+            << r.err.toStdString();
+    }
+}
+
 TEST(Batch, AHeaderThatNamesNoOptionStopsTheRun)
 {
     const CliRun r = cli({"batch", "-"}, QStringLiteral("C"), "section,torque\nZT 12,1\n");
@@ -628,16 +655,38 @@ TEST(Batch, AHeaderThatNamesNoOptionStopsTheRun)
         << r.err.toStdString();
 }
 
+// The message names the file tried and what is wrong with it; the window's
+// question about browsing for the file has no place in a command.
 TEST(DesignCommands, AMissingCatalogueIsAFileError)
 {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
-    for (const char *command : {"check", "search", "summary"}) {
-        const CliRun r = cli({command, "--catalogue", dir.filePath(QStringLiteral("none.pkd"))});
-        EXPECT_EQ(r.exitCode, 1) << command;
-        EXPECT_NE(r.err.toStdString().find("the catalogue cannot be read"), std::string::npos)
-            << r.err.toStdString();
+    const QString none = dir.filePath(QStringLiteral("none.pkd"));
+    const QString damaged = dir.filePath(QStringLiteral("damaged.pkd"));
+    {
+        QFile f(damaged);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("{\"not\": \"a catalogue\"}");
     }
+    const struct
+    {
+        QString given;
+        QString said;
+    } cases[] = {
+        {none, none + QStringLiteral(": there is no such file")},
+        {dir.path(), dir.filePath(QStringLiteral("SSP Pilecorr.pkd: there is no such file"))},
+        {damaged, damaged + QStringLiteral(": FamilyName at byte 4")},
+    };
+    for (const auto &c : cases)
+        for (const char *command : {"check", "search", "summary"}) {
+            SCOPED_TRACE(std::string(command) + " " + c.given.toStdString());
+            const CliRun r = cli({command, "--catalogue", c.given});
+            EXPECT_EQ(r.exitCode, 1);
+            const QString err = QString::fromUtf8(r.err);
+            EXPECT_TRUE(err.contains(QStringLiteral("the catalogue cannot be read: ") + c.said))
+                << err.toStdString();
+            EXPECT_FALSE(err.contains(QStringLiteral("browse"))) << err.toStdString();
+        }
 }
 
 // The design commands keep no settings: a copy of the program in a folder
