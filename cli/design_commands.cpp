@@ -409,6 +409,14 @@ int runBatchCommand(const QStringList &args)
                                .arg(c.value(QStringLiteral("jobs"))));
     }
     const QString path = c.positionals().first();
+    // The results written over the cases would lose the engineer's file.
+    if (c.isSet(QStringLiteral("output")) && path != QLatin1String("-")) {
+        const QString in = QFileInfo(path).canonicalFilePath();
+        if (!in.isEmpty() && in == QFileInfo(c.value(QStringLiteral("output"))).canonicalFilePath())
+            return c.wrong(QStringLiteral("--output \"%1\" is the batch file itself; the results "
+                                          "would replace the cases")
+                               .arg(c.value(QStringLiteral("output"))));
+    }
     QFile file;
     const QFileInfo info(path);
     const bool opened =

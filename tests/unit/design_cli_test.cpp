@@ -645,6 +645,31 @@ TEST(Batch, AFileThatCannotBeReadSaysWhy)
     }
 }
 
+// The results never replace the cases they came from, by any name.
+TEST(Batch, TheResultsAreNotWrittenOverTheCases)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString cases = dir.filePath(QStringLiteral("cases.csv"));
+    const QByteArray text = "section,moment\nZT 12,100\n";
+    {
+        QFile f(cases);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(text);
+    }
+    const QString link = dir.filePath(QStringLiteral("link.csv"));
+    ASSERT_TRUE(QFile::link(cases, link));
+    for (const QString &output : {cases, link, dir.path() + QStringLiteral("/./cases.csv")}) {
+        SCOPED_TRACE(output.toStdString());
+        const CliRun r = cli({"batch", cases, "--output", output});
+        EXPECT_EQ(r.exitCode, 2);
+        EXPECT_TRUE(r.err.contains("is the batch file itself")) << r.err.toStdString();
+        QFile f(cases);
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+        EXPECT_EQ(f.readAll(), text);
+    }
+}
+
 TEST(Batch, AHeaderThatNamesNoOptionStopsTheRun)
 {
     const CliRun r = cli({"batch", "-"}, QStringLiteral("C"), "section,torque\nZT 12,1\n");
