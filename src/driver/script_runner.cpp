@@ -509,8 +509,13 @@ bool parseScriptArguments(const QStringList &args, ScriptOptions &options, QStri
             options.settingsPath = QFileInfo(v).absoluteFilePath();
         } else if (a == QLatin1String("--decimal-separator") ||
                    a == QLatin1String("--system-decimal-separator")) {
-            if (!value(v) || v.size() != 1) {
-                error = printableText(a) + QStringLiteral(" needs one character");
+            // A digit, a sign or a blank as the separator would make numbers
+            // read as other numbers.
+            if (!value(v) || v.size() != 1 || v[0].isDigit() || v[0].isSpace() ||
+                v[0].category() == QChar::Other_Control || v[0] == QLatin1Char('+') ||
+                v[0] == QLatin1Char('-')) {
+                error = printableText(a) +
+                        QStringLiteral(" needs one character that is no digit, sign or blank");
                 return false;
             }
             (a == QLatin1String("--decimal-separator") ? options.decimalSeparator

@@ -181,6 +181,34 @@ TEST(ScriptDriver, ControlCharactersInAnErrorAreEscaped)
     EXPECT_EQ(error, QStringLiteral("unknown option --c\\x07wd"));
 }
 
+// The separators a user's system could have: a digit, a sign or a blank
+// would make typed numbers read as other numbers.
+TEST(ScriptDriver, DecimalSeparatorsAreOneCharacterThatNoNumberUses)
+{
+    const struct
+    {
+        QString separator;
+        bool taken;
+    } cases[] = {{QStringLiteral(","), true},      {QStringLiteral("."), true},
+                 {QStringLiteral("\u066B"), true}, // the Arabic decimal separator
+                 {QStringLiteral("0"), false},     {QStringLiteral("7"), false},
+                 {QStringLiteral(" "), false},     {QStringLiteral("\t"), false},
+                 {QStringLiteral("-"), false},     {QStringLiteral("+"), false},
+                 {QStringLiteral(",,"), false},    {QString(), false}};
+    for (const auto &c : cases)
+        for (const char *option : {"--decimal-separator", "--system-decimal-separator"}) {
+            SCOPED_TRACE(std::string(option) + " '" + c.separator.toStdString() + "'");
+            QString error;
+            ScriptOptions o;
+            QString path;
+            EXPECT_EQ(
+                pc::driver::parseScriptArguments(
+                    {QStringLiteral("s.txt"), QLatin1String(option), c.separator}, o, path, error),
+                c.taken)
+                << error.toStdString();
+        }
+}
+
 TEST(ScriptDriver, ActionsOnDisabledOrHiddenControlsDoNothing)
 {
     const Result r = run("type Edit_Sfmin 3\n"  // hidden
