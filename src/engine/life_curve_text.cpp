@@ -1,5 +1,6 @@
 #include "engine/life_curve_text.h"
 
+#include "engine/safety_factor.h"
 #include "units/format.h"
 #include "units/unit_captions.h"
 #include "units/unit_factors.h"
@@ -151,8 +152,12 @@ QString lifeCurveJson(const LifeCurve &curve, bool metric)
 QString lifeCurveSummaryText(const LifeCurve &curve, QChar decimal)
 {
     const QString sfMin = format(decimal, "%1.2f", {curve.sfMinRequired});
+    // An emptied Sfmin field stands for a factor nothing reaches; that
+    // stand-in is no number to show.
     QString failing =
-        curve.firstFailingYear >= 0
+        curve.sfMinRequired > SfShownMax
+            ? QStringLiteral(" Sf,red is not checked: the Sfmin field is empty.")
+        : curve.firstFailingYear >= 0
             ? format(decimal, " Sf,red below %s from year %d.", {sfMin, curve.firstFailingYear})
             : format(decimal, " Sf,red stays at or above %s.", {sfMin});
     QString noSection = curve.firstNoReducedSectionYear >= 0

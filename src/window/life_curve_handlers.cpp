@@ -36,10 +36,14 @@ LifeChartPicture lifeChartOf(const Platform &p, const RunState &s, const LifeCur
     const QChar decimal = p.decimalSeparator();
     LifeChartPicture pic;
     pic.title = QStringLiteral(" Service life curve ");
-    const QString section = s.CurrentSectionLabel.trimmed();
+    // With the no-match lines in the list no section is chosen, whatever
+    // section was shown last.
+    const QString section =
+        s.CurrentSectionName.isEmpty() ? QString() : s.CurrentSectionLabel.trimmed();
     const QString grade = s.CurrentGradeText.trimmed();
-    pic.subtitle = section.isEmpty() || grade.isEmpty() ? section + grade
-                                                        : section + QStringLiteral(", ") + grade;
+    pic.subtitle = section.isEmpty() ? QString()
+                   : grade.isEmpty() ? section
+                                     : section + QStringLiteral(", ") + grade;
     pic.bottomAxisTitle = QStringLiteral(" Service life (years)");
     pic.leftAxisTitle = QStringLiteral(" Safety factor");
     double largest = static_cast<double>(curve.sfMinRequired);
@@ -57,8 +61,9 @@ LifeChartPicture lifeChartOf(const Platform &p, const RunState &s, const LifeCur
     largest = std::min(largest, static_cast<double>(SfShownMax));
     pic.leftAxisMax = lifeChartLeftAxisMaximum(largest);
     pic.bottomAxisMax = curve.rows.empty() ? 0 : curve.rows.back().year;
-    pic.crossingYear = curve.firstFailingYear;
-    if (curve.firstFailingYear >= 0)
+    // Without a required factor to draw there is no crossing to mark.
+    pic.crossingYear = pic.sfMin > 0 ? curve.firstFailingYear : -1;
+    if (pic.crossingYear >= 0)
         pic.crossingLabel = format(decimal, " Sf,red < %1.2f from year %d ",
                                    {curve.sfMinRequired, curve.firstFailingYear});
     return pic;

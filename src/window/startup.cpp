@@ -32,8 +32,10 @@ void App::PageControl1Change()
 {
     const int page = f.PageControl1.activePageIndex();
     const bool input = page == form::MainForm::PageInput;
-    f.MenuPrint.setEnabled(input);
-    f.MenuPrintToFile.setEnabled(input);
+    // A list that shows the no-match lines has no section to report on.
+    const bool printable = input && f.LB_SSP.enabled();
+    f.MenuPrint.setEnabled(printable);
+    f.MenuPrintToFile.setEnabled(printable);
     if (input) {
         // The environment descriptions sit in the middle of the space below
         // their captions.

@@ -105,6 +105,52 @@ TEST(LifeCurveWindow, OpensFromTheOptionsMenuWithTheSeriesOfTheDesign)
     }
 }
 
+// A required factor the field refused empties it until the field is left;
+// the curve then has no factor to check against, and the window and its
+// picture say so instead of showing the stand-in of a million.
+TEST(LifeCurveWindow, AnEmptiedRequiredFactorIsNoNumberShown)
+{
+    RunningApp r(pc::test::builtSample());
+    enterDesign(r);
+    r.f.userClick(r.f.MenuSelectSfmin);
+    r.f.userSelect(r.f.LB_SSP, 0);
+    openCurve(r);
+    r.f.userReplace(r.f.Edit_Sfmin, number(r, "0.5"));
+    const auto &w = r.a.lifeCurveWindow;
+    EXPECT_FALSE(w.Lbl_LifeSummary.caption().contains(QStringLiteral("1000000")))
+        << w.Lbl_LifeSummary.caption().toStdString();
+    EXPECT_TRUE(w.Lbl_LifeSummary.caption().startsWith(
+        QStringLiteral(" Sf,red is not checked: the Sfmin field is empty.")))
+        << w.Lbl_LifeSummary.caption().toStdString();
+    EXPECT_EQ(w.chart().sfMin, 0.0);
+    EXPECT_EQ(w.chart().crossingYear, -1);
+    EXPECT_TRUE(w.chart().crossingLabel.isEmpty());
+    // Left, the field takes its default again and the curve checks it.
+    r.f.userLeave();
+    EXPECT_TRUE(w.Lbl_LifeSummary.caption().contains(number(r, "1.50")))
+        << w.Lbl_LifeSummary.caption().toStdString();
+}
+
+// A search that found no section leaves the no-match lines in the list: the
+// curve's picture names no section, and no page change makes a report of
+// the section shown before printable.
+TEST(LifeCurveWindow, ANoMatchListNamesNoSectionAndPrintsNothing)
+{
+    RunningApp r(pc::test::builtSample());
+    auto &f = r.f;
+    f.userSelect(f.RG_SSP, 1);
+    f.userClick(f.MenuSelectSfmin);
+    ASSERT_FALSE(f.LB_SSP.enabled()) << "the band was meant to find no section";
+    for (int page : {MainForm::PageRates, MainForm::PageInput}) {
+        f.userPage(page);
+        EXPECT_FALSE(f.MenuPrint.enabled()) << "page " << page;
+        EXPECT_FALSE(f.MenuPrintToFile.enabled()) << "page " << page;
+    }
+    openCurve(r);
+    EXPECT_TRUE(r.a.lifeCurveWindow.chart().subtitle.isEmpty())
+        << r.a.lifeCurveWindow.chart().subtitle.toStdString();
+}
+
 struct FollowCase
 {
     const char *name;
