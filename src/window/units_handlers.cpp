@@ -174,6 +174,9 @@ void recomputeInNewUnits(App &a, int rememberedItem)
     if (f.PageControl1.activePageIndex() == form::MainForm::PageChart) {
         f.TeeCh_Wx.undoZoom();
         a.chart.TC_ChartChange();
+        // The read-out was of the old units; the rebuilt chart has erased
+        // its cursor lines, and the next mouse move reads out anew.
+        f.TC_ChartLbl.setCaption(QString());
     }
 }
 

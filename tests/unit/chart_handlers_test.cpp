@@ -103,8 +103,12 @@ TEST(ChartHandlers, NoReadOutWhileZoomedAndATabChangeUndoesTheZoom)
 TEST(ChartHandlers, UnitSwitchRebuildsTheShownChart)
 {
     ChartApp r;
+    // A read-out in the old units does not stay beside the new axes.
+    r.f.userMouse(r.f.TeeCh_Wx, 204, 200);
+    ASSERT_FALSE(r.f.TC_ChartLbl.caption().isEmpty());
     r.f.TeeCh_Wx.zoomTo({0, 2, 1000, 2000});
     r.f.userClick(r.f.MenuImperial);
+    EXPECT_EQ(r.f.TC_ChartLbl.caption(), QString());
     EXPECT_FALSE(r.f.TeeCh_Wx.zoomed());
     EXPECT_EQ(r.picture().bottomAxisTitle, QStringLiteral(" Loss of steel thickness (mils)"));
     EXPECT_EQ(r.picture().bottomAxisMax, 157);
