@@ -202,17 +202,18 @@ Catalogue loadDesignCatalogue(const QString &path, const QStringList &folders)
     if (!c) {
         // The window's messages ask to browse for the file; a command says
         // which file it tried and what is wrong with it.
-        QString file = path;
+        QString file = QFileInfo(path).isDir() ? QDir(path).filePath(CatalogueFileName) : path;
         if (path.isEmpty()) {
-            QStringList looked{QDir::currentPath()};
-            for (const QString &folder : folders)
-                looked << folder;
-            fault(QStringLiteral("the catalogue cannot be read: no \"%1\" in %2")
-                      .arg(CatalogueFileName, looked.join(QStringLiteral(" or "))),
-                  DesignFileError);
+            // The first of the folders looked in that holds the file.
+            const QStringList looked = QStringList{QDir::currentPath()} + folders;
+            for (const QString &folder : looked)
+                if (file.isEmpty() && QFileInfo::exists(QDir(folder).filePath(CatalogueFileName)))
+                    file = QDir(folder).filePath(CatalogueFileName);
+            if (file.isEmpty())
+                fault(QStringLiteral("the catalogue cannot be read: no \"%1\" in %2")
+                          .arg(CatalogueFileName, looked.join(QStringLiteral(" or "))),
+                      DesignFileError);
         }
-        if (QFileInfo(path).isDir())
-            file = QDir(path).filePath(CatalogueFileName);
         QString why;
         if (!QFileInfo::exists(file))
             why = QStringLiteral("there is no such file");

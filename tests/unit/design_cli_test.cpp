@@ -712,6 +712,24 @@ TEST(DesignCommands, AMissingCatalogueIsAFileError)
                 << err.toStdString();
             EXPECT_FALSE(err.contains(QStringLiteral("browse"))) << err.toStdString();
         }
+    // Without --catalogue: the damaged file of the current folder is named,
+    // and a folder without one says where the program looked.
+    QTemporaryDir here;
+    ASSERT_TRUE(here.isValid());
+    const CliRun absent = pc::test::runCli({"check"}, here.path());
+    EXPECT_EQ(absent.exitCode, 1);
+    EXPECT_TRUE(
+        QString::fromUtf8(absent.err)
+            .contains(QStringLiteral("the catalogue cannot be read: no \"SSP Pilecorr.pkd\" in ") +
+                      here.path()))
+        << absent.err.toStdString();
+    ASSERT_TRUE(QFile::copy(damaged, here.filePath(QStringLiteral("SSP Pilecorr.pkd"))));
+    const CliRun bad = pc::test::runCli({"check"}, here.path());
+    EXPECT_EQ(bad.exitCode, 1);
+    EXPECT_TRUE(QString::fromUtf8(bad.err).contains(
+        QStringLiteral("the catalogue cannot be read: ") +
+        here.filePath(QStringLiteral("SSP Pilecorr.pkd: FamilyName at byte 4"))))
+        << bad.err.toStdString();
 }
 
 // The design commands keep no settings: a copy of the program in a folder
