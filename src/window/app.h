@@ -80,7 +80,7 @@ struct NumberFormat
 // program applies; the model only keeps and toggles it).
 enum class FontQuality { Default, ClearTypeNatural };
 
-class App : private SummaryChain
+class App final : private SummaryChain
 {
 public:
     explicit App(Platform &platform, AppOptions options = {});
