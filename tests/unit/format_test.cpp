@@ -39,22 +39,32 @@ TEST(Format, PrintfStyleWithDecimalSeparator)
         EXPECT_EQ(format(c.dec, c.fmt, c.args), QString::fromUtf8(c.expected)) << c.fmt;
 }
 
-// Whole numbers are formatted without printf; they must read exactly as
-// printf writes them, ties to even on the exact value, signs of zero included.
-TEST(Format, WholeNumbersAsPrintfWritesThem)
+// Fixed notation with up to nine decimals is formatted without printf; it
+// must read exactly as printf writes it: ties to even on the exact binary
+// value, signs of zero, widths, and the largest numbers it still takes.
+TEST(Format, FixedDecimalsAsPrintfWritesThem)
 {
-    std::vector<long double> values = {0.0L, -0.0L, -0.3L, 0.3L, 1e17L, -1e17L, 999999.5L};
+    std::vector<long double> values = {0.0L,     -0.0L,      -0.3L,       0.3L,      1e17L,
+                                       -1e17L,   999999.5L,  8.99e18L,    -8.99e18L, 9.1e18L,
+                                       1e-4000L, -1e-4000L,  0.125L,      -0.375L,   2.675L,
+                                       1.005L,   0.0049999L, 1e9L - 0.5L, 4.5e-10L,  5e-10L};
     for (int n = -2000; n <= 2000; ++n) {
         values.push_back(n + 0.5L);
         values.push_back(n * 0.37L);
+        values.push_back(n / 64.0L); // ties at one to six decimals, exactly
         values.push_back(static_cast<double>(n) + 0.5 + 1e-9);
         values.push_back(std::nextafter(n + 0.5L, 0.0L));
+        values.push_back(std::nextafter(n / 8.0L, 1e30L));
     }
     std::mt19937_64 rng(7);
     std::uniform_real_distribution<double> d(-1e6, 1e6);
-    for (int i = 0; i < 20000; ++i)
+    std::uniform_real_distribution<double> small(-1, 1);
+    for (int i = 0; i < 20000; ++i) {
         values.push_back(d(rng));
-    for (const char *fmt : {"%.0f", "%-10.0f", "%8.0f", "%1.0f"}) {
+        values.push_back(small(rng) * 1e-3);
+    }
+    for (const char *fmt : {"%.0f", "%-10.0f", "%8.0f", "%1.0f", "%1.1f", "%8.1f", "%-11.1f",
+                            "%.2f", "%8.2f", "%1.3f", "%.6f", "%12.9f", "%.10f"}) {
         for (long double v : values) {
             char expected[128];
             const std::string cfmt = std::string(fmt).insert(std::string(fmt).size() - 1, "L");
@@ -63,6 +73,7 @@ TEST(Format, WholeNumbersAsPrintfWritesThem)
                 << fmt << " of " << static_cast<double>(v);
         }
     }
+    EXPECT_EQ(format(',', "%8.2f", {-1.125L}), QStringLiteral("   -1,12"));
 }
 
 TEST(Format, TextWidthCountsCharactersNotBytes)
