@@ -417,21 +417,27 @@ int runBatchCommand(const QStringList &args)
                                           "would replace the cases")
                                .arg(c.value(QStringLiteral("output"))));
     }
-    QFile file;
-    const QFileInfo info(path);
-    const bool opened =
-        path == QLatin1String("-")
-            ? file.open(stdin, QIODevice::ReadOnly)
-            : (file.setFileName(path), info.isFile() && file.open(QIODevice::ReadOnly));
-    if (!opened) {
-        const QString why = !info.exists()   ? QStringLiteral("there is no such file")
-                            : info.isDir()   ? QStringLiteral("it is a folder")
-                            : !info.isFile() ? QStringLiteral("it is not a regular file")
-                                             : file.errorString();
-        printError(c.name(), QStringLiteral("%1 cannot be read: %2").arg(path, why));
-        return DesignFileError;
+    // A batch of many thousand cases is a few megabytes; a file far beyond
+    // that is not one, and is refused before it fills the memory.
+    constexpr qint64 MaxBatchFileBytes = qint64(64) << 20;
+    QByteArray bytes;
+    if (path == QLatin1String("-")) {
+        QFile in;
+        if (!in.open(stdin, QIODevice::ReadOnly)) {
+            printError(c.name(),
+                       QStringLiteral("standard input cannot be read: %1").arg(in.errorString()));
+            return DesignFileError;
+        }
+        bytes = in.readAll();
+    } else {
+        pc::FileRead read = pc::readRegularFile(path, MaxBatchFileBytes);
+        if (read.fault != pc::FileRead::None) {
+            printError(c.name(),
+                       QStringLiteral("%1 cannot be read: %2").arg(path, pc::fileReadReason(read)));
+            return DesignFileError;
+        }
+        bytes = std::move(read.bytes);
     }
-    const QByteArray bytes = file.readAll();
     try {
         const std::vector<BatchCase> cases = readBatchCases(QString::fromUtf8(bytes));
         const pc::Catalogue catalogue =

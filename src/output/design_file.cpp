@@ -2,22 +2,11 @@
 
 #include "output/whole_file.h"
 
-#include <QFile>
-#include <QFileInfo>
-
 #include <nlohmann/json.hpp>
 
-#include <cerrno>
 #include <cmath>
-#include <cstring>
 #include <initializer_list>
 #include <string>
-
-#ifdef Q_OS_UNIX
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-#endif
 
 namespace pc {
 
@@ -219,20 +208,6 @@ Design readDesign(const Json &doc)
     return d;
 }
 
-// What stands at `path`, for the reason of a refusal; nothing for a regular
-// file.
-std::optional<QString> notARegularFile(const QString &path)
-{
-    const QFileInfo info(path);
-    if (!info.exists())
-        return QStringLiteral("there is no such file");
-    if (info.isDir())
-        return QStringLiteral("it is a folder");
-    if (!info.isFile())
-        return QStringLiteral("it is not a regular file");
-    return std::nullopt;
-}
-
 } // namespace
 
 QString exposureName(DesignExposure e)
@@ -288,38 +263,15 @@ std::variant<Design, DesignFileFault> readDesignFile(const QString &path)
     const QString fileKey = QStringLiteral("file");
     if (path.isEmpty())
         return DesignFileFault{fileKey, QStringLiteral("no file name")};
-    if (const auto why = notARegularFile(path))
-        return DesignFileFault{fileKey, *why};
-    QFile file;
-#ifdef Q_OS_UNIX
-    // Opened without waiting: a FIFO put there after the look above must not
-    // hold the window until something writes into it.
-    const int fd =
-        ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-    if (fd < 0)
-        return DesignFileFault{fileKey, QString::fromLocal8Bit(std::strerror(errno))};
-    struct stat st
-    {
-    };
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) ||
-        !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
-        ::close(fd);
-        return DesignFileFault{fileKey,
-                               QStringLiteral("it is not a regular file that can be read")};
+    const FileRead read = readRegularFile(path, MaxDesignFileBytes);
+    switch (read.fault) {
+    case FileRead::None:
+        return designFromJson(read.bytes);
+    case FileRead::TooLarge:
+        return DesignFileFault{fileKey, QStringLiteral("it is far larger than a design file")};
+    default:
+        return DesignFileFault{fileKey, fileReadReason(read)};
     }
-#else
-    file.setFileName(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return DesignFileFault{fileKey, file.errorString()};
-#endif
-    if (file.size() > MaxDesignFileBytes)
-        return DesignFileFault{fileKey, QStringLiteral("it is far larger than a design file")};
-    const QByteArray bytes = readAtMost(file, MaxDesignFileBytes);
-    if (file.error() != QFileDevice::NoError)
-        return DesignFileFault{fileKey, file.errorString()};
-    if (bytes.size() > MaxDesignFileBytes)
-        return DesignFileFault{fileKey, QStringLiteral("it is far larger than a design file")};
-    return designFromJson(bytes);
 }
 
 } // namespace pc

@@ -3,16 +3,7 @@
 #include "output/section_sketch.h"
 #include "output/whole_file.h"
 
-#include <QFile>
-#include <QFileInfo>
 #include <QXmlStreamReader>
-
-#ifdef Q_OS_UNIX
-#include <cerrno>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-#endif
 
 namespace pc {
 
@@ -70,49 +61,23 @@ bool isSvgDocument(const QByteArray &bytes)
 
 SketchRead readSketchFile(const QString &path)
 {
-    QFile file;
-#ifdef Q_OS_UNIX
-    struct stat st
-    {
-    };
-    const QByteArray encoded = QFile::encodeName(path);
-    if (::stat(encoded.constData(), &st) != 0)
-        return {{}, errno == ENOENT || errno == ENOTDIR ? FileMissing : CannotRead};
-    if (!S_ISREG(st.st_mode))
-        return {{}, NotARegularFile};
-    // Opened without waiting: a FIFO put there after the look must not hang
-    // the window.
-    const int fd = ::open(encoded.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-    if (fd < 0)
-        return {{}, errno == ENOENT ? FileMissing : CannotRead};
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        ::close(fd);
-        return {{}, NotARegularFile};
-    }
-    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
-        ::close(fd);
-        return {{}, CannotRead};
-    }
-#else
-    const QFileInfo info(path);
-    if (!info.exists())
+    FileRead read = readRegularFile(path, MaxSketchBytes);
+    switch (read.fault) {
+    case FileRead::None:
+        break;
+    case FileRead::Missing:
         return {{}, FileMissing};
-    if (!info.isFile())
+    case FileRead::Folder:
+    case FileRead::NotRegular:
         return {{}, NotARegularFile};
-    file.setFileName(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {{}, CannotRead};
-#endif
-    if (file.size() > MaxSketchBytes)
+    case FileRead::TooLarge:
         return {{}, TooLarge};
-    QByteArray bytes = readAtMost(file, MaxSketchBytes);
-    if (file.error() != QFileDevice::NoError)
+    case FileRead::CannotRead:
         return {{}, CannotRead};
-    if (bytes.size() > MaxSketchBytes)
-        return {{}, TooLarge};
-    if (!isSvgDocument(bytes))
+    }
+    if (!isSvgDocument(read.bytes))
         return {{}, NotSvg};
-    return {bytes, QString()};
+    return {std::move(read.bytes), QString()};
 }
 
 } // namespace pc

@@ -1,9 +1,18 @@
 #include "output/whole_file.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 
 #include <algorithm>
+
+#ifdef Q_OS_UNIX
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 namespace pc {
 
@@ -42,6 +51,85 @@ QByteArray readAtMost(QIODevice &device, qint64 limit)
             break;
     }
     return bytes;
+}
+
+FileRead readRegularFile(const QString &path, qint64 limit)
+{
+    FileRead r;
+    const auto refuse = [&r](FileRead::Fault fault, QString reason = {}) {
+        r.fault = fault;
+        r.systemReason = std::move(reason);
+        r.bytes.clear();
+        return r;
+    };
+    if (path.isEmpty())
+        return refuse(FileRead::Missing);
+    QFile file;
+#ifdef Q_OS_UNIX
+    const QByteArray encoded = QFile::encodeName(path);
+    struct stat st
+    {
+    };
+    if (::stat(encoded.constData(), &st) != 0)
+        return errno == ENOENT || errno == ENOTDIR
+                   ? refuse(FileRead::Missing)
+                   : refuse(FileRead::CannotRead, QString::fromLocal8Bit(std::strerror(errno)));
+    if (S_ISDIR(st.st_mode))
+        return refuse(FileRead::Folder);
+    if (!S_ISREG(st.st_mode))
+        return refuse(FileRead::NotRegular);
+    const int fd = ::open(encoded.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0)
+        return errno == ENOENT
+                   ? refuse(FileRead::Missing)
+                   : refuse(FileRead::CannotRead, QString::fromLocal8Bit(std::strerror(errno)));
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        return refuse(FileRead::NotRegular);
+    }
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return refuse(FileRead::CannotRead, file.errorString());
+    }
+#else
+    const QFileInfo info(path);
+    if (!info.exists())
+        return refuse(FileRead::Missing);
+    if (info.isDir())
+        return refuse(FileRead::Folder);
+    if (!info.isFile())
+        return refuse(FileRead::NotRegular);
+    file.setFileName(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return refuse(FileRead::CannotRead, file.errorString());
+#endif
+    if (file.size() > limit)
+        return refuse(FileRead::TooLarge);
+    r.bytes = readAtMost(file, limit);
+    if (file.error() != QFileDevice::NoError)
+        return refuse(FileRead::CannotRead, file.errorString());
+    if (r.bytes.size() > limit) // it grew while it was read
+        return refuse(FileRead::TooLarge);
+    return r;
+}
+
+QString fileReadReason(const FileRead &read)
+{
+    switch (read.fault) {
+    case FileRead::None:
+        return {};
+    case FileRead::Missing:
+        return QStringLiteral("there is no such file");
+    case FileRead::Folder:
+        return QStringLiteral("it is a folder");
+    case FileRead::NotRegular:
+        return QStringLiteral("it is not a regular file");
+    case FileRead::TooLarge:
+        return QStringLiteral("it is far larger than such a file can be");
+    case FileRead::CannotRead:
+        break;
+    }
+    return read.systemReason.isEmpty() ? QStringLiteral("it cannot be read") : read.systemReason;
 }
 
 std::optional<QString> writeWholeFile(const QString &path, const QByteArray &bytes,

@@ -10,11 +10,7 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
-#include <cerrno>
-
 #ifdef Q_OS_UNIX
-#include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -33,58 +29,14 @@ const QByteArray SfMaxKey = QByteArrayLiteral("SFMaxRequired");
 // larger is not one, and is neither read nor replaced.
 constexpr qint64 MaxSettingsFileBytes = 1 << 20;
 
-enum class FileKind { Missing, Regular, Other };
-
-// What stands at `path`, symbolic links followed.
-FileKind kindOf(const QString &path)
+// The bytes of the settings file at `path`; nothing when it is missing, not
+// a regular file, too large or cannot be read.
+std::optional<QByteArray> readSettingsBytes(const QString &path)
 {
-#ifdef Q_OS_UNIX
-    struct stat st
-    {
-    };
-    if (::stat(QFile::encodeName(path).constData(), &st) != 0)
-        return errno == ENOENT ? FileKind::Missing : FileKind::Other;
-    return S_ISREG(st.st_mode) ? FileKind::Regular : FileKind::Other;
-#else
-    const QFileInfo info(path);
-    if (!info.exists())
-        return FileKind::Missing;
-    return info.isFile() ? FileKind::Regular : FileKind::Other;
-#endif
-}
-
-// The bytes of the regular file at `path`; nothing when it is missing, not a
-// regular file, too large or cannot be read. A FIFO put there between the
-// look and the open does not make the open wait for a writer.
-std::optional<QByteArray> readRegularFile(const QString &path)
-{
-    if (kindOf(path) != FileKind::Regular)
+    FileRead read = readRegularFile(path, MaxSettingsFileBytes);
+    if (read.fault != FileRead::None)
         return std::nullopt;
-    QFile file;
-#ifdef Q_OS_UNIX
-    const int fd =
-        ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-    if (fd < 0)
-        return std::nullopt;
-    struct stat st
-    {
-    };
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) ||
-        !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
-        ::close(fd);
-        return std::nullopt;
-    }
-#else
-    file.setFileName(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return std::nullopt;
-#endif
-    if (file.size() > MaxSettingsFileBytes)
-        return std::nullopt;
-    QByteArray bytes = readAtMost(file, MaxSettingsFileBytes);
-    if (file.error() != QFileDevice::NoError || bytes.size() > MaxSettingsFileBytes)
-        return std::nullopt;
-    return bytes;
+    return std::move(read.bytes);
 }
 
 } // namespace
@@ -130,7 +82,7 @@ StoredSettings readSettingsFile(const QString &path)
     StoredSettings stored;
     if (path.isEmpty())
         return stored;
-    const std::optional<QByteArray> text = readRegularFile(path);
+    const std::optional<QByteArray> text = readSettingsBytes(path);
     if (!text)
         return stored;
     stored.metric = iniValue(*text, UnitsSection, MetricKey);
@@ -145,20 +97,19 @@ bool writeSettingsFile(const QString &path, const QString &metric, const QString
     if (path.isEmpty())
         return false;
     QByteArray old;
-    switch (kindOf(path)) {
-    case FileKind::Missing:
+    FileRead read = readRegularFile(path, MaxSettingsFileBytes);
+    switch (read.fault) {
+    case FileRead::None:
+        old = std::move(read.bytes);
+        break;
+    case FileRead::Missing:
         if (!QDir().mkpath(QFileInfo(path).absolutePath()))
             return false;
         break;
-    case FileKind::Regular:
-        if (const std::optional<QByteArray> bytes = readRegularFile(path))
-            old = *bytes;
-        else
-            return false;
-        break;
-    case FileKind::Other:
+    default:
         // Writing into a FIFO would wait for a reader for ever; a device or a
-        // folder is not the user's settings file to replace.
+        // folder is not the user's settings file to replace, and one that
+        // cannot be read whole would lose what the user added to it.
         return false;
     }
     const QByteArray text = iniWithEntries(old, {{UnitsSection, MetricKey, metric},

@@ -5,10 +5,14 @@
 #include <gtest/gtest.h>
 
 #include <QBuffer>
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
 #include <algorithm>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -95,6 +99,58 @@ TEST(ReadAtMost, StopsAtAnErrorWithWhatCameBefore)
     ASSERT_TRUE(buffer.open(QIODevice::ReadOnly));
     ASSERT_TRUE(buffer.seek(4));
     EXPECT_EQ(readAtMost(buffer, 100), pattern(10).mid(4)); // from where it stands
+}
+
+// What the program takes in whole comes only from a regular file within
+// the limit; everything else is refused before it is read, and a FIFO is
+// refused without waiting for a writer (the test would hang otherwise).
+TEST(ReadRegularFile, TakesOnlyARegularFileWithinTheLimit)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const auto at = [&dir](const char *name) { return dir.filePath(QLatin1String(name)); };
+    const auto put = [](const QString &path, const QByteArray &bytes) {
+        QFile file(path);
+        return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+    };
+    constexpr qint64 Limit = 100;
+    ASSERT_TRUE(put(at("empty"), {}));
+    ASSERT_TRUE(put(at("full"), pattern(Limit)));
+    ASSERT_TRUE(put(at("over"), pattern(Limit + 1)));
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("folder")));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(at("fifo")).constData(), 0600), 0);
+    ASSERT_EQ(::symlink("full", QFile::encodeName(at("link")).constData()), 0);
+    ASSERT_EQ(::symlink("loop", QFile::encodeName(at("loop")).constData()), 0);
+    ASSERT_EQ(::symlink("folder", QFile::encodeName(at("folderlink")).constData()), 0);
+
+    using pc::FileRead;
+    const struct
+    {
+        QString path;
+        FileRead::Fault fault;
+        QByteArray bytes;
+        const char *reason;
+    } cases[] = {
+        {at("empty"), FileRead::None, {}, ""},
+        {at("full"), FileRead::None, pattern(Limit), ""},
+        {at("link"), FileRead::None, pattern(Limit), ""},
+        {at("over"), FileRead::TooLarge, {}, "it is far larger than such a file can be"},
+        {at("missing"), FileRead::Missing, {}, "there is no such file"},
+        {at("full") + QStringLiteral("/below"), FileRead::Missing, {}, "there is no such file"},
+        {QString(), FileRead::Missing, {}, "there is no such file"},
+        {at("folder"), FileRead::Folder, {}, "it is a folder"},
+        {at("folderlink"), FileRead::Folder, {}, "it is a folder"},
+        {at("fifo"), FileRead::NotRegular, {}, "it is not a regular file"},
+        {QStringLiteral("/dev/null"), FileRead::NotRegular, {}, "it is not a regular file"},
+        {at("loop"), FileRead::CannotRead, {}, "Too many levels of symbolic links"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.path.toStdString());
+        const FileRead read = pc::readRegularFile(c.path, Limit);
+        EXPECT_EQ(read.fault, c.fault);
+        EXPECT_EQ(read.bytes, c.bytes);
+        EXPECT_EQ(pc::fileReadReason(read), QString::fromUtf8(c.reason));
+    }
 }
 
 } // namespace
