@@ -192,9 +192,11 @@ private:
 };
 
 // Writes the result to standard output or, whole or not at all, to --output.
+// "-" is standard output, as it is standard input for the batch file.
 int writeResult(const Command &c, const QByteArray &bytes)
 {
-    if (!c.isSet(QStringLiteral("output"))) {
+    if (!c.isSet(QStringLiteral("output")) ||
+        c.value(QStringLiteral("output")) == QLatin1String("-")) {
         errno = 0;
         writeOut(bytes, stdout);
         if (std::ferror(stdout)) {

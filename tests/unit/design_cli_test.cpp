@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QTemporaryDir>
@@ -610,6 +611,21 @@ TEST(Batch, OutputFileIsWrittenWholeAndAFolderIsRefused)
     const CliRun folder = cli({"batch", "-", "--output", dir.path()}, QStringLiteral("C"), csv);
     EXPECT_EQ(folder.exitCode, 1);
     EXPECT_NE(folder.err.toStdString().find("cannot be written"), std::string::npos);
+}
+
+// "-" is standard output, as it is standard input for the cases: no file
+// named "-" appears in the folder the command runs in.
+TEST(Batch, OutputDashIsStandardOutput)
+{
+    const QByteArray csv = "section,moment\nZT 12,100\n";
+    const CliRun plain = cli({"batch", "-"}, QStringLiteral("C"), csv);
+    const CliRun dash = cli({"batch", "-", "--output", "-"}, QStringLiteral("C"), csv);
+    ASSERT_EQ(dash.exitCode, 0) << dash.err.toStdString();
+    EXPECT_EQ(dash.out, plain.out);
+    EXPECT_FALSE(QFileInfo::exists(QDir(Sample).filePath(QStringLiteral("-"))));
+    const CliRun check = cli({"check", "--section", "ZT 12", "--output", "-"});
+    ASSERT_EQ(check.exitCode, 0) << check.err.toStdString();
+    EXPECT_EQ(check.out, cli({"check", "--section", "ZT 12"}).out);
 }
 
 TEST(Batch, TakesTheByteOrderMarkOfASpreadsheetAndQuotedCells)
