@@ -138,6 +138,13 @@ public:
             writeOut(versionText().toUtf8(), stdout);
             return 0;
         }
+        // An empty file name is a slip (a shell variable left unset), not a
+        // request for the default file.
+        for (const char *file : {"catalogue", "design", "output"}) {
+            const QString name = QLatin1String(file);
+            if (parser_.optionNames().contains(name) && parser_.value(name).isEmpty())
+                return wrong(QStringLiteral("--%1 needs a file name").arg(name));
+        }
         if (parser_.positionalArguments().size() != positionals)
             return wrong(positionals == 0 ? QStringLiteral("unexpected argument '%1'")
                                                 .arg(parser_.positionalArguments().value(0))

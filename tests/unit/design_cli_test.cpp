@@ -376,6 +376,9 @@ const RefusedCase RefusedCases[] = {
     {"option_twice",
      {"check", "--moment", "1", "--moment", "2"},
      {"--moment is given more than once"}},
+    {"empty_catalogue_name", {"check", "--catalogue", ""}, {"--catalogue needs a file name"}},
+    {"empty_design_name", {"summary", "--design", ""}, {"--design needs a file name"}},
+    {"empty_output_name", {"life", "--output", ""}, {"--output needs a file name"}},
 };
 
 void PrintTo(const RefusedCase &c, std::ostream *os)
