@@ -46,9 +46,9 @@ std::optional<WindowPicture> pictureOfPage(Session &session, int pageIndex, int 
     if (!page || width <= 0 || height <= 0)
         return std::nullopt;
     const QSize size(width, height);
-    // The client area starts where the menu bar ends: at the central widget.
-    const QPoint at =
-        page->mapTo(&window, QPoint(0, 0)) - window.centralWidget()->mapTo(&window, QPoint(0, 0));
+    // The client area starts where the menu bar ends: at the widget that
+    // holds the page control (which a small screen puts in a scroll area).
+    const QPoint at = page->mapTo(window.ui.PageControl1->parentWidget(), QPoint(0, 0));
 
     WindowPicture picture;
     picture.width = width;

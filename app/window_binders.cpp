@@ -10,14 +10,22 @@
 #include <QMainWindow>
 #include <QMouseEvent>
 #include <QScreen>
+#include <QScrollArea>
 #include <QSignalBlocker>
+#include <QStyle>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
 
+#include <algorithm>
+
 namespace pc::gui::detail {
 
 namespace {
+
+// The scroll area a main window's pages move into on a screen too small for
+// the window.
+const QString ScrolledClientName = QStringLiteral("scrolledClient");
 
 // ---- Window -----------------------------------------------------------------
 
@@ -106,34 +114,89 @@ protected:
     }
 
 private:
-    // The client area: below the menu bar of a main window.
+    // The client area: below the menu bar of a main window. A window of
+    // fixed size that the screen cannot hold (a small laptop screen at 150 %)
+    // is made as large as the screen allows and its pages scroll inside it,
+    // so that its title, its menus and its status bar stay within reach.
     void resizeClient(int width, int height)
     {
         QWidget *w = widget();
+        auto *mw = qobject_cast<QMainWindow *>(w);
         int extra = 0;
-        if (auto *mw = qobject_cast<QMainWindow *>(w); mw && mw->menuWidget())
+        if (mw && mw->menuWidget())
             extra = mw->menuWidget()->sizeHint().height();
-        if (w->property("fixedSize").toBool())
-            w->setFixedSize(width, height + extra);
-        else
-            w->resize(width, height + extra);
+        QSize size(width, height + extra);
+        if (!w->property("fixedSize").toBool()) {
+            w->resize(size);
+            return;
+        }
+        const QSize room = roomOnScreen(*w);
+        if (mw && room.isValid() &&
+            (size.width() > room.width() || size.height() > room.height())) {
+            scrollClientArea(*mw);
+            // Room for the scroll bar across the pages, where the screen has it,
+            // so that only the direction that does not fit scrolls.
+            const int bar = w->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, w);
+            const QSize wanted = size;
+            if (wanted.height() > room.height())
+                size.rwidth() += bar;
+            if (wanted.width() > room.width())
+                size.rheight() += bar;
+            size = size.boundedTo(room);
+        }
+        w->setFixedSize(size);
+    }
+
+    // The screen's available area less what a window manager's frame
+    // around the window may take; invalid when there is no screen.
+    static QSize roomOnScreen(const QWidget &w)
+    {
+        const QScreen *screen = w.screen() ? w.screen() : QGuiApplication::primaryScreen();
+        if (!screen)
+            return {};
+        constexpr int Border = 8;
+        const int title =
+            std::max(32, w.style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, &w));
+        return screen->availableGeometry().size() - QSize(2 * Border, title + Border);
+    }
+
+    static void scrollClientArea(QMainWindow &mw)
+    {
+        if (mw.centralWidget() && mw.centralWidget()->objectName() == ScrolledClientName)
+            return;
+        QWidget *content = mw.takeCentralWidget();
+        if (!content)
+            return;
+        // The pages keep their places and sizes inside the scrolled area.
+        const QRect used = content->childrenRect();
+        content->setFixedSize(std::max(used.right(), 0) + 1, std::max(used.bottom(), 0) + 1);
+        auto *scroll = new QScrollArea;
+        scroll->setObjectName(ScrolledClientName);
+        scroll->setFrameShape(QFrame::NoFrame);
+        scroll->setWidget(content);
+        mw.setCentralWidget(scroll);
     }
 
     // Windows come up centred: over the main window when they belong to
-    // it, otherwise on the screen.
+    // it, otherwise on the screen; never with their title above or left of
+    // the screen's available area, where it could not be taken to move them.
     void place()
     {
         QWidget *w = widget();
         w->adjustSize();
         if (w->property("fixedSize").toBool() || control_.geometrySet(P::Width))
             resizeClient(control_.width(), control_.height());
-        QRect area;
+        const QScreen *screen = w->screen() ? w->screen() : QGuiApplication::primaryScreen();
+        const QRect screenArea = screen ? screen->availableGeometry() : QRect();
+        QRect area = screenArea;
         if (QWidget *owner = w->parentWidget(); owner && owner->isVisible())
             area = owner->window()->frameGeometry();
-        else if (const QScreen *screen = QGuiApplication::primaryScreen())
-            area = screen->availableGeometry();
-        if (area.isValid())
-            w->move(area.center() - QPoint(w->width() / 2, w->height() / 2));
+        if (!area.isValid())
+            return;
+        QPoint at = area.center() - QPoint(w->width() / 2, w->height() / 2);
+        if (screenArea.isValid())
+            at = QPoint(std::max(at.x(), screenArea.left()), std::max(at.y(), screenArea.top()));
+        w->move(at);
     }
 };
 

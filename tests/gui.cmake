@@ -24,3 +24,9 @@ foreach(script ${PILECORR_SCENARIOS})
   set_tests_properties(gui_scenario.${name} gui_scenario_de.${name}
                        PROPERTIES ENVIRONMENT QT_QPA_PLATFORM=offscreen)
 endforeach()
+
+# The same window on a screen too small for it (the offscreen screen at 150 %).
+add_test(NAME gui_small_screen
+         COMMAND pilecorr_gui_tests --gtest_filter=GuiScreen.*)
+set_tests_properties(gui_small_screen PROPERTIES
+                     ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QT_SCALE_FACTOR=1.5")
