@@ -61,14 +61,11 @@ QString candidateList(const QStringList &names)
     return shown.join(QStringLiteral(", "));
 }
 
-// The index of `given` among `names`: a name equal to it (case aside), else
-// the only name it begins. Unknown or ambiguous: a fault listing the
-// candidates.
-int matchName(const QString &opt, const QString &given, const QStringList &names)
+// The indexes of the names equal to `given` (case aside), else of those it
+// begins.
+std::vector<int> nameHits(const QString &given, const QStringList &names)
 {
     const QString g = comparable(given);
-    if (g.isEmpty())
-        fault(QStringLiteral("%1 needs a name; one of %2").arg(option(opt), candidateList(names)));
     std::vector<int> exact, prefix;
     for (int i = 0; i < names.size(); ++i) {
         const QString n = comparable(names[i]);
@@ -77,7 +74,17 @@ int matchName(const QString &opt, const QString &given, const QStringList &names
         else if (n.startsWith(g))
             prefix.push_back(i);
     }
-    const std::vector<int> &hits = exact.empty() ? prefix : exact;
+    return exact.empty() ? prefix : exact;
+}
+
+// The index of `given` among `names`: a name equal to it (case aside), else
+// the only name it begins. Unknown or ambiguous: a fault listing the
+// candidates.
+int matchName(const QString &opt, const QString &given, const QStringList &names)
+{
+    if (comparable(given).isEmpty())
+        fault(QStringLiteral("%1 needs a name; one of %2").arg(option(opt), candidateList(names)));
+    const std::vector<int> hits = nameHits(given, names);
     if (hits.size() == 1)
         return hits.front();
     if (hits.empty())
@@ -425,16 +432,26 @@ void DesignSession::apply(const DesignOptions &options, DesignMode mode)
     }
     if (has("section") && mode == DesignMode::Search)
         fault(QStringLiteral("--section does not apply: the search lists the sections"));
-    if (has("section")) {
+    // The grade and the section each narrow the other's list, and a pick
+    // of one may move the other: the grade is picked first where it is
+    // listed (so that the sections it offers are), then the section, then
+    // the grade again. A pair the window does not show together is refused,
+    // never replaced by what the lists fell back to.
+    const auto sectionAt = [&](int item) {
+        const auto &map = a.s.SectionListMap;
+        const int32_t s =
+            item >= 0 && item < static_cast<int>(map.size()) ? map[static_cast<size_t>(item)] : -1;
+        return s >= 0 && s < static_cast<int>(a.cat().SectionName.size())
+                   ? a.cat().SectionName[static_cast<size_t>(s)]
+                   : QString();
+    };
+    const auto listedSections = [&] {
         QStringList listed;
-        for (int32_t s : a.s.SectionListMap)
-            listed << (s >= 0 && s < static_cast<int>(a.cat().SectionName.size())
-                           ? a.cat().SectionName[static_cast<size_t>(s)]
-                           : QString());
-        listed = listed.mid(0, f.LB_SSP.itemCount());
-        select("section", f.LB_SSP, matchName(QStringLiteral("section"), value("section"), listed));
-    }
-    if (has("grade")) {
+        for (int i = 0; i < f.LB_SSP.itemCount(); ++i)
+            listed << sectionAt(i);
+        return listed;
+    };
+    const auto listedGrades = [&] {
         QStringList grades;
         for (int i = 0; i < f.CB_SteelGrades.itemCount(); ++i) {
             const int g = i < static_cast<int>(a.s.GradeListMap.size())
@@ -444,9 +461,48 @@ void DesignSession::apply(const DesignOptions &options, DesignMode mode)
                            ? a.cat().GradeName[static_cast<size_t>(g)]
                            : f.CB_SteelGrades.items().at(i));
         }
+        return grades;
+    };
+    const auto pickGrade = [&] {
         select("grade", f.CB_SteelGrades,
-               matchName(QStringLiteral("grade"), value("grade"), grades));
+               matchName(QStringLiteral("grade"), value("grade"), listedGrades()));
+    };
+    if (has("section") && has("grade")) {
+        const std::vector<int> grade = nameHits(value("grade"), listedGrades());
+        if (grade.size() == 1 && comparable(value("grade")) != QString())
+            select("grade", f.CB_SteelGrades, grade.front());
     }
+    QString section;
+    if (has("section")) {
+        const QStringList listed = listedSections();
+        const int item = [&] {
+            // The family's sections in every grade.
+            QStringList family;
+            const int chosen = f.RG_SSP.itemIndex();
+            if (chosen >= 0 && chosen < static_cast<int>(a.cat().FamilyRange.size())) {
+                const auto [first, last] = a.cat().FamilyRange[static_cast<size_t>(chosen)];
+                for (int s = std::max(0, int{first});
+                     s <= last && s < static_cast<int>(a.cat().SectionName.size()); ++s)
+                    family << a.cat().SectionName[static_cast<size_t>(s)];
+            }
+            if (nameHits(value("section"), listed).empty() &&
+                !nameHits(value("section"), family).empty()) {
+                const int g = f.CB_SteelGrades.itemIndex();
+                fault(QStringLiteral("--section \"%1\" is not offered in grade \"%2\"%3")
+                          .arg(value("section"), listedGrades().value(g),
+                               has("grade") ? QString()
+                                            : QStringLiteral("; name a --grade that offers it")));
+            }
+            return matchName(QStringLiteral("section"), value("section"), listed);
+        }();
+        section = listed.at(item);
+        select("section", f.LB_SSP, item);
+    }
+    if (has("grade"))
+        pickGrade();
+    if (!section.isEmpty() && sectionAt(f.LB_SSP.itemIndex()) != section)
+        fault(QStringLiteral("--section \"%1\" is not offered in grade \"%2\"")
+                  .arg(value("section"), listedGrades().value(f.CB_SteelGrades.itemIndex())));
     if (has("life"))
         years("life", f.CB_ServiceLife);
     if (has("protect-front"))

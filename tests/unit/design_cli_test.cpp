@@ -376,6 +376,12 @@ const RefusedCase RefusedCases[] = {
     {"option_twice",
      {"check", "--moment", "1", "--moment", "2"},
      {"--moment is given more than once"}},
+    {"section_not_made_in_the_grade",
+     {"check", "--section", "UC 13/700", "--grade", "ASTM A690", "--moment", "40"},
+     {"--section \"UC 13/700\" is not offered in grade \"ASTM A690\""}},
+    {"section_not_made_in_the_first_grade",
+     {"check", "--section", "UC 31/800", "--moment", "40"},
+     {"--section \"UC 31/800\" is not offered in grade \"S 240 GP\"", "name a --grade"}},
     {"empty_catalogue_name", {"check", "--catalogue", ""}, {"--catalogue needs a file name"}},
     {"empty_design_name", {"summary", "--design", ""}, {"--design needs a file name"}},
     {"empty_output_name", {"life", "--output", ""}, {"--output needs a file name"}},
@@ -407,6 +413,17 @@ INSTANTIATE_TEST_SUITE_P(Options, Refused, ::testing::ValuesIn(RefusedCases),
 // ---- batch ----------------------------------------------------------------
 
 // ---- design files and the service life curve ------------------------------
+
+// A section made only in some grades is found in the grade named with it,
+// whatever the grade listed first, and the report is of that pair.
+TEST(DesignCommands, ASectionIsLookedForInTheGradeNamedWithIt)
+{
+    const CliRun r = cli({"check", "--format", "json", "--section", "UC 31/800", "--grade",
+                          "S 355 GP", "--moment", "100"});
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    EXPECT_NE(r.out.indexOf("\"value\": \"UC 31/800"), -1) << r.out.toStdString();
+    EXPECT_NE(r.out.indexOf("\"value\": \"S 355 GP\""), -1) << r.out.toStdString();
+}
 
 TEST(DesignFile, ARefusedDesignIsAFileErrorNamingTheKey)
 {
