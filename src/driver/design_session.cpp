@@ -695,7 +695,10 @@ QStringList DesignSession::batchResult() const
         v(RFrontLoss).isEmpty() ? a.f.Lbl_Summary_Front2.caption().trimmed() : v(RFrontLoss);
     const QString back =
         v(RBackLoss).isEmpty() ? a.f.Lbl_Summary_Back2.caption().trimmed() : v(RBackLoss);
-    const QString total = v(RLossTotal).isEmpty() ? QStringLiteral("0") : v(RLossTotal);
+    // Written as the report writes a total: hundredths of a millimetre, whole mils.
+    const QString total = !v(RLossTotal).isEmpty() ? v(RLossTotal)
+                          : metric_                ? QStringLiteral("0.00")
+                                                   : QStringLiteral("0");
     QString sfRed = v(RSfRed);
     if (sfRed == ReportNoReducedSectionText.trimmed()) {
         notes << sfRed;

@@ -633,6 +633,18 @@ TEST(Batch, OutputFileIsWrittenWholeAndAFolderIsRefused)
     EXPECT_NE(folder.err.toStdString().find("cannot be written"), std::string::npos);
 }
 
+// With no loss the three loss cells read as the window's summary shows a
+// zero loss, in the row's units, the total like the faces.
+TEST(Batch, NoLossIsWrittenAsTheWindowShowsIt)
+{
+    const CliRun r = cli({"batch", "-"}, QStringLiteral("C"),
+                         "units,section,moment\nmetric,ZT 12,100\nimperial,ZT 12,20\n");
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    EXPECT_TRUE(r.out.contains("\n2,ok,metric,ZT 12-700,S 240 GP,0.00,0.00,0.00,"))
+        << r.out.toStdString();
+    EXPECT_TRUE(r.out.contains("\n3,ok,imperial,ZT 12-700,S 240 GP,0,0,0,")) << r.out.toStdString();
+}
+
 // "-" is standard output, as it is standard input for the cases: no file
 // named "-" appears in the folder the command runs in.
 TEST(Batch, OutputDashIsStandardOutput)
