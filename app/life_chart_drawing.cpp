@@ -4,6 +4,7 @@
 
 #include <QChart>
 #include <QCoreApplication>
+#include <QFontMetricsF>
 #include <QGraphicsLayout>
 #include <QGraphicsScene>
 #include <QLegend>
@@ -140,7 +141,7 @@ void LifeChartDrawing::setPicture(const LifeChartPicture &p)
         const size_t i = static_cast<size_t>(p.crossingYear);
         const double y = i < p.sfRed.size() && p.sfRed[i] > 0 ? p.sfRed[i] : p.sfMin;
         mark_->replace({QPointF(p.crossingYear, y)});
-        mark_->setPointLabelsFormat(p.crossingLabel.trimmed());
+        mark_->setPointLabelsFormat(crossingLabelText(p));
     } else {
         mark_->clear();
     }
@@ -151,6 +152,25 @@ void LifeChartDrawing::setPicture(const LifeChartPicture &p)
     y_->setRange(0, p.leftAxisMax);
     y_->setTickInterval(roundTickStep(p.leftAxisMax));
     y_->setTitleText(p.leftAxisTitle.trimmed());
+}
+
+QString LifeChartDrawing::crossingLabelText(const LifeChartPicture &p) const
+{
+    // A point label is centred over its point: near the start of the axis it
+    // would run over the left axis and its title, near the end out of the
+    // plot. Blanks as wide as the text on the other side put the text beside
+    // the point, inside the plot.
+    const QString text = p.crossingLabel.trimmed();
+    const double xMax = p.bottomAxisMax > 0 ? p.bottomAxisMax : 1;
+    const double at = p.crossingYear / xMax;
+    if (at > 0.25 && at < 0.75)
+        return text;
+    const QFontMetricsF metrics(mark_->pointLabelsFont());
+    const double blank = metrics.horizontalAdvance(QLatin1Char(' '));
+    const int blanks =
+        blank > 0 ? static_cast<int>(std::ceil(metrics.horizontalAdvance(text) / blank)) + 1 : 0;
+    const QString pad(blanks, QLatin1Char(' '));
+    return at <= 0.25 ? pad + text : text + pad;
 }
 
 QByteArray lifeChartSvgBytes(const LifeChartPicture &picture)

@@ -36,6 +36,9 @@ private:
                   const std::vector<double> &values, const QColor &colour, qreal width);
     QLineSeries *addLine(const QString &name, const QColor &colour, qreal width,
                          Qt::PenStyle style);
+    // The crossing's label as the series shows it: beside the point near
+    // either end of the axis.
+    QString crossingLabelText(const LifeChartPicture &p) const;
 
     QChart *chart_;
     QValueAxis *x_;

@@ -206,3 +206,61 @@ TEST(LifeCurveGui, CopyPutsThePictureAndTheSeriesOnTheClipboard)
     EXPECT_EQ(image.size(),
               QSize(r.a.lifeCurveWindow.chart().width, r.a.lifeCurveWindow.chart().height));
 }
+
+// The label of a crossing near either end of the axis lies inside the plot,
+// beside its mark: centred over the point it ran over the left axis and its
+// title. The plot's ends are those of the dashed Sfmin line (the row with
+// the most red), and no red may lie beyond them but the mark's own radius.
+TEST(LifeCurveGui, ACrossingLabelNearAnEndStaysInsideThePlot)
+{
+    for (const int crossing : {0, 100}) {
+        SCOPED_TRACE(crossing);
+        LifeChartPicture p;
+        p.title = QStringLiteral(" Service life curve ");
+        p.leftAxisTitle = QStringLiteral(" Safety factor");
+        p.bottomAxisTitle = QStringLiteral(" Service life (years)");
+        for (int y = 0; y <= 100; ++y) {
+            p.years.push_back(y);
+            p.sfIni.push_back(0.9);
+            p.sfRed.push_back(0.9 - y * 0.002);
+        }
+        p.sfMin = 1.5;
+        p.crossingYear = crossing;
+        p.crossingLabel = QStringLiteral(" Sf,red < 1.50 from year %1 ").arg(crossing);
+        p.leftAxisMax = 2;
+        p.bottomAxisMax = 100;
+        const QImage image = pc::gui::lifeChartImage(p).convertToFormat(QImage::Format_RGB32);
+        ASSERT_FALSE(image.isNull());
+        const auto red = [&image](int x, int y) {
+            const QColor c = image.pixelColor(x, y);
+            return c.red() > 180 && c.green() < 90 && c.blue() < 90;
+        };
+        int lineRow = -1, most = 0;
+        for (int y = 0; y < image.height(); ++y) {
+            int n = 0;
+            for (int x = 0; x < image.width(); ++x)
+                n += red(x, y) ? 1 : 0;
+            if (n > most) {
+                most = n;
+                lineRow = y;
+            }
+        }
+        ASSERT_GE(lineRow, 0);
+        int plotLeft = image.width(), plotRight = -1;
+        for (int x = 0; x < image.width(); ++x)
+            if (red(x, lineRow)) {
+                plotLeft = std::min(plotLeft, x);
+                plotRight = std::max(plotRight, x);
+            }
+        constexpr int Mark = 7; // the mark's radius and its edge
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                if (red(x, y)) {
+                    ASSERT_TRUE(x >= plotLeft - Mark && x <= plotRight + Mark)
+                        << "red at " << x << "," << y << " outside " << plotLeft << ".."
+                        << plotRight;
+                }
+            }
+        }
+    }
+}
