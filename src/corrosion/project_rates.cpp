@@ -116,22 +116,22 @@ QString projectUnitCaption(ProjectMode mode, bool metric)
     return metric ? QStringLiteral(" mm") : QStringLiteral(" mils");
 }
 
-double projectFaceLoss(ProjectMode mode, bool metric, double typed, int effectiveYears)
+double projectFaceLoss(ProjectMode mode, bool metric, long double typed, int effectiveYears)
 {
     if (mode == ProjectMode::Rates) {
         if (metric)
-            return effectiveYears * typed;
+            return static_cast<double>(static_cast<Extended>(effectiveYears) * typed);
         return static_cast<double>(
             roundToPow10(static_cast<Extended>(effectiveYears) * typed * MM_PER_MIL, -2));
     }
     if (metric)
-        return typed;
+        return static_cast<double>(typed);
     return static_cast<double>(roundToPow10(typed * MM_PER_MIL, -2));
 }
 
-double projectTypedNumber(const QString &text, QChar decimal)
+long double projectTypedNumber(const QString &text, QChar decimal)
 {
-    return static_cast<double>(typedNumber(text, decimal).value_or(0));
+    return typedNumber(text, decimal).value_or(0);
 }
 
 QString lossStatusText(const QString &frontValue, const QString &frontUnit,

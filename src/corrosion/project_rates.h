@@ -73,12 +73,14 @@ QString projectUnitCaption(ProjectMode mode, bool metric);
 
 // Loss of one face in mm from the number typed (0 for a blank edit): rate x
 // effective years, or the total loss; imperial values converted from mils
-// and rounded to 0.01 mm.
-double projectFaceLoss(ProjectMode mode, bool metric, double typed, int effectiveYears);
+// and rounded to 0.01 mm. The product is taken in extended precision from
+// the number as typed, so a rate gives the loss its decimal product typed
+// as a total loss gives.
+double projectFaceLoss(ProjectMode mode, bool metric, long double typed, int effectiveYears);
 
 // The typed number of an edit for the loss: 0 while it holds no number (a
 // rejected value blanks the edit until it is left).
-double projectTypedNumber(const QString &text, QChar decimal);
+long double projectTypedNumber(const QString &text, QChar decimal);
 
 // " Loss: front = " + value + " " + unit + ", back = " + value + " " + unit.
 QString lossStatusText(const QString &frontValue, const QString &frontUnit,

@@ -35,7 +35,7 @@ struct LifeCurveInput
     // system of the window.
     ProjectMode projectMode = ProjectMode::Rates;
     bool metric = true;
-    std::array<double, 2> projectValue{{0, 0}};
+    std::array<long double, 2> projectValue{{0, 0}};
     // The catalogue's protection durations and the item each face's
     // protection list selects: a year picked as the service life rebuilds
     // the lists, as the window does.

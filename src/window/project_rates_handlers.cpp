@@ -119,7 +119,7 @@ void App::ComputeProjectLoss()
     for (Face face : {Face::Front, Face::Back}) {
         const FaceControls c = faceControls(*this, face);
         // An edit blanked by a rejected value counts as 0 until it is left.
-        const double typed = projectTypedNumber(c.projectValue.text(), decimal);
+        const long double typed = projectTypedNumber(c.projectValue.text(), decimal);
         loss[face == Face::Back] = projectFaceLoss(
             mode, s.UnitsMetric, typed, effectiveYears(s.CurrentServiceLife, c.protectionYears));
     }

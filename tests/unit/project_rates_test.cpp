@@ -117,6 +117,29 @@ TEST(ProjectRates, FaceLoss)
     EXPECT_EQ(pc::projectTypedNumber(QStringLiteral("0,25"), Comma), 0.25);
 }
 
+// A rate over the effective years gives the loss its decimal product gives
+// typed as a total loss: 0.011 mm/year over 5 years is a loss of 0.055 mm,
+// whose hundredths the finishing step then rounds. A product taken in
+// float64 from a float64 rate fell on the other side of such values.
+TEST(ProjectRates, ARateGivesTheLossOfItsDecimalProduct)
+{
+    const struct
+    {
+        const char *rate;
+        int years;
+        const char *total;
+    } cases[] = {{"0.011", 5, "0.055"},  {"0.021", 5, "0.105"},  {"0.013", 35, "0.455"},
+                 {"0.007", 15, "0.105"}, {"0.033", 45, "1.485"}, {"0.195", 100, "19.5"},
+                 {"0.001", 1, "0.001"},  {"0.2", 3, "0.6"},      {"0.105", 1, "0.105"}};
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.rate);
+        const long double rate = pc::projectTypedNumber(QLatin1String(c.rate), Dot);
+        const long double total = pc::projectTypedNumber(QLatin1String(c.total), Dot);
+        EXPECT_EQ(pc::projectFaceLoss(ProjectMode::Rates, true, rate, c.years),
+                  pc::projectFaceLoss(ProjectMode::TotalLoss, true, total, c.years));
+    }
+}
+
 TEST(ProjectRates, StatusTexts)
 {
     const pc::ProjectLimits l = limits(0.2, 4);
