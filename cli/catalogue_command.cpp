@@ -9,6 +9,7 @@
 #include "catalogue/catalogue_reader.h"
 #include "catalogue/catalogue_source_geometry.h"
 #include "catalogue/catalogue_writer.h"
+#include "output/json_depth.h"
 #include "output/whole_file.h"
 #include "sketch_command.h"
 #include "window/catalogue_locator.h"
@@ -20,6 +21,7 @@
 #include <cstring>
 #include <iostream>
 #include <optional>
+#include <string>
 
 namespace {
 
@@ -52,9 +54,13 @@ int build(const QString &sourcePath, const QString &outPath)
     QFile sourceFile(sourcePath);
     if (!sourceFile.open(QIODevice::ReadOnly))
         return fail(sourcePath.toStdString() + ": " + sourceFile.errorString().toStdString());
+    const std::string text = sourceFile.readAll().toStdString();
+    if (pc::jsonNestingDepth(text, pc::MaxJsonNesting) > pc::MaxJsonNesting)
+        return fail(sourcePath.toStdString() + ": not a catalogue source: it nests arrays and " +
+                    "objects deeper than " + std::to_string(pc::MaxJsonNesting) + " levels");
     nlohmann::json source;
     try {
-        source = nlohmann::json::parse(sourceFile.readAll().toStdString());
+        source = nlohmann::json::parse(text);
     } catch (const nlohmann::json::exception &e) {
         return fail(sourcePath.toStdString() + ": not valid JSON: " + e.what());
     }

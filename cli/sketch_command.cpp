@@ -1,5 +1,6 @@
 #include "sketch_command.h"
 
+#include "output/json_depth.h"
 #include "output/section_sketch.h"
 #include "output/whole_file.h"
 
@@ -10,6 +11,7 @@
 #include <cstdio>
 #include <exception>
 #include <optional>
+#include <string_view>
 
 namespace {
 
@@ -34,6 +36,13 @@ int runSketchCommand(const QStringList &args)
     const QByteArray text = in.readAll();
     in.close();
 
+    if (pc::jsonNestingDepth(std::string_view(text.constData(), static_cast<size_t>(text.size())),
+                             pc::MaxJsonNesting) > pc::MaxJsonNesting) {
+        complain(args[0] + QStringLiteral(": not a catalogue source: it nests arrays and objects "
+                                          "deeper than %1 levels")
+                               .arg(pc::MaxJsonNesting));
+        return 1;
+    }
     std::vector<pc::SketchFile> files;
     try {
         files = pc::sectionSketches(

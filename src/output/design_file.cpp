@@ -1,5 +1,6 @@
 #include "output/design_file.h"
 
+#include "output/json_depth.h"
 #include "output/whole_file.h"
 
 #include <nlohmann/json.hpp>
@@ -244,6 +245,11 @@ QByteArray designToJson(const Design &d)
 
 std::variant<Design, DesignFileFault> designFromJson(const QByteArray &bytes)
 {
+    if (jsonNestingDepth(std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())),
+                         MaxJsonNesting) > MaxJsonNesting)
+        return DesignFileFault{
+            QStringLiteral("file"),
+            QStringLiteral("nests arrays and objects deeper than %1 levels").arg(MaxJsonNesting)};
     const Json doc = Json::parse(bytes.begin(), bytes.end(), nullptr, false);
     if (doc.is_discarded())
         return DesignFileFault{QStringLiteral("file"), QStringLiteral("is not a JSON document")};

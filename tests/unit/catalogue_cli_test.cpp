@@ -81,6 +81,17 @@ TEST(CatalogueCli, FailuresWriteNothingAndSayWhy)
         {"not JSON",
          {QStringLiteral("build"), write("broken.json", "{ nope"), out},
          QStringLiteral("not valid JSON")},
+        // The JSON parser recurses once per level: this deep a source once
+        // ended the command on its stack.
+        {"nested deeper than the stack",
+         {QStringLiteral("build"),
+          write("deep.json", QByteArray(200000, '[') + QByteArray(200000, ']')), out},
+         QStringLiteral("deeper than 64 levels")},
+        {"sketches of a deep source",
+         {QStringLiteral("sketches"),
+          write("deep2.json", QByteArray(200000, '{') + QByteArray(200000, '}')),
+          dir.filePath(QStringLiteral("sketches"))},
+         QStringLiteral("deeper than 64 levels")},
         {"missing source",
          {QStringLiteral("build"), dir.filePath(QStringLiteral("none.json")), out},
          QStringLiteral("none.json")},

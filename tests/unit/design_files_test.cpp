@@ -351,6 +351,21 @@ const Refused refusedFiles[] = {
     {"ShowAllAsNumber", set("/show_all_grades", 1), "show_all_grades"},
     {"SectionAsNumber", set("/section", 3), "section"},
     {"FaceNotAnObject", set("/corrosion/front", "water"), "corrosion.front"},
+    // The parser recurses once per level: a deep file would end the program.
+    {"NestedDeeperThanTheStack",
+     [](const QByteArray &) {
+         return "{\"format\":1,\"actions\":{\"moment\":" + QByteArray(200000, '[') +
+                QByteArray(200000, ']') + "}}";
+     },
+     "file"},
+    {"ObjectsNestedDeep",
+     [](const QByteArray &) {
+         QByteArray deep;
+         for (int i = 0; i < 70; ++i)
+             deep += "{\"a\":";
+         return deep + "1" + QByteArray(70, '}');
+     },
+     "file"},
 };
 
 class DesignRefused : public testing::TestWithParam<Refused>
