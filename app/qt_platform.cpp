@@ -28,6 +28,7 @@
 #include <QPrinterInfo>
 #include <QScreen>
 #include <QSysInfo>
+#include <QTemporaryFile>
 #include <QUrl>
 
 #include <cmath>
@@ -281,14 +282,76 @@ bool QtPlatform::choosePrinter()
 
 namespace {
 
+// Printing into a PDF file writes the file while the page is drawn: on a
+// full disk the chosen file was left cut short (an older one included) and
+// nothing said so. The page goes into a temporary file instead, which then
+// replaces the chosen file whole through the program's whole-file writer,
+// or not at all. Printers and the preview are left as they are.
+class PdfFileRedirect
+{
+public:
+    explicit PdfFileRedirect(QPrinter &printer) : printer_(printer)
+    {
+        if (printer.outputFormat() != QPrinter::PdfFormat || printer.outputFileName().isEmpty())
+            return;
+        target_ = printer.outputFileName();
+        scratch_.setFileTemplate(
+            QDir(QDir::tempPath()).filePath(QStringLiteral("pilecorr-XXXXXX.pdf")));
+        if (!scratch_.open()) {
+            failure_ = QStringLiteral("no temporary file could be made: ") + scratch_.errorString();
+            return;
+        }
+        scratch_.close();
+        printer.setOutputFileName(scratch_.fileName());
+    }
+    ~PdfFileRedirect()
+    {
+        if (!target_.isEmpty())
+            printer_.setOutputFileName(target_);
+    }
+    PdfFileRedirect(const PdfFileRedirect &) = delete;
+    PdfFileRedirect &operator=(const PdfFileRedirect &) = delete;
+
+    // Whether the page may be drawn: false when no temporary file could be made.
+    bool ready() const { return failure_.isEmpty(); }
+
+    // After the painter ended: nothing when the chosen file holds the page
+    // (or no file was chosen), otherwise the file and the reason.
+    std::optional<QString> finish()
+    {
+        if (target_.isEmpty())
+            return std::nullopt;
+        printer_.setOutputFileName(target_);
+        if (!failure_.isEmpty())
+            return target_ + QStringLiteral(": ") + failure_;
+        constexpr qint64 MaxPdfBytes = qint64(256) << 20;
+        const FileRead page = readRegularFile(scratch_.fileName(), MaxPdfBytes);
+        if (page.fault != FileRead::None || page.bytes.isEmpty())
+            return target_ + QStringLiteral(": the page could not be written (") +
+                   (page.bytes.isEmpty() && page.fault == FileRead::None
+                        ? QStringLiteral("it came out empty")
+                        : fileReadReason(page)) +
+                   QStringLiteral(")");
+        if (const std::optional<QString> why = writeWholeFile(target_, page.bytes))
+            return target_ + QStringLiteral(": ") + *why;
+        return std::nullopt;
+    }
+
+private:
+    QPrinter &printer_;
+    QString target_;
+    QTemporaryFile scratch_;
+    QString failure_;
+};
+
 // The page of a QPrinter through a painter; the fonts take the printer's
 // resolution from the painter's device.
 class QtPageCanvas : public PageCanvas
 {
 public:
-    explicit QtPageCanvas(QPrinter &printer) : printer_(printer) {}
+    explicit QtPageCanvas(QPrinter &printer) : printer_(printer), redirect_(printer) {}
 
-    bool begin() { return painter_.begin(&printer_); }
+    bool begin() { return redirect_.ready() && painter_.begin(&printer_); }
     int dotsPerInch() const override { return printer_.logicalDpiY(); }
     int pageWidth() const override { return printer_.width(); }
     int pageHeight() const override { return printer_.height(); }
@@ -313,11 +376,20 @@ public:
         painter_.setBackgroundMode(Qt::TransparentMode);
         painter_.drawText(x, y + QFontMetrics(f, &printer_).ascent(), text);
     }
-    bool end() override { return painter_.end() && printer_.printerState() != QPrinter::Error; }
+    bool end() override
+    {
+        const bool painted = painter_.end() && printer_.printerState() != QPrinter::Error;
+        if (const std::optional<QString> why = redirect_.finish())
+            failure_ = *why;
+        return painted && failure_.isEmpty();
+    }
+    QString endFailure() const override { return failure_; }
 
 private:
     QPrinter &printer_;
+    PdfFileRedirect redirect_;
     QPainter painter_;
+    QString failure_;
 };
 
 } // namespace
@@ -390,12 +462,21 @@ void QtPlatform::previewChartPrint(const ChartPicture &chart)
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageOrientation(QPageLayout::Landscape);
     QPrintPreviewDialog dialog(&printer, QApplication::activeWindow());
+    std::optional<QString> failure;
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
-                     [&chart](QPrinter *target) {
-                         QPainter painter(target);
-                         gui::paintChart(painter, target->pageRect(QPrinter::DevicePixel), chart);
+                     [&chart, &failure](QPrinter *target) {
+                         PdfFileRedirect redirect(*target);
+                         if (redirect.ready()) {
+                             QPainter painter(target);
+                             gui::paintChart(painter, target->pageRect(QPrinter::DevicePixel),
+                                             chart);
+                         }
+                         failure = redirect.finish();
                      });
     dialog.exec();
+    if (failure)
+        message(MessageKind::Plain, ApplicationTitle,
+                QStringLiteral("The chart could not be printed into ") + *failure);
 }
 
 std::optional<QString> QtPlatform::saveChartPicture(const ChartPicture &chart, const QString &path)

@@ -79,6 +79,9 @@ public:
     virtual void drawLine(int x1, int y1, int x2, int y2, int penWidth) = 0;
     virtual void drawText(int x, int y, const QString &text, const FontSpec &font) = 0;
     virtual bool end() = 0;
+    // After a failed end(): the file printed into and why it does not hold
+    // the page; empty when the printer gave no reason.
+    virtual QString endFailure() const { return {}; }
 };
 
 class Platform

@@ -128,10 +128,14 @@ void ReportHandlers::WriteReport(const QString &target)
             for (const PageText &t : page.texts)
                 canvas->drawText(t.x, t.y, t.text, fontSpec(t.font));
         }
-        if (!canvas->end())
+        if (!canvas->end()) {
+            const QString why = canvas->endFailure();
             p.message(MessageKind::Plain, ApplicationTitle,
-                      QStringLiteral("The report could not be printed: the printer did not "
-                                     "take the page."));
+                      why.isEmpty()
+                          ? QStringLiteral("The report could not be printed: the "
+                                           "printer did not take the page.")
+                          : QStringLiteral("The report could not be printed into ") + why);
+        }
         return;
     }
 

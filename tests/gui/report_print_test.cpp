@@ -3,6 +3,7 @@
 
 #include "app_fixture.h"
 #include "qt_platform.h"
+#include "small_tmpfs.h"
 
 #include <QApplication>
 #include <QFile>
@@ -182,6 +183,74 @@ TEST(ReportPrint, ThePageOfAPdfPrinterHoldsTheReportInItsPlaces)
     EXPECT_LT(area[0].yMin, moment[0].yMin);
 }
 
+// A message box's text, closed as soon as it shows.
+class MessageCatcher
+{
+public:
+    MessageCatcher()
+    {
+        QObject::connect(&closer_, &QTimer::timeout, [this] {
+            if (QWidget *modal = QApplication::activeModalWidget()) {
+                if (auto *box = qobject_cast<QMessageBox *>(modal))
+                    texts << box->text();
+                modal->close();
+            }
+        });
+        closer_.start(50);
+    }
+    QStringList texts;
+
+private:
+    QTimer closer_;
+};
+
+// The program printing into the PDF file `pdf`.
+struct PdfPrintRun
+{
+    pc::QtPlatform platform;
+    pc::App a{platform};
+
+    explicit PdfPrintRun(const QString &pdf)
+    {
+        platform.answerPrintDialogWith([pdf](QPrinter &printer) {
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(pdf);
+            return true;
+        });
+        const pc::Catalogue c = pc::test::handlerCatalogue();
+        a.catalogueLoader = [c](pc::Platform &) { return std::optional<pc::Catalogue>(c); };
+        a.start();
+    }
+};
+
+// A PDF printed onto a full disk: the older file stays whole and a message
+// names the file and the reason. The page used to be written into the file
+// as it was drawn, which left it cut short, with no word.
+TEST(ReportPrint, APdfOnAFullDiskKeepsTheOldFileAndSaysWhy)
+{
+    const pc::test::SmallTmpfs disk("size=64k");
+    if (!disk.mounted())
+        GTEST_SKIP() << qPrintable(disk.reason());
+    const QString pdf = disk.filePath(QStringLiteral("report.pdf"));
+    {
+        QFile old(pdf);
+        ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+        old.write("OLD GOOD");
+    }
+    ASSERT_TRUE(disk.fill(QStringLiteral("filler")));
+    MessageCatcher messages;
+    PdfPrintRun run(pdf);
+    ASSERT_FALSE(run.a.ended());
+    run.a.f.userClick(run.a.f.MenuPrint);
+    ASSERT_EQ(messages.texts.size(), 1);
+    EXPECT_TRUE(messages.texts[0].startsWith(
+        QStringLiteral("The report could not be printed into ") + pdf + QStringLiteral(": ")))
+        << messages.texts[0].toStdString();
+    QFile old(pdf);
+    ASSERT_TRUE(old.open(QIODevice::ReadOnly));
+    EXPECT_EQ(old.readAll(), QByteArray("OLD GOOD"));
+}
+
 // A PDF file that cannot be made (its folder is missing): one message, no
 // file, and the program goes on.
 TEST(ReportPrint, APdfFileThatCannotBeMadeIsReported)
@@ -212,9 +281,10 @@ TEST(ReportPrint, APdfFileThatCannotBeMadeIsReported)
     a.start();
     ASSERT_FALSE(a.ended());
     a.f.userClick(a.f.MenuPrint);
-    EXPECT_EQ(texts, QStringList{QStringLiteral(
-                         "The report could not be printed: the printer did not start the print "
-                         "job.")});
+    ASSERT_EQ(texts.size(), 1);
+    EXPECT_TRUE(texts[0].startsWith(QStringLiteral("The report could not be printed into ") + pdf +
+                                    QStringLiteral(": ")))
+        << texts[0].toStdString();
     EXPECT_FALSE(QFile::exists(pdf));
     EXPECT_FALSE(a.ended());
 }

@@ -17,9 +17,9 @@ TEST(JsonDepth, CountsArraysAndObjectsButNotBracketsInStrings)
         {"{}", 1},
         {"[[1], {\"a\": [2]}]", 3},
         {"{\"a\": \"[[[{{{\"}", 1},
-        {"{\"a\": \"\\\"[[[\"}", 1}, // an escaped quote does not end the string
+        {"{\"a\": \"\\\"[[[\"}", 1},           // an escaped quote does not end the string
         {"{\"a\": \"\\\\\", \"b\": [[]]}", 3}, // an escaped backslash does
-        {"]]]][[", 2},                          // stray closers never go below zero
+        {"]]]][[", 2},                         // stray closers never go below zero
     };
     for (const auto &c : cases)
         EXPECT_EQ(pc::jsonNestingDepth(c.text, 64), c.depth) << c.text;
