@@ -13,6 +13,7 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
@@ -144,6 +145,31 @@ public:
             const QString name = QLatin1String(file);
             if (parser_.optionNames().contains(name) && parser_.value(name).isEmpty())
                 return wrong(QStringLiteral("--%1 needs a file name").arg(name));
+        }
+        // The result written over the catalogue or the design it was made
+        // from would lose the engineer's file, and the next run its input.
+        if (parser_.optionNames().contains(QStringLiteral("output"))) {
+            const QString out =
+                QFileInfo(parser_.value(QStringLiteral("output"))).canonicalFilePath();
+            QStringList inputs;
+            if (parser_.optionNames().contains(QStringLiteral("design")))
+                inputs << parser_.value(QStringLiteral("design"));
+            if (parser_.optionNames().contains(QStringLiteral("catalogue"))) {
+                const QString named = parser_.value(QStringLiteral("catalogue"));
+                inputs << (QFileInfo(named).isDir() ? QDir(named).filePath(pc::CatalogueFileName)
+                                                    : named);
+            } else {
+                for (const QString &folder : QStringList{QDir::currentPath()} + installedFolders())
+                    inputs << QDir(folder).filePath(pc::CatalogueFileName);
+            }
+            for (const QString &in : inputs)
+                if (!out.isEmpty() && out == QFileInfo(in).canonicalFilePath())
+                    return wrong(QStringLiteral("--output \"%1\" is the %2 the result is made "
+                                                "from; it would be replaced")
+                                     .arg(parser_.value(QStringLiteral("output")),
+                                          in == parser_.value(QStringLiteral("design"))
+                                              ? QStringLiteral("design")
+                                              : QStringLiteral("catalogue")));
         }
         if (parser_.positionalArguments().size() != positionals)
             return wrong(positionals == 0 ? QStringLiteral("unexpected argument '%1'")

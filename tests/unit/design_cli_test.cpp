@@ -645,6 +645,46 @@ TEST(Batch, NoLossIsWrittenAsTheWindowShowsIt)
     EXPECT_TRUE(r.out.contains("\n3,ok,imperial,ZT 12-700,S 240 GP,0,0,0,")) << r.out.toStdString();
 }
 
+// --output naming the catalogue or the design the result is made from is
+// refused before anything runs: the report once replaced the catalogue,
+// and the next run could not start. Shown on copies in a folder of their own.
+TEST(DesignCommands, TheOutputIsNeverTheCatalogueOrTheDesignInUse)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString catalogue = dir.filePath(QStringLiteral("SSP Pilecorr.pkd"));
+    ASSERT_TRUE(QFile::copy(QDir(Sample).filePath(QStringLiteral("SSP Pilecorr.pkd")), catalogue));
+    const QByteArray before = readFile(catalogue);
+    // The guard stands before the design is read: any file shows it.
+    const QString design = dir.filePath(QStringLiteral("wall.json"));
+    {
+        QFile f(design);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("{}");
+    }
+    const struct
+    {
+        QStringList args;
+        const char *said;
+    } cases[] = {
+        {{"check", "--section", "ZT 12", "--output", "SSP Pilecorr.pkd"}, "is the catalogue"},
+        {{"check", "--section", "ZT 12", "--catalogue", catalogue, "--output", catalogue},
+         "is the catalogue"},
+        {{"life", "--catalogue", dir.path(), "--section", "ZT 12", "--output",
+          "./SSP Pilecorr.pkd"},
+         "is the catalogue"},
+        {{"summary", "--design", design, "--output", design}, "is the design"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.args.join(QLatin1Char(' ')).toStdString());
+        const CliRun r = pc::test::runCli(c.args, dir.path(), QStringLiteral("C"));
+        EXPECT_EQ(r.exitCode, 2);
+        EXPECT_NE(r.err.indexOf(c.said), -1) << r.err.toStdString();
+        EXPECT_EQ(readFile(catalogue), before);
+    }
+    EXPECT_EQ(readFile(design), QByteArray("{}"));
+}
+
 // "-" is standard output, as it is standard input for the cases: no file
 // named "-" appears in the folder the command runs in.
 TEST(Batch, OutputDashIsStandardOutput)
