@@ -78,7 +78,13 @@ EditOutcome pasteInto(const QString &text, int maxLength, const QString &pasted,
     const bool selection = c.selectionLength > 0;
     const int from = selection ? c.selectionStart : c.caret;
     const int removed = selection ? c.selectionLength : 0;
+    // A one-line field holds no control character: a tab or a line break
+    // pasted from a spreadsheet or a document becomes a blank, so that a
+    // description saved in a design file always opens again.
     QString inserted = pasted;
+    for (QChar &ch : inserted)
+        if (ch.category() == QChar::Other_Control)
+            ch = QLatin1Char(' ');
     if (maxLength > 0) {
         const int room = std::max(0, maxLength - static_cast<int>(text.size()) + removed);
         inserted.truncate(room);

@@ -67,7 +67,8 @@ EditOutcome untouched(const QString &text, Typed typed, EditCursor cursor);
 EditOutcome typeInto(const QString &text, int maxLength, QChar key, EditCursor cursor);
 
 // A text pasted into `text`: it replaces the selection, cut to what the
-// maximum length leaves room for. Pasting nothing over a selection deletes it.
+// maximum length leaves room for, each control character (a tab, a line
+// break) pasted as a blank. Pasting nothing over a selection deletes it.
 EditOutcome pasteInto(const QString &text, int maxLength, const QString &pasted, EditCursor cursor);
 
 } // namespace pc::form

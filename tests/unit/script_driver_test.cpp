@@ -81,9 +81,10 @@ TEST(ScriptDriver, TextEscapesAndJsonEscapes)
     EXPECT_EQ(r.status, 0) << r.err;
     // Typed after the design text "0": the numeric key filter drops the
     // blank, the tab, the quote and the backslash; 1 goes in, the backspace
-    // removes it, then 2 goes in. A paste keeps control characters.
+    // removes it, then 2 goes in. A paste turns the control characters its
+    // escapes stand for into blanks.
     EXPECT_EQ(r.out, "Edit_Moment.Text=\"02\"\n"
-                     "Edit_Load.Text=\" a\\tb\\nc\"\n");
+                     "Edit_Load.Text=\" a b c\"\n");
 }
 
 TEST(ScriptDriver, ScriptErrorsStopWithStatusTwoAndNameTheLine)

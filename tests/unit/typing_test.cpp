@@ -148,7 +148,8 @@ TEST(TypingRules, APasteReplacesTheSelectionWithinTheMaximumLength)
         {"whole text cut to the maximum", "1", 3, "abcdef", EditCursor::all(), "abc", 3},
         {"nothing over a selection deletes it", "1234", 0, "", sel(0, 2), "34", 0},
         {"into a full field nothing goes", "1234", 4, "9", at(4), "1234", 4},
-        {"control characters are pasted as they are", "", 0, "1\t2", at(0), "1\t2", 3},
+        {"control characters are pasted as blanks", "", 0, "1\t2\r\n3\x7f\u0085", at(0), "1 2  3  ",
+         8},
         {"caret past the end", "1", 0, "2", at(40), "12", 2},
     };
     for (const Case &c : cases) {
