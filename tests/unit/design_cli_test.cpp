@@ -46,6 +46,12 @@ QByteArray readFile(const QString &path)
     return f.readAll();
 }
 
+bool writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+}
+
 // ---- check text = the window's report file --------------------------------
 
 struct ReportCase
@@ -430,11 +436,7 @@ TEST(DesignFile, ARefusedDesignIsAFileErrorNamingTheKey)
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     const QString path = dir.filePath(QStringLiteral("design.json"));
-    {
-        QFile f(path);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write("{\"format\": 1, \"units\": \"furlongs\"}");
-    }
+    ASSERT_TRUE(writeFile(path, "{\"format\": 1, \"units\": \"furlongs\"}"));
     for (const QString &command : {QStringLiteral("check"), QStringLiteral("life")}) {
         SCOPED_TRACE(command.toStdString());
         const CliRun r = cli({command, QStringLiteral("--design"), path});
@@ -657,11 +659,7 @@ TEST(DesignCommands, TheOutputIsNeverTheCatalogueOrTheDesignInUse)
     const QByteArray before = readFile(catalogue);
     // The guard stands before the design is read: any file shows it.
     const QString design = dir.filePath(QStringLiteral("wall.json"));
-    {
-        QFile f(design);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write("{}");
-    }
+    ASSERT_TRUE(writeFile(design, "{}"));
     const struct
     {
         QStringList args;
@@ -740,11 +738,7 @@ TEST(Batch, TheResultsAreNotWrittenOverTheCases)
     ASSERT_TRUE(dir.isValid());
     const QString cases = dir.filePath(QStringLiteral("cases.csv"));
     const QByteArray text = "section,moment\nZT 12,100\n";
-    {
-        QFile f(cases);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(text);
-    }
+    ASSERT_TRUE(writeFile(cases, text));
     const QString link = dir.filePath(QStringLiteral("link.csv"));
     ASSERT_TRUE(QFile::link(cases, link));
     for (const QString &output : {cases, link, dir.path() + QStringLiteral("/./cases.csv")}) {
@@ -776,11 +770,7 @@ TEST(DesignCommands, AMissingCatalogueIsAFileError)
     ASSERT_TRUE(dir.isValid());
     const QString none = dir.filePath(QStringLiteral("none.pkd"));
     const QString damaged = dir.filePath(QStringLiteral("damaged.pkd"));
-    {
-        QFile f(damaged);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write("{\"not\": \"a catalogue\"}");
-    }
+    ASSERT_TRUE(writeFile(damaged, "{\"not\": \"a catalogue\"}"));
     const struct
     {
         QString given;
